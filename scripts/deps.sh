@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the screenshots need,
+# asking apt only for what is missing so a ready machine starts at once.
+set -euo pipefail
+
+packages=(
+  cmake g++ ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
+  libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
+)
+# Screenshots and rendered pages need these too; CI skips them.
+if [ "${QUORVIA_DEPS:-}" = "desktop" ]; then
+  packages+=(xvfb xauth xdotool imagemagick poppler-utils)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,57 @@
+#pragma once
+// Reading one problem of a problem file: every key with its default, and
+// "|" turned into a line break exactly where the format says so.
+
+#include "content/ini_file.h"
+#include "content/scheme.h"
+
+#include <array>
+#include <string>
+
+namespace quorvia {
+
+// A "|" in the marked texts becomes this line break.
+inline constexpr const char* kLineBreak = "\n";
+std::string withLineBreaks(const std::string& text);
+
+// Section "AREA_PROGRAMMA" of a problem file.
+struct ProgramTexts {
+    std::string exit_question;          // MSG_USCITA, "???"
+    std::string solved_alone_text;      // MSG_RISOLTO_DA, "?"
+    std::string solved_with_help_text;  // MSG_RISOLTO_CON, "?"
+    std::string verifica_caption;       // BTN_VERIFICA, "?"
+    std::string solution_caption;       // BTN_SOLUZIONE, "?"
+};
+
+// Section "PROBLEMA_<n>". Arrays are indexed by the number in the key name;
+// entry 0 is unused. Captions already carry the line breaks their scheme
+// gives them.
+struct ProblemContent {
+    std::string text;          // TESTO, "???", with line breaks
+    std::string picture;       // JPG_PROBLEMA, as written
+    std::string general_help;  // HELP_GENERALE, "?", with line breaks
+    std::string r1;            // as written, "" by default
+    std::string r2;            // schemes 4a, 4b, 5
+
+    std::array<std::string, 6> data_captions;  // MSG_DATO1..5 ("?"; 4 and 5 only where used)
+    std::string partial_caption;               // MSG_RISULTATO_PARZIALE under the partial box
+    std::string partial_caption_on_jolly;      // the copy on Ljolly
+    std::string final_caption;                 // MSG_RISULTATO_FINALE
+
+    // variants[s][k]: step s (1..10), variant k (1..5); "?" when missing.
+    // Empty rows for the operation-scheme step.
+    std::array<std::array<std::string, kVariants + 1>, kMaxSteps + 1> variants;
+    std::array<std::string, kMaxSteps + 1> hints;           // MSG_HELP<s>, ""
+    std::array<std::string, kMaxSteps + 1> error_messages;  // VERIFICA_MSG_NO<s>, "?"
+    std::array<long double, 11> data_numbers{};             // DATO<n>_VALORE, 0
+};
+
+ProgramTexts readProgramTexts(const IniFile& file);
+// A problem number without a section gives every default.
+ProblemContent readProblem(const IniFile& file, int problem, Scheme scheme);
+
+// The key of variant k of step s in this scheme ("DOMANDA1", "DATO2_TESTO3",
+// "DOMANDA1_4", "RISPOSTA2_5"); "" for the operation step or s out of range.
+std::string variantKey(Scheme scheme, int step, int variant);
+
+}  // namespace quorvia

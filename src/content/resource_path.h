@@ -1,0 +1,15 @@
+#pragma once
+// File names in teachers' INI files are written on Windows, where letter case
+// does not matter. These lookups find "Problemi3.ini" as "PROBLEMI3.INI".
+
+#include <string>
+
+namespace quorvia {
+
+// folder + name when that file exists; otherwise the existing file whose
+// path matches without regard to case (each component); otherwise "".
+// `folder` ends with a separator. Backslashes in `name` count as separators.
+std::string findResourceFile(const std::string& folder, const std::string& name);
+bool resourceFileExists(const std::string& folder, const std::string& name);
+
+}  // namespace quorvia

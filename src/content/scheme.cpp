@@ -1,0 +1,46 @@
+#include "content/scheme.h"
+
+namespace quorvia {
+
+namespace {
+struct SchemeFacts {
+    Scheme scheme;
+    int code;
+    int steps;
+    int operation_step;
+    bool second_formula;
+    int first_data_index;
+};
+
+constexpr SchemeFacts kSchemes[] = {
+    {Scheme::S3, 3, 5, 4, false, 0},
+    {Scheme::S4a, 41, 8, 7, true, 1},
+    {Scheme::S4b, 42, 9, 7, true, 1},
+    {Scheme::S5, 5, 6, 5, true, 0},
+};
+
+const SchemeFacts& facts(Scheme scheme) {
+    for (const auto& f : kSchemes)
+        if (f.scheme == scheme) return f;
+    return kSchemes[0];
+}
+}  // namespace
+
+int schemeCode(Scheme scheme) { return facts(scheme).code; }
+
+bool schemeFromCode(int code, Scheme& scheme) {
+    for (const auto& f : kSchemes) {
+        if (f.code == code) {
+            scheme = f.scheme;
+            return true;
+        }
+    }
+    return false;
+}
+
+int stepCount(Scheme scheme) { return facts(scheme).steps; }
+int operationStep(Scheme scheme) { return facts(scheme).operation_step; }
+bool hasSecondFormula(Scheme scheme) { return facts(scheme).second_formula; }
+int firstDataIndex(Scheme scheme) { return facts(scheme).first_data_index; }
+
+}  // namespace quorvia

@@ -1,0 +1,30 @@
+#pragma once
+// The four problem schemes and the two modes, and the facts about them that
+// more than one layer needs.
+
+namespace quorvia {
+
+enum class Scheme { S3, S4a, S4b, S5 };
+enum class Mode { Beginner, Advanced };
+
+// The code the main window hands an exercise window: 3, 41, 42 or 5.
+int schemeCode(Scheme scheme);
+// Scheme of a code; false for an unknown code.
+bool schemeFromCode(int code, Scheme& scheme);
+
+// Steps of a problem: 5, 8, 9 and 6.
+int stepCount(Scheme scheme);
+// The step that is the operation scheme: 4, 7, 7 and 5.
+int operationStep(Scheme scheme);
+// Schemes 4a, 4b and 5 have a second formula "R2".
+bool hasSecondFormula(Scheme scheme);
+// Index of the first number of "R1" in data_values: 0 for schemes 3 and 5,
+// 1 for schemes 4a and 4b.
+int firstDataIndex(Scheme scheme);
+
+// Windows hold per-problem state for problems 1 to 20.
+constexpr int kMaxProblems = 20;
+constexpr int kMaxSteps = 10;
+constexpr int kVariants = 5;
+
+}  // namespace quorvia

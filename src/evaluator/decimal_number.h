@@ -1,0 +1,35 @@
+#pragma once
+// Numbers as the child reads and types them: the locale's decimal separator,
+// the general number format every check compares with, and text-to-number
+// conversion with the platform's failure message.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quorvia {
+
+// Raised when a text is not a number; what() is
+// "'<text>' is not a valid floating point value".
+class ConversionError : public std::runtime_error {
+public:
+    explicit ConversionError(const std::string& text);
+};
+
+// The decimal separator used for reading and writing numbers. Starts as the
+// C locale's '.'; the program sets it from the system locale at start-up and
+// tests set it to ','.
+char decimalSeparator();
+void setDecimalSeparator(char separator);
+
+// Shortest text with at most 15 significant digits, using the decimal
+// separator: 36, 2,5, 3,33333333333333, 1E20, 1E-7.
+std::string formatGeneral(long double value);
+
+// Converts like the platform does: optional surrounding blanks, sign, digits
+// with the decimal separator, optional exponent. Throws ConversionError.
+long double textToFloat(std::string_view text);
+// Same, without throwing; returns false and leaves `value` alone on failure.
+bool tryTextToFloat(std::string_view text, long double& value);
+
+}  // namespace quorvia
