@@ -1,0 +1,51 @@
+#pragma once
+// Every modal interaction of the program goes through here, so tests can
+// script the answers in advance and run without a screen.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace quorvia::platform {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // Message box with an OK button.
+    virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // Yes/No box with the information sign; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    // Input box; nullopt when cancelled.
+    virtual std::optional<QString> inputText(QWidget* parent, const QString& caption,
+                                             const QString& prompt, const QString& initial) = 0;
+    // File dialogs; an empty string when cancelled. `filter` in Qt's form,
+    // for example "Schede (*.INI *.ini)".
+    virtual QString openFileName(QWidget* parent, const QString& caption,
+                                 const QString& directory, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& caption,
+                                 const QString& directory, const QString& filter) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
+    // The "Credits" box.
+    virtual void showAbout(QWidget* parent, const QString& title, const QString& version,
+                           const QString& credits) = 0;
+    // Modal, maximised print preview; `paint` draws the document on the
+    // printer the preview hands it (preview, real printer or PDF).
+    virtual void showPrintPreview(QWidget* parent, const QString& caption,
+                                  const std::function<void(QPrinter*)>& paint) = 0;
+};
+
+// The dialogs in use: the real Qt dialogs unless a test installed others.
+Dialogs& dialogs();
+// Installs `replacement` (not owned); nullptr restores the real dialogs.
+void setDialogs(Dialogs* replacement);
+
+}  // namespace quorvia::platform
