@@ -23,11 +23,15 @@ char decimalSeparator();
 void setDecimalSeparator(char separator);
 
 // Shortest text with at most 15 significant digits, using the decimal
-// separator: 36, 2,5, 3,33333333333333, 1E20, 1E-7.
+// separator: 36, 2,5, 3,33333333333333, 1E20, 1E-7. Fixed notation from
+// 0,00001 up to 15 integer digits, scientific otherwise; -0 is "0"; NaN and
+// the infinities are "NAN", "INF" and "-INF".
 std::string formatGeneral(long double value);
 
 // Converts like the platform does: optional surrounding blanks, sign, digits
 // with the decimal separator, optional exponent. Throws ConversionError.
+// Blanks are spaces; a value too large for a long double, or too small to
+// keep its digits, fails too.
 long double textToFloat(std::string_view text);
 // Same, without throwing; returns false and leaves `value` alone on failure.
 bool tryTextToFloat(std::string_view text, long double& value);
