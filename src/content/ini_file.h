@@ -5,8 +5,10 @@
 // class is UTF-8; the file keeps its own encoding when written back.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace quorvia {
@@ -25,31 +27,48 @@ public:
     // A missing or unreadable file (permissions, a directory, ...) gives an
     // empty IniFile; binary junk gives whatever lines can be made of it.
     static IniFile read(const std::string& path);
+    // As read(), but tells a missing file (true, empty `out`) from one that
+    // exists and cannot be read (false, with `error`), so that a writer never
+    // replaces a file it could not read.
+    static bool load(const std::string& path, IniFile& out, std::string* error = nullptr);
     static IniFile parse(std::string_view bytes);
 
     // Section and key names match without regard to case; the first match in
     // the file wins. Missing file, section or key: `fallback`.
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view fallback) const;
-    // Decimal, or hexadecimal after "0x" or "$"; anything else: `fallback`.
+    // Decimal, or hexadecimal after "0x" or "$", with an optional sign; the
+    // whole value must be the number ("12abc" gives `fallback`). Decimals
+    // beyond int give `fallback`; up to 8 hex digits wrap to a signed 32-bit
+    // value, so "$FF00000F" is the system colour -16777201.
     int readInteger(std::string_view section, std::string_view key, int fallback) const;
 
-    // Section names in file order; a section exists when it holds a key.
+    // A section exists when the first section of that name holds a key.
+    // Names of the existing sections, once each, in file order, spelled as in
+    // their first header.
     std::vector<std::string> sectionNames() const;
     bool sectionExists(std::string_view section) const;
-    // Key names of a section in file order (first section of that name).
+    // Key names of a section in file order (first section of that name), each
+    // once, spelled as in the line that is read.
     std::vector<std::string> keyNames(std::string_view section) const;
     // 1-based line of the key (or of the section header when key is empty);
     // 0 when absent. For diagnostics.
     int lineOf(std::string_view section, std::string_view key = {}) const;
 
     // Sets a key in memory: replaces the value in place, or appends the key to
-    // its section, or appends the section at the end of the file.
+    // its section, or appends the section at the end of the file. A line break
+    // in a name or value becomes a space (one value per line); a value that
+    // would lose blanks or quotes when read back is written in quotes, so it
+    // reads back exactly as given. An empty key name writes nothing.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
 
     Encoding encoding() const { return encoding_; }
-    // The file as bytes: its own encoding and line endings where the text
-    // fits (Windows-1252 falls back to UTF-8 when a character does not fit).
+    // The file was longer than kMaxFileSize and was read only up to the last
+    // whole line before the limit; save() refuses to cut it short on disk.
+    bool truncated() const { return truncated_; }
+    // The file as bytes: its own encoding and line endings. A Windows-1252
+    // file that received a character the code page lacks becomes UTF-8 with
+    // a BOM, so no text is lost and any reader can tell the encoding.
     std::string serialize() const;
     // Crash-safe: writes a temporary file beside `path` and renames it over
     // the old one only when complete. On failure the old file is untouched,
@@ -57,16 +76,50 @@ public:
     bool save(const std::string& path, std::string* error = nullptr) const;
 
 private:
+    enum class LineKind : unsigned char { Other, Header, Key };
+    enum class LineEnding : unsigned char { None, CrLf, Lf, Cr };
+    // A line as offsets into text_, so a big file costs little more than its
+    // text. A run of lines that are neither headers nor keys is one Line.
     struct Line {
-        std::string text;     // the raw line, UTF-8, without its line ending
-        std::string section;  // section it belongs to ("" before any section)
-        std::string key;      // key name, trimmed; empty when not a key line
-        std::string value;    // value, trimmed and unquoted, cut to the limit
-        bool header = false;  // a "[name]" line
+        std::size_t begin = 0;          // text without the final line ending
+        std::uint32_t length = 0;
+        std::uint32_t nameBegin = 0;    // section or key name, relative to begin
+        std::uint32_t nameLength = 0;
+        std::uint32_t valueBegin = 0;   // value trimmed, unquoted and cut
+        std::uint32_t valueLength = 0;
+        LineEnding ending = LineEnding::None;
+        LineKind kind = LineKind::Other;
     };
+    // The first section of each name; later sections of the same name are
+    // never read, as with the platform's own reader. Its keys are indexed on
+    // the first lookup: a window reads two sections of a file of twenty.
+    using KeyIndex = std::unordered_map<std::string, std::size_t>;  // lower-case name -> first line
+    struct Section {
+        std::size_t header = 0;         // index into lines_
+        std::size_t lastKey = kNoLine;  // index of its last key line
+        mutable bool keysIndexed = false;
+        mutable KeyIndex keys;
+    };
+    static constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
+
+    Line classify(std::size_t begin, std::size_t length) const;
+    void appendLine(std::string_view text, LineEnding ending);
+    void insertLine(std::size_t index, std::string_view text);
+    void rebuildIndex();
+    const Section* findSection(std::string_view name) const;
+    const KeyIndex& keysOf(const Section& section) const;
+    std::size_t findKey(std::string_view section, std::string_view key) const;
+    std::string_view nameOf(const Line& line) const;
+    std::string_view valueOf(const Line& line) const;
+    std::string_view textOf(const Line& line) const;
+
+    std::string text_;  // the decoded file (UTF-8), then rewritten lines
     std::vector<Line> lines_;
+    std::vector<Section> sections_;  // file order
+    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> sections_
     Encoding encoding_ = Encoding::Utf8;
-    bool crlf_ = false;
+    LineEnding newline_ = LineEnding::Lf;  // for lines this class adds
+    bool truncated_ = false;
 };
 
 // One-shot helpers in the manner of the private-profile calls: each opens the

@@ -33,7 +33,8 @@ struct ProblemContent {
     std::string r1;            // as written, "" by default
     std::string r2;            // schemes 4a, 4b, 5
 
-    std::array<std::string, 6> data_captions;  // MSG_DATO1..5 ("?"; 4 and 5 only where used)
+    // Captions a scheme does not use stay "?".
+    std::array<std::string, 6> data_captions;  // MSG_DATO1..5 (3: 1-2, 4a: 1-5, 4b: 1-4, 5: 1-3)
     std::string partial_caption;               // MSG_RISULTATO_PARZIALE under the partial box
     std::string partial_caption_on_jolly;      // the copy on Ljolly
     std::string final_caption;                 // MSG_RISULTATO_FINALE
@@ -41,9 +42,12 @@ struct ProblemContent {
     // variants[s][k]: step s (1..10), variant k (1..5); "?" when missing.
     // Empty rows for the operation-scheme step.
     std::array<std::array<std::string, kVariants + 1>, kMaxSteps + 1> variants;
+    // Both read for s = 1..10 whatever the scheme; a window shows its own steps.
     std::array<std::string, kMaxSteps + 1> hints;           // MSG_HELP<s>, ""
     std::array<std::string, kMaxSteps + 1> error_messages;  // VERIFICA_MSG_NO<s>, "?"
-    std::array<long double, 11> data_numbers{};             // DATO<n>_VALORE, 0
+    // DATO<n>_VALORE, n = 1..10, with the current decimal separator; missing
+    // or not a number: 0.
+    std::array<long double, 11> data_numbers{};
 };
 
 ProgramTexts readProgramTexts(const IniFile& file);

@@ -1,0 +1,215 @@
+// Reading INI files from disk and writing them back without ever leaving a
+// half-written file behind.
+
+#include "content/ini_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorvia {
+
+namespace {
+
+std::string writeError(const std::string& path, const std::string& reason) {
+    return "Impossibile scrivere il file " + path + ": " + reason;
+}
+
+std::string readError(const std::string& path, const std::string& reason) {
+    return "Impossibile leggere il file " + path + ": " + reason;
+}
+
+void setError(std::string* error, std::string text) {
+    if (error) *error = std::move(text);
+}
+
+// Closes a descriptor on every way out.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() { close(); }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    int close() {
+        const int result = fd_ >= 0 ? ::close(fd_) : 0;
+        fd_ = -1;
+        return result;
+    }
+
+private:
+    int fd_;
+};
+
+// 0, or the errno of the failed write.
+int writeAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return EIO;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// A new file "<target>.tmp-XXXXXX" with the given mode; the kernel applies
+// the umask, as it does to a file made in place.
+int createTemporary(const std::string& target, mode_t mode, std::string& name) {
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device seed;
+    std::mt19937 random(seed());
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof kLetters) - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target + ".tmp-";
+        for (int i = 0; i < 6; ++i) name += kLetters[pick(random)];
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Where the bytes must go: a symbolic link stays a link to the new file.
+std::string resolveTarget(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(path, ec)) return path;
+    const std::filesystem::path real = std::filesystem::weakly_canonical(path, ec);
+    return ec ? path : real.string();
+}
+
+void syncFolderOf(const std::string& path) {
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    if (folder.empty()) folder = ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);  // best effort: the rename is already done
+    ::close(fd);
+}
+
+}  // namespace
+
+bool IniFile::load(const std::string& path, IniFile& out, std::string* error) {
+    out = IniFile();
+    // O_NONBLOCK so that a FIFO does not hang the program; a regular file
+    // reads the same either way.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) {
+        if (errno == ENOENT) return true;  // a missing file is an empty one
+        setError(error, readError(path, std::strerror(errno)));
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        setError(error, readError(path, std::strerror(errno)));
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        setError(error, readError(path, S_ISDIR(info.st_mode) ? "è una cartella" : "non è un file"));
+        return false;
+    }
+
+    // One byte beyond the limit tells a file that is too long.
+    std::string bytes;
+    std::size_t size = 0;
+    const auto expected = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
+    bytes.resize(std::min(expected, kMaxFileSize) + 1);
+    while (size <= kMaxFileSize) {
+        if (size == bytes.size()) bytes.resize(std::min(bytes.size() * 2, kMaxFileSize + 1));
+        const ssize_t n = ::read(fd.get(), &bytes[size], bytes.size() - size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            setError(error, readError(path, std::strerror(errno)));
+            return false;
+        }
+        if (n == 0) break;
+        size += static_cast<std::size_t>(n);
+    }
+    bytes.resize(size);
+
+    const bool truncated = size > kMaxFileSize;
+    if (truncated) {
+        // Keep whole lines only, so that no value or character is cut in two.
+        const std::size_t lastBreak = bytes.find_last_of("\r\n", kMaxFileSize - 1);
+        bytes.resize(lastBreak == std::string::npos ? kMaxFileSize : lastBreak + 1);
+    }
+    out = parse(bytes);
+    out.truncated_ = truncated;
+    return true;
+}
+
+IniFile IniFile::read(const std::string& path) {
+    IniFile file;
+    if (!load(path, file)) return IniFile();
+    return file;
+}
+
+bool IniFile::save(const std::string& path, std::string* error) const {
+    if (truncated_) {
+        setError(error, writeError(path, "il file è più grande di " +
+                                             std::to_string(kMaxFileSize / (1024 * 1024)) +
+                                             " MB e non è stato letto per intero"));
+        return false;
+    }
+    const std::string target = resolveTarget(path);
+
+    // The new file gets the permissions of the one it replaces.
+    mode_t mode = 0666;
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) {
+        if (S_ISDIR(old.st_mode)) {
+            setError(error, writeError(path, "è una cartella"));
+            return false;
+        }
+        mode = old.st_mode & 07777;
+    }
+
+    std::string temporary;
+    FileDescriptor fd(createTemporary(target, mode, temporary));
+    if (fd.get() < 0) {
+        setError(error, writeError(path, std::strerror(errno)));
+        return false;
+    }
+    const auto fail = [&](int code) {
+        fd.close();
+        ::unlink(temporary.c_str());
+        setError(error, writeError(path, std::strerror(code)));
+        return false;
+    };
+    if (::fchmod(fd.get(), mode) != 0 && errno != EPERM) return fail(errno);
+    if (const int code = writeAll(fd.get(), serialize())) return fail(code);
+    if (::fsync(fd.get()) != 0) return fail(errno);
+    if (fd.close() != 0) return fail(errno);
+    if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
+    syncFolderOf(target);
+    return true;
+}
+
+std::string readProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view fallback) {
+    return IniFile::read(path).readString(section, key, fallback);
+}
+
+int readProfileInt(const std::string& path, std::string_view section,
+                   std::string_view key, int fallback) {
+    return IniFile::read(path).readInteger(section, key, fallback);
+}
+
+bool writeProfileString(const std::string& path, std::string_view section,
+                        std::string_view key, std::string_view value, std::string* error) {
+    // A file that exists but cannot be read is left alone: writing one key
+    // into an empty copy would throw away everything else in it.
+    IniFile file;
+    if (!IniFile::load(path, file, error)) return false;
+    file.writeString(section, key, value);
+    return file.save(path, error);
+}
+
+}  // namespace quorvia

@@ -1,0 +1,149 @@
+#include "content/text_encoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace quorvia {
+
+namespace {
+
+// Code points of the bytes 0x80 to 0x9F in Windows-1252. The five bytes the
+// code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
+// control of the same number, as Windows itself converts them, so every
+// file survives a read and a write byte for byte.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char32_t windows1252CodePoint(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
+    return byte;  // the rest of the code page is Latin-1
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Length of the well-formed UTF-8 sequence at bytes[i], or 0 when it is not
+// one (stray continuation byte, overlong form, surrogate, beyond U+10FFFF,
+// cut short). The code point is stored in `cp`.
+std::size_t sequenceAt(std::string_view bytes, std::size_t i, char32_t& cp) {
+    const auto b0 = static_cast<unsigned char>(bytes[i]);
+    if (b0 < 0x80) {
+        cp = b0;
+        return 1;
+    }
+    std::size_t length;
+    char32_t min;
+    if ((b0 & 0xE0) == 0xC0) {
+        length = 2, min = 0x80, cp = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        length = 3, min = 0x800, cp = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        length = 4, min = 0x10000, cp = b0 & 0x07;
+    } else {
+        return 0;
+    }
+    if (bytes.size() - i < length) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto b = static_cast<unsigned char>(bytes[i + k]);
+        if ((b & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return length;
+}
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+}  // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    char32_t cp;
+    for (std::size_t i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {  // most of any file
+            ++i;
+            continue;
+        }
+        const std::size_t length = sequenceAt(bytes, i, cp);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char c : bytes) appendUtf8(out, windows1252CodePoint(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool utf8ToWindows1252(std::string_view utf8, std::string& out) {
+    out.clear();
+    out.reserve(utf8.size());
+    char32_t cp;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t length = sequenceAt(utf8, i, cp);
+        if (length == 0) return false;
+        i += length;
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        bool found = false;
+        for (std::size_t k = 0; k < kHighControls.size(); ++k) {
+            if (kHighControls[k] == cp) {
+                out += static_cast<char>(0x80 + k);
+                found = true;
+                break;
+            }
+        }
+        if (!found) return false;
+    }
+    return true;
+}
+
+std::string decodeTeacherText(std::string_view bytes) {
+    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) bytes.remove_prefix(kUtf8Bom.size());
+    if (isValidUtf8(bytes)) return std::string(bytes);
+    return windows1252ToUtf8(bytes);
+}
+
+std::size_t utf8Length(std::string_view utf8) {
+    std::size_t count = 0;
+    for (char c : utf8) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    }
+    return count;
+}
+
+std::string utf8Prefix(std::string_view utf8, std::size_t count) {
+    std::size_t i = 0;
+    for (; i < utf8.size(); ++i) {
+        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) {
+            if (count == 0) break;
+            --count;
+        }
+    }
+    return std::string(utf8.substr(0, i));
+}
+
+}  // namespace quorvia

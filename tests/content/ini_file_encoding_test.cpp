@@ -1,0 +1,106 @@
+// The encodings teachers' files come in: each is read right and written back
+// as it came.
+
+#include "content/ini_file.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quorvia {
+namespace {
+
+using testing::readBytes;
+
+const std::string kWindowsFile = std::string(QUORVIA_TEST_DATA) + "/windows1252_crlf.ini";
+
+TEST(IniFileEncoding, Windows1252FileIsReadAsUtf8Text) {
+    const IniFile file = IniFile::read(kWindowsFile);
+    EXPECT_EQ(file.encoding(), IniFile::Encoding::Windows1252);
+    EXPECT_EQ(file.readString("PROBLEMA_1", "ACCENTI", ""), "è à ù ò ì €");
+    EXPECT_EQ(file.readString("problema_1", "testo", ""), "Però la maestra è già là: più di 5 €|ò ì");
+    EXPECT_EQ(file.readString("AREA_PROGRAMMA", "MSG_USCITA", ""), "Vuoi uscire? Così perderai il lavoro");
+}
+
+TEST(IniFileEncoding, Windows1252FileKeepsItsBytesAndCrlfWhenWritten) {
+    const std::string original = readBytes(kWindowsFile);
+    IniFile file = IniFile::parse(original);
+    file.writeString("PROBLEMA_1", "DOMANDA1", "Quanto costerà?");
+
+    std::string expected = original;
+    const std::string oldLine = "DOMANDA1=Quanto costa il quaderno?";
+    expected.replace(expected.find(oldLine), oldLine.size(), "DOMANDA1=Quanto coster\xE0?");
+    EXPECT_EQ(file.serialize(), expected);
+}
+
+TEST(IniFileEncoding, Windows1252FileBecomesUtf8WhenACharacterDoesNotFit) {
+    IniFile file = IniFile::read(kWindowsFile);
+    file.writeString("PROBLEMA_1", "FRECCIA", "5 → 6 ≠ 7");
+
+    const std::string bytes = file.serialize();
+    ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_NE(bytes.find("\r\nFRECCIA=5 \xE2\x86\x92 6 \xE2\x89\xA0 7\r\n"), std::string::npos);
+
+    const IniFile reread = IniFile::parse(bytes);
+    EXPECT_EQ(reread.encoding(), IniFile::Encoding::Utf8WithBom);
+    EXPECT_EQ(reread.readString("PROBLEMA_1", "FRECCIA", ""), "5 → 6 ≠ 7");
+    EXPECT_EQ(reread.readString("PROBLEMA_1", "ACCENTI", ""), "è à ù ò ì €");
+    EXPECT_EQ(reread.readString("AREA_PROGRAMMA", "BTN_VERIFICA", ""), "Verifica");
+}
+
+TEST(IniFileEncoding, Utf8FilesWithAndWithoutBomAreReadAndKept) {
+    struct Case {
+        const char* name;
+        std::string prefix;
+        IniFile::Encoding encoding;
+    };
+    const Case cases[] = {
+        {"WithoutBom", "", IniFile::Encoding::Utf8},
+        {"WithBom", "\xEF\xBB\xBF", IniFile::Encoding::Utf8WithBom},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string original = c.prefix + "[PROBLEMA_1]\r\nACCENTI=è à ù ò ì €\r\nR1=12 x 3\r\n";
+        IniFile file = IniFile::parse(original);
+        EXPECT_EQ(file.encoding(), c.encoding);
+        // The BOM is not part of the first section's name.
+        EXPECT_EQ(file.readString("PROBLEMA_1", "ACCENTI", ""), "è à ù ò ì €");
+
+        file.writeString("PROBLEMA_1", "R1", "24:4");
+        EXPECT_EQ(file.serialize(), c.prefix + "[PROBLEMA_1]\r\nACCENTI=è à ù ò ì €\r\nR1=24:4\r\n");
+    }
+}
+
+TEST(IniFileEncoding, BomFollowedByWindows1252BytesReadsAsWindows1252) {
+    const IniFile file = IniFile::parse("\xEF\xBB\xBF[S]\nk=caff\xE8\n");
+    EXPECT_EQ(file.encoding(), IniFile::Encoding::Windows1252);
+    EXPECT_EQ(file.readString("S", "k", ""), "caffè");
+}
+
+// Reading and writing back an untouched file gives the same bytes, whatever
+// they are: nothing a teacher wrote is lost by a save.
+TEST(IniFileEncoding, UntouchedFilesSerializeToTheirOwnBytes) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    std::string everyByte;
+    for (int b = 0; b < 256; ++b) everyByte += static_cast<char>(b);
+    const Case cases[] = {
+        {"Windows1252WithCrlf", readBytes(kWindowsFile)},
+        {"Utf8WithBom", "\xEF\xBB\xBF[S]\r\nk=è\r\n"},
+        {"MixedLineEndings", "[S]\r\na=1\nb=2\rc=3\r\n\n\r\r\n"},
+        {"NoFinalLineEnding", "[S]\nk=v"},
+        {"UndefinedWindows1252Bytes", "[S]\nk=\x81\x8D\x8F\x90\x9D\xE8\n"},
+        {"EveryByteValue", "[S]\nk=" + everyByte + "\n"},
+        {"OnlyBlankLines", "\n\n  \n\t\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(IniFile::parse(c.bytes).serialize(), c.bytes);
+    }
+}
+
+}  // namespace
+}  // namespace quorvia
