@@ -7,7 +7,7 @@ packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-comic-neue
 )
 # Screenshots and rendered pages need these too; CI skips them.
 if [ "${QUORVIA_DEPS:-}" = "desktop" ]; then

@@ -14,6 +14,12 @@ public:
     virtual void playOnce(const QByteArray& wave) = 0;
     virtual void playLoop(const QByteArray& wave) = 0;
     virtual void stopAll() = 0;
+
+    // The same requests made by a named player (WavePlayer passes its object
+    // name), so a recording service can tell "nooo" from "bravo". They play
+    // the wave as the plain forms do unless a service wants the name.
+    virtual void playNamedOnce(const QString& player, const QByteArray& wave);
+    virtual void playNamedLoop(const QString& player, const QByteArray& wave);
 };
 
 // The service in use: Qt Multimedia unless a test installed another.
@@ -32,6 +38,9 @@ public:
     const QByteArray& wave() const { return wave_; }
     bool isEmpty() const { return wave_.isEmpty(); }
 
+    // Each request goes to the service with the player's object name, also
+    // when the player is empty (the real service stays silent then; a
+    // recording service still sees that the window asked for the sound).
     void play() const;      // once, without waiting; silent when empty
     void playLoop() const;  // endless loop
     void stop() const;      // stops all playback

@@ -1,0 +1,58 @@
+// Quorvia: start-up. The splash, the main window, the score window and the
+// exercise windows are created once and live until the end of the run.
+
+#include "evaluator/decimal_number.h"
+#include "platform/application.h"
+#include "platform/wheel_to_arrows.h"
+#include "shell/main_window.h"
+#include "shell/resource_folder.h"
+#include "shell/score_window.h"
+#include "shell/splash_screen.h"
+
+#if __has_include("exercise/exercise_windows.h")
+#include "exercise/exercise_windows.h"
+#define QUORVIA_HAS_EXERCISE_WINDOWS 1
+#endif
+
+#include <QIcon>
+#include <QLocale>
+
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    quorvia::platform::Application app(argc, argv);
+    // The run ends when the main window closes, never because the last
+    // visible window went away (the main window hides while an exercise runs).
+    QApplication::setQuitOnLastWindowClosed(false);
+    quorvia::platform::WheelToArrows::installOnApplication();
+
+    // Numbers follow the user's locale. A machine with no locale configured
+    // (the bare C locale) gets the comma: the program and its bundled
+    // problems are Italian.
+    const QLocale locale = QLocale::system();
+    const QString separator = locale.language() == QLocale::C ? QStringLiteral(",")
+                                                               : locale.decimalPoint();
+    if (separator.size() == 1 && separator.at(0).unicode() < 0x80)
+        quorvia::setDecimalSeparator(char(separator.at(0).unicode()));
+
+    const QString resources = quorvia::applicationResourceFolder();
+    const QString logo = quorvia::resourceFile(resources, QStringLiteral("logo.png"));
+    if (!logo.isEmpty())
+        QApplication::setWindowIcon(QIcon(logo));
+    {
+        quorvia::TFrmSplashScreen splash(resources);
+        splash.showBlocking(2000);
+    }
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvia"));
+    QApplication::setApplicationName(QStringLiteral("Quorvia"));
+
+    quorvia::TForm1 main_window(resources);
+    quorvia::TForm3 score_window(resources);
+    main_window.setScoreWindow(&score_window);
+#ifdef QUORVIA_HAS_EXERCISE_WINDOWS
+    quorvia::createExerciseWindows(main_window);
+#endif
+    main_window.show();
+    return app.exec();
+}

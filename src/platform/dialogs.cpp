@@ -1,0 +1,123 @@
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace quorvia::platform {
+namespace {
+
+QString applicationTitle()
+{
+    const QString name = QApplication::applicationDisplayName();
+    return name.isEmpty() ? QStringLiteral("Quorvia") : name;
+}
+
+class QtDialogs : public Dialogs {
+public:
+    void showMessage(QWidget* parent, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    bool askYesNo(QWidget* parent, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Information, applicationTitle(), text,
+                        QMessageBox::NoButton, parent);
+        QPushButton* yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
+        box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.exec();
+        return box.clickedButton() == yes;
+    }
+
+    std::optional<QString> inputText(QWidget* parent, const QString& caption,
+                                     const QString& prompt, const QString& initial) override
+    {
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, initial, &ok);
+        if (!ok)
+            return std::nullopt;
+        return text;
+    }
+
+    QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
+                         const QString& filter) override
+    {
+        return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+    }
+
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& directory,
+                         const QString& filter) override
+    {
+        return QFileDialog::getSaveFileName(parent, caption, directory, filter);
+    }
+
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override
+    {
+        const QColor color = QColorDialog::getColor(initial, parent);
+        if (!color.isValid())
+            return std::nullopt;
+        return color;
+    }
+
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override
+    {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, initial, parent);
+        if (!ok)
+            return std::nullopt;
+        return font;
+    }
+
+    void showAbout(QWidget* parent, const QString& title, const QString& version,
+                   const QString& credits) override
+    {
+        QMessageBox box(parent);
+        box.setWindowTitle(title);
+        box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+        box.setText(QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(),
+                                                           version.toHtmlEscaped()));
+        box.setInformativeText(credits);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+    }
+
+    void showPrintPreview(QWidget* parent, const QString& caption,
+                          const std::function<void(QPrinter*)>& paint) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintPreviewDialog preview(&printer, parent);
+        preview.setWindowTitle(caption);
+        preview.setWindowModality(Qt::ApplicationModal);
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                         [&paint](QPrinter* target) { paint(target); });
+        preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
+        preview.exec();
+    }
+};
+
+Dialogs* g_replacement = nullptr;
+
+}  // namespace
+
+Dialogs& dialogs()
+{
+    static QtDialogs real;
+    return g_replacement ? *g_replacement : real;
+}
+
+void setDialogs(Dialogs* replacement)
+{
+    g_replacement = replacement;
+}
+
+}  // namespace quorvia::platform

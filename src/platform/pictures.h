@@ -1,0 +1,18 @@
+#pragma once
+// Pictures named by the problem files and of the windows' own design.
+
+#include <QImage>
+#include <QString>
+
+namespace quorvia::platform {
+
+// The picture in the file, or a null image when the file is missing, cannot
+// be read or is corrupt. JPEG goes through libjpeg with an error manager of
+// our own, so a broken file can never end the program; GIF, BMP, PNG and the
+// rest go through Qt's image readers.
+QImage loadPicture(const QString& path);
+
+// JPEG bytes decoded by libjpeg; a null image when they are not a picture.
+QImage decodeJpeg(const QByteArray& bytes);
+
+}  // namespace quorvia::platform

@@ -1,0 +1,18 @@
+#pragma once
+// The window shown while the program starts.
+
+#include <QWidget>
+
+namespace quorvia {
+
+class TFrmSplashScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFrmSplashScreen(const QString& resourceFolder, QWidget* parent = nullptr);
+
+    // Shows the window, paints it once and blocks for `milliseconds`; the
+    // window is hidden again on return.
+    void showBlocking(int milliseconds);
+};
+
+}  // namespace quorvia

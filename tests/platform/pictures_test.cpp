@@ -1,0 +1,148 @@
+#include "platform/gif_player.h"
+#include "platform/pictures.h"
+
+#include "support/wave_fixture.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace quorvia::platform {
+namespace {
+
+QByteArray jpegOf(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 95);
+    return bytes;
+}
+
+QImage twoColours()
+{
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(QColor(200, 30, 30));
+    for (int y = 0; y < 20; ++y)
+        for (int x = 20; x < 40; ++x)
+            image.setPixel(x, y, qRgb(30, 30, 200));
+    return image;
+}
+
+class Pictures : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir_.filePath(name);
+        EXPECT_TRUE(testing::writeFile(path, bytes));
+        return path;
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(Pictures, JpegIsDecodedByLibjpeg)
+{
+    const QImage picture = loadPicture(write("problema.jpg", jpegOf(twoColours())));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(40, 20));
+    const QColor left = picture.pixelColor(5, 10);
+    const QColor right = picture.pixelColor(35, 10);
+    EXPECT_NEAR(left.red(), 200, 12);
+    EXPECT_NEAR(left.blue(), 30, 12);
+    EXPECT_NEAR(right.blue(), 200, 12);
+}
+
+TEST_F(Pictures, GreyJpegComesOutGrey)
+{
+    QImage grey(8, 8, QImage::Format_Grayscale8);
+    grey.fill(100);
+    const QImage picture = decodeJpeg(jpegOf(grey));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_NEAR(qRed(picture.pixel(4, 4)), 100, 3);
+    EXPECT_EQ(qRed(picture.pixel(4, 4)), qBlue(picture.pixel(4, 4)));
+}
+
+// Each of these would end the program under libjpeg's default error
+// handler; here each is simply no picture.
+TEST_F(Pictures, CorruptJpegIsNoPicture)
+{
+    const QByteArray good = jpegOf(twoColours());
+
+    QByteArray garbage_after_marker = good.left(2);
+    garbage_after_marker.append(QByteArray(400, char(0xFF)));
+    garbage_after_marker.append(QByteArray(400, char(0x17)));
+
+    QByteArray broken_header = good;
+    for (int i = 4; i < 64 && i < broken_header.size(); ++i)
+        broken_header[i] = char(0xFF);
+
+    for (const QByteArray& bytes : {garbage_after_marker, broken_header, good.left(40)}) {
+        EXPECT_TRUE(decodeJpeg(bytes).isNull());
+        EXPECT_TRUE(loadPicture(write("rotto.jpg", bytes)).isNull());
+    }
+}
+
+TEST_F(Pictures, OtherFormatsGoThroughQt)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    twoColours().save(&buffer, "PNG");
+    EXPECT_EQ(loadPicture(write("a.png", png)).size(), QSize(40, 20));
+    EXPECT_EQ(loadPicture(write("b.gif", testing::makeGif())).size(), QSize(1, 1));
+    // The content decides, not the name.
+    EXPECT_EQ(loadPicture(write("really_png.jpg", png)).size(), QSize(40, 20));
+}
+
+TEST_F(Pictures, MissingOrUnreadableFileIsNoPicture)
+{
+    EXPECT_TRUE(loadPicture(dir_.filePath("nothing.jpg")).isNull());
+    EXPECT_TRUE(loadPicture(dir_.path()).isNull());
+    EXPECT_TRUE(loadPicture(write("empty.bmp", QByteArray())).isNull());
+    EXPECT_TRUE(loadPicture(write("text.png", "not a picture")).isNull());
+}
+
+TEST_F(Pictures, GifPlayerLoadsStartsAndStops)
+{
+    GifPlayer player(QStringLiteral("GIF1"));
+    EXPECT_EQ(player.objectName(), QStringLiteral("GIF1"));
+    EXPECT_FALSE(player.hasAnimation());
+    player.start();  // nothing to start: no effect
+    EXPECT_FALSE(player.isRunning());
+
+    ASSERT_TRUE(player.loadFile(write("problema_GIF1.gif", testing::makeGif())));
+    EXPECT_TRUE(player.hasAnimation());
+    EXPECT_FALSE(player.isRunning());
+    player.start();
+    EXPECT_TRUE(player.isRunning());
+    player.stop();
+    EXPECT_FALSE(player.isRunning());
+    EXPECT_TRUE(player.hasAnimation());
+    player.clear();
+    EXPECT_FALSE(player.hasAnimation());
+    EXPECT_TRUE(player.pixmap().isNull());
+}
+
+TEST_F(Pictures, GifPlayerKeepsItsPictureWhenTheFileIsMissingOrBroken)
+{
+    GifPlayer player(QStringLiteral("GIF2"));
+    QPixmap design(4, 4);
+    design.fill(Qt::green);
+    player.setPixmap(design);
+
+    EXPECT_FALSE(player.loadFile(dir_.filePath("problema_GIF2.gif")));
+    EXPECT_FALSE(player.loadFile(write("broken.gif", "GIF89a but nothing else")));
+    EXPECT_FALSE(player.hasAnimation());
+    EXPECT_FALSE(player.pixmap().isNull());
+
+    ASSERT_TRUE(player.loadFile(write("good.gif", testing::makeGif())));
+    const QString loaded = player.fileName();
+    EXPECT_FALSE(player.loadFile(dir_.filePath("missing.gif")));
+    EXPECT_EQ(player.fileName(), loaded);
+}
+
+}  // namespace
+}  // namespace quorvia::platform

@@ -1,0 +1,121 @@
+// The small services of the platform layer: version, desktop, sounds and the
+// scripted dialogs other tests rely on.
+
+#include "platform/desktop.h"
+#include "platform/fakes.h"
+#include "platform/sound.h"
+#include "platform/version.h"
+
+#include "support/wave_fixture.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace quorvia::platform {
+namespace {
+
+TEST(Version, IsTheBuildsProjectVersionInFourParts)
+{
+    EXPECT_EQ(versionText(), QStringLiteral("3.0.0.1"));
+    EXPECT_EQ(versionLabelText(), QStringLiteral("Ver 3.0.0.1"));
+}
+
+TEST(Version, Formatting)
+{
+    EXPECT_EQ(formatVersion("3.0.0.44"), QStringLiteral("3.0.0.44"));
+    EXPECT_EQ(formatVersion("3.1"), QStringLiteral("3.1.0.0"));
+    EXPECT_EQ(formatVersion(""), QString());
+    EXPECT_EQ(formatVersion("3.x"), QString());
+    EXPECT_EQ(formatVersion("1.2.3.4.5"), QString());
+    EXPECT_EQ(formatVersion("70000.0.0.0"), QString());
+}
+
+class Desktop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setUrlOpener([this](const QUrl& url) {
+            opened_.append(url);
+            return true;
+        });
+    }
+    void TearDown() override { setUrlOpener({}); }
+    QList<QUrl> opened_;
+};
+
+TEST_F(Desktop, OpensExistingDocumentsAndWebPages)
+{
+    QTemporaryDir dir;
+    const QString help = dir.filePath("Help.pdf");
+    ASSERT_TRUE(testing::writeFile(help, "%PDF-1.4"));
+    EXPECT_TRUE(openDocument(help));
+    EXPECT_FALSE(openDocument(dir.filePath("Manca.pdf")));
+    EXPECT_TRUE(openWebPage(QUrl("https://quorvia.example/")));
+    ASSERT_EQ(opened_.size(), 2);
+    EXPECT_EQ(opened_[0], QUrl::fromLocalFile(help));
+    EXPECT_EQ(opened_[1], QUrl("https://quorvia.example/"));
+}
+
+TEST(WavePlayer, NamedRequestsReachTheServiceWithTheWave)
+{
+    ScopedFakeSound sound;
+    QTemporaryDir dir;
+    const QByteArray wave = testing::makeWave();
+    ASSERT_TRUE(testing::writeFile(dir.filePath("nooo.wav"), wave));
+
+    WavePlayer player(QStringLiteral("nooo"));
+    EXPECT_FALSE(player.loadFile(dir.filePath("missing.wav")));
+    EXPECT_TRUE(player.isEmpty());
+    player.play();  // an empty player still asks: the window wanted the sound
+    ASSERT_TRUE(player.loadFile(dir.filePath("nooo.wav")));
+    player.play();
+    player.playLoop();
+    player.stop();
+
+    ASSERT_EQ(sound->calls().size(), 4);
+    using Kind = RecordingSoundService::Kind;
+    EXPECT_EQ(sound->calls()[0].kind, Kind::Once);
+    EXPECT_TRUE(sound->calls()[0].wave.isEmpty());
+    EXPECT_EQ(sound->calls()[1].kind, Kind::Once);
+    EXPECT_EQ(sound->calls()[1].wave, wave);
+    EXPECT_EQ(sound->calls()[2].kind, Kind::Loop);
+    EXPECT_EQ(sound->calls()[3].kind, Kind::Stop);
+    EXPECT_TRUE(sound->wasPlayed(QStringLiteral("nooo")));
+    EXPECT_FALSE(sound->wasPlayed(QStringLiteral("bravo")));
+}
+
+TEST(RealSoundService, NeverFailsWhateverItIsGiven)
+{
+    // Without an output device (CI) every request is silent; with one the
+    // good wave plays briefly. Either way nothing blocks or breaks.
+    SoundService& real = soundService();
+    real.playOnce(testing::makeWave());
+    real.playLoop(testing::makeWave());
+    real.playOnce(QByteArray("RIFF garbage"));
+    real.playOnce(QByteArray());
+    real.stopAll();
+    real.stopAll();
+    SUCCEED();
+}
+
+TEST(ScriptedDialogs, EmptyQueueAnswersNoAndCancels)
+{
+    ScopedFakeDialogs fake;
+    Dialogs& d = dialogs();
+    EXPECT_FALSE(d.askYesNo(nullptr, "Vuoi uscire?"));
+    EXPECT_FALSE(d.inputText(nullptr, "Input Box", "Prompt", "x"));
+    EXPECT_TRUE(d.openFileName(nullptr, "Apri", "", "Schede (*.ini)").isEmpty());
+    EXPECT_FALSE(d.chooseColor(nullptr, Qt::red));
+    EXPECT_FALSE(d.chooseFont(nullptr, QFont()));
+
+    fake->setNextYesNo(true);
+    fake->setNextInput(QStringLiteral("nuovo"));
+    EXPECT_TRUE(d.askYesNo(nullptr, "Vuoi uscire?"));
+    EXPECT_EQ(d.inputText(nullptr, "Input Box", "Prompt", "x"), QStringLiteral("nuovo"));
+    EXPECT_EQ(fake->questions().size(), 2);
+    EXPECT_EQ(fake->inputPrompts(), (QStringList{"Prompt", "Prompt"}));
+}
+
+}  // namespace
+}  // namespace quorvia::platform

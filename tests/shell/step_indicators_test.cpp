@@ -1,0 +1,264 @@
+#include "shell/step_indicators.h"
+
+#include "evaluator/decimal_number.h"
+#include "shell/controls.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace quorvia {
+namespace {
+
+// An exercise window in miniature: per step two entry boxes (Tag = step),
+// a choice list, the B and H buttons and the round indicator; and a line
+// shape that is not an indicator.
+class StepWindow : public QDialog {
+public:
+    StepWindow(int steps, bool beginner)
+    {
+        int y = 0;
+        for (int s = 1; s <= steps; ++s, y += 30) {
+            if (beginner) {
+                auto* list = new QComboBox(this);
+                list->setObjectName(QStringLiteral("EB0%1").arg(s));
+                list->setGeometry(0, y, 60, 25);
+            }
+            for (int k = 0; k < 2; ++k) {
+                auto* box = new QLineEdit(this);
+                box->setObjectName(QStringLiteral("box%1_%2").arg(s).arg(k));
+                box->setGeometry(70 + 60 * k, y, 55, 25);
+                setTag(box, s);
+            }
+            auto* verifica = new StepButton(QStringLiteral("B%1").arg(s), this);
+            setTag(verifica, s);
+            new StepButton(QStringLiteral("H%1").arg(s), this);
+            auto* shape = new ShapeIndicator(QStringLiteral("Shape0%1").arg(s),
+                                             ShapeIndicator::Form::Circle, this);
+            shape->setBrushColor(Qt::white);
+        }
+        auto* line = new ShapeIndicator(QStringLiteral("Shape1"), ShapeIndicator::Form::Rectangle, this);
+        line->setBrushColor(Qt::black);
+        resize(400, y + 40);
+    }
+
+    QWidget* w(const QString& name) { return qobject_cast<QWidget*>(findControl(this, name)); }
+    QColor shape(const QString& name) { return findControlAs<ShapeIndicator>(this, name)->brushColor(); }
+    QLineEdit* box(int step, int k)
+    {
+        return qobject_cast<QLineEdit*>(w(QStringLiteral("box%1_%2").arg(step).arg(k)));
+    }
+};
+
+class StepIndicators : public ::testing::Test {
+protected:
+    void show(StepWindow& window)
+    {
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+};
+
+TEST_F(StepIndicators, NextShapeClosesTheStepAndOpensTheNext)
+{
+    StepWindow window(5, false);
+    show(window);
+    NextShape(0, &window);
+    NextShape(1, &window);
+    NextShape(2, &window);
+
+    EXPECT_EQ(window.shape("Shape02"), kStepDone);
+    EXPECT_EQ(window.shape("Shape03"), kStepCurrent);
+    EXPECT_EQ(window.shape("Shape04"), kStepAhead);
+    EXPECT_FALSE(window.w("B2")->isEnabled());
+    EXPECT_FALSE(window.w("H2")->isEnabled());
+    EXPECT_TRUE(window.w("B3")->isEnabled());
+    EXPECT_TRUE(window.w("H3")->isEnabled());
+    for (int s = 1; s <= 5; ++s) {
+        EXPECT_EQ(window.box(s, 0)->isEnabled(), s == 3) << s;
+        EXPECT_EQ(window.box(s, 1)->isEnabled(), s == 3) << s;
+    }
+    EXPECT_EQ(QApplication::focusWidget(), window.box(3, 0));
+}
+
+TEST_F(StepIndicators, NextShapeOfTheLastStepOpensNothing)
+{
+    StepWindow window(5, false);
+    show(window);
+    NextShape(0, &window);
+    for (int s = 1; s <= 5; ++s)
+        NextShape(s, &window);
+    for (int s = 1; s <= 5; ++s) {
+        EXPECT_EQ(window.shape(QStringLiteral("Shape0%1").arg(s)), kStepDone) << s;
+        EXPECT_FALSE(window.w(QStringLiteral("B%1").arg(s))->isEnabled()) << s;
+        EXPECT_FALSE(window.box(s, 0)->isEnabled()) << s;
+    }
+}
+
+TEST_F(StepIndicators, NextShapeZeroOpensStepOneOfABeginnerWindow)
+{
+    StepWindow window(5, true);
+    new QLineEdit(&window);  // an unnamed box is no control: left alone
+    show(window);
+    NextShape(0, &window);
+
+    EXPECT_EQ(window.shape("Shape01"), kStepCurrent);
+    for (int s = 2; s <= 5; ++s)
+        EXPECT_EQ(window.shape(QStringLiteral("Shape0%1").arg(s)), kStepAhead) << s;
+    EXPECT_EQ(window.shape("Shape1"), kStepAhead);  // the line turns red too
+    for (int s = 1; s <= 5; ++s) {
+        const bool open = s == 1;
+        EXPECT_EQ(window.w(QStringLiteral("EB0%1").arg(s))->isEnabled(), open) << s;
+        EXPECT_EQ(window.w(QStringLiteral("B%1").arg(s))->isEnabled(), open) << s;
+        EXPECT_EQ(window.w(QStringLiteral("H%1").arg(s))->isEnabled(), open) << s;
+        // Entry boxes are opened by NextShape(0) only by the question names.
+        EXPECT_FALSE(window.box(s, 0)->isEnabled()) << s;
+    }
+}
+
+TEST_F(StepIndicators, NextShapeZeroOpensTheQuestionEntries)
+{
+    StepWindow window(3, false);
+    for (const char* name : {"LMDdomanda", "E01"}) {
+        auto* box = new QLineEdit(&window);
+        box->setObjectName(QLatin1String(name));
+        box->setEnabled(false);
+    }
+    NextShape(0, &window);
+    EXPECT_TRUE(window.w("LMDdomanda")->isEnabled());
+    EXPECT_TRUE(window.w("E01")->isEnabled());
+}
+
+TEST_F(StepIndicators, NextShapeMinusOneClosesEverything)
+{
+    StepWindow window(4, true);
+    NextShape(0, &window);
+    NextShape(1, &window);
+    NextShape(-1, &window);
+    for (QWidget* control : controlsInOrder(&window)) {
+        if (auto* shape = qobject_cast<ShapeIndicator*>(control))
+            EXPECT_EQ(shape->brushColor(), kStepAhead) << shape->objectName().toStdString();
+        else
+            EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+    }
+}
+
+TEST_F(StepIndicators, StepTenUsesTwoDigitNames)
+{
+    StepWindow window(10, true);
+    NextShape(0, &window);
+    for (int s = 1; s <= 9; ++s)
+        NextShape(s, &window);
+    EXPECT_EQ(window.shape("Shape010"), kStepCurrent);
+    EXPECT_TRUE(window.w("EB010")->isEnabled());
+    EXPECT_TRUE(window.w("B10")->isEnabled());
+    EXPECT_TRUE(window.w("H10")->isEnabled());
+    EXPECT_TRUE(window.box(10, 1)->isEnabled());
+    EXPECT_FALSE(window.w("B9")->isEnabled());
+    // "Shape01" must not have been taken for the indicator of step 10.
+    EXPECT_EQ(window.shape("Shape01"), kStepDone);
+}
+
+TEST_F(StepIndicators, SetLEDPaintsAndShowsEveryShape)
+{
+    StepWindow window(3, false);
+    window.w("Shape02")->hide();
+    SetLED(kStepAhead, &window);
+    for (const char* name : {"Shape01", "Shape02", "Shape03", "Shape1"}) {
+        EXPECT_EQ(window.shape(name), kStepAhead) << name;
+        EXPECT_FALSE(window.w(name)->isHidden()) << name;
+    }
+}
+
+TEST_F(StepIndicators, LastButtonVerificaIsTheHighestB)
+{
+    StepWindow five(5, true);
+    EXPECT_EQ(LastButton_Verifica(&five), 5);
+    StepWindow nine(9, true);
+    EXPECT_EQ(LastButton_Verifica(&nine), 9);
+    StepWindow ten(10, true);
+    EXPECT_EQ(LastButton_Verifica(&ten), 10);
+    QDialog none;
+    EXPECT_EQ(LastButton_Verifica(&none), 0);
+}
+
+class NumberKeys : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved_ = decimalSeparator();
+        setDecimalSeparator(',');
+        for (const char* name : {"dato1", "dato2", "Risultato2"}) {
+            auto* box = new QLineEdit(&window_);
+            box->setObjectName(QLatin1String(name));
+            boxes_.append(box);
+        }
+        window_.show();
+        QApplication::setActiveWindow(&window_);
+        boxes_[0]->setFocus();
+    }
+    void TearDown() override { setDecimalSeparator(saved_); }
+
+    char saved_ = '.';
+    QDialog window_;
+    QList<QLineEdit*> boxes_;
+};
+
+TEST_F(NumberKeys, MKeyPressTable)
+{
+    const struct {
+        const char* name;
+        char16_t in;
+        char16_t out;
+    } cases[] = {
+        {"digit", u'7', u'7'},        {"backspace", 8, 8},        {"point", u'.', u','},
+        {"comma", u',', u','},        {"letter", u'a', u'a'},     {"minus", u'-', u'-'},
+    };
+    for (const auto& c : cases) {
+        QChar key(c.in);
+        EXPECT_FALSE(MKeyPress(boxes_[0], key, "Risultato2", &window_)) << c.name;
+        EXPECT_EQ(key, QChar(c.out)) << c.name;
+    }
+}
+
+TEST_F(NumberKeys, EnterInTheLastBoxAsksForTheCheck)
+{
+    boxes_[2]->setFocus();
+    QChar key(13);
+    EXPECT_TRUE(MKeyPress(boxes_[2], key, "Risultato2", &window_));
+    EXPECT_TRUE(key.isNull());
+    EXPECT_EQ(QApplication::focusWidget(), boxes_[2]);
+}
+
+TEST_F(NumberKeys, EnterInAnotherBoxMovesTheFocusOn)
+{
+    QChar key(13);
+    EXPECT_FALSE(MKeyPress(boxes_[0], key, "Risultato2", &window_));
+    EXPECT_TRUE(key.isNull());
+    EXPECT_EQ(QApplication::focusWidget(), boxes_[1]);
+}
+
+TEST_F(NumberKeys, InstalledFilterTypesTheSeparatorAndRunsTheCheck)
+{
+    int checks = 0;
+    for (QLineEdit* box : boxes_)
+        installNumberKeyFilter(box, &window_, "Risultato2", [&checks] { ++checks; });
+
+    QTest::keyClicks(boxes_[0], "3.5");
+    EXPECT_EQ(boxes_[0]->text(), QStringLiteral("3,5"));
+    QTest::keyClick(boxes_[0], Qt::Key_Backspace);
+    EXPECT_EQ(boxes_[0]->text(), QStringLiteral("3,"));
+
+    QTest::keyClick(boxes_[0], Qt::Key_Return);
+    EXPECT_EQ(checks, 0);
+    EXPECT_EQ(QApplication::focusWidget(), boxes_[1]);
+
+    QTest::keyClick(boxes_[2], Qt::Key_Enter);
+    EXPECT_EQ(checks, 1);
+}
+
+}  // namespace
+}  // namespace quorvia
