@@ -1,0 +1,27 @@
+#include "exercise/error_book.h"
+
+namespace quorvia {
+
+int ErrorBook::record(int step)
+{
+    if (step < 1 || step > kMaxSteps)
+        return 0;
+    return ++counts_[step];
+}
+
+int ErrorBook::count(int step) const
+{
+    return step >= 1 && step <= kMaxSteps ? counts_[step] : 0;
+}
+
+QString ErrorBook::counterCaption(int count)
+{
+    return QStringLiteral("Err=") + QString::number(count);
+}
+
+QString ErrorBook::totalCaption(int total)
+{
+    return QStringLiteral(" ERR=") + QString::number(total);
+}
+
+}  // namespace quorvia

@@ -1,0 +1,18 @@
+#pragma once
+// Creates the exercise windows of the program and registers each with the
+// main window for its mode and scheme.
+
+#include <vector>
+
+namespace quorvia {
+
+class ExerciseHooks;
+class ExerciseWindow;
+class TForm1;
+
+// The windows that exist, in the order the program creates them; each is a
+// child of the main window and lives for the run. `hooks` (not owned, may be
+// null) serve their appearance, worksheet and print buttons.
+std::vector<ExerciseWindow*> createExerciseWindows(TForm1& mainWindow, ExerciseHooks* hooks = nullptr);
+
+}  // namespace quorvia

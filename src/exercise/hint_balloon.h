@@ -1,0 +1,44 @@
+#pragma once
+// The hint balloon of an exercise window: one message at a time, pointing at
+// the centre of a button. A child widget of the window, so what it says and
+// whether it shows can be read like any other widget.
+
+#include <QString>
+#include <QWidget>
+
+class QTimer;
+
+namespace quorvia {
+
+class HintBalloon : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kMaxWidth = 260;
+    static constexpr int kShowMilliseconds = 8000;
+
+    explicit HintBalloon(QWidget* window);
+
+    // Hides the message shown, then shows `text` pointing at the centre of
+    // `target`. An empty text shows the target's own tool tip, and nothing at
+    // all when that is empty too.
+    void showAt(QWidget* target, const QString& text);
+    void dismiss();
+
+    QString text() const { return text_; }
+    // The point the balloon's tip touches, in the window's coordinates.
+    QPoint tip() const { return tip_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QRect textRectFor(const QString& text) const;
+
+    QString text_;
+    QPoint tip_;
+    bool tip_below_ = true;  // the balloon stands above the point
+    QTimer* hide_timer_;
+};
+
+}  // namespace quorvia

@@ -1,0 +1,126 @@
+#pragma once
+// What makes one scheme's pair of exercise windows: the table of its step
+// widgets (name, kind, Tag, place in each window), its steps, the parts of
+// its operation scheme and its check, and the few points where a window of
+// the pair departs from the common mechanics. The windows themselves are one
+// class built from this.
+
+#include "content/scheme.h"
+#include "exercise/scheme_check.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace quorvia {
+
+enum class WidgetKind {
+    Panel,          // a coloured panel holding other widgets
+    Heading,        // bold yellow on dark green, above a group of steps
+    Caption,        // a caption of the operation scheme, from the problem file
+    SentenceBox,    // advanced: the typed sentence of a step (at most 200 characters)
+    ChoiceList,     // beginner: the sentence picked from a list
+    NumberBox,      // operation scheme: a number (at most 10 characters)
+    MirrorBox,      // operation scheme: shows another box's text, never typed into
+    OperatorLabel,  // operation scheme: the sign picked from the operator menu
+    FollowerLabel,  // operation scheme: repeats an operator label's sign
+    EqualsLabel,    // the fixed "=", which opens the operator menu to no effect
+    MenuLabel,      // an empty label that opens the operator menu to no effect
+    Rule,           // a line under a column of numbers
+    VerificaButton, // B<s>
+    ErrorButton,    // H<s>
+    Indicator,      // Shape0<s>
+    Animation,      // the closing animation GIF3
+    Picture,        // the end pictures Image5 and CoccaHelp
+};
+
+// Where a widget stands in one window; no parent: the window has no such widget.
+struct Placement {
+    const char* parent = nullptr;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool exists() const { return parent != nullptr; }
+};
+
+struct WidgetRow {
+    const char* name;
+    WidgetKind kind;
+    int tag;
+    Placement advanced;
+    Placement beginner;
+    const char* caption = "";
+};
+
+enum class StepKind { Sentence, OperationScheme };
+
+struct StepRow {
+    int step;
+    StepKind kind;
+    const char* advanced_input;  // the sentence box; "" for the operation scheme
+    const char* beginner_input;  // the choice list; "" for the operation scheme
+};
+
+// Captions of the operation scheme taken from the problem at every load.
+enum class CaptionSource { Data1, Data2, Data3, Data4, Data5, Partial, PartialOnJolly, Final };
+
+struct CaptionRule {
+    const char* label;
+    CaptionSource source;
+};
+
+struct FollowerRule {
+    const char* leader;    // an operator label
+    const char* follower;  // takes every sign the leader takes
+};
+
+struct MirrorRule {
+    const char* source;  // a number box
+    const char* target;  // shows the source's text at every change
+};
+
+// Where one window of a pair departs from the common mechanics.
+struct WindowDepartures {
+    // The step-success animation plays only when its file exists.
+    bool step_success_needs_file = true;
+    // A problem number above the count loads nothing.
+    bool load_only_within_count = false;
+    // The loaded problem is drawn before the load returns.
+    bool repaint_after_load = false;
+    // A click on the scroll box gives it the focus.
+    bool scroll_box_takes_focus = false;
+    // Colour of the scroll box behind the step panel.
+    unsigned scroll_box_rgb = 0xC0C0C0;
+};
+
+struct SchemeDescription {
+    Scheme scheme;
+    const char* advanced_window;  // "TFormA3"
+    const char* beginner_window;  // "TFormP3"
+    int step_panel_width;
+    int advanced_panel_height;
+    int beginner_panel_height;
+
+    std::vector<WidgetRow> widgets;  // in creation order: parents first, tab order of the boxes
+    std::vector<StepRow> steps;      // in step order
+
+    const char* result_box;                    // Enter here runs the scheme check
+    std::vector<CaptionRule> captions;
+    std::vector<FollowerRule> followers;
+    std::vector<MirrorRule> mirrors;
+    std::vector<const char*> verifica_copies;  // take the caption of B1 at every load
+    SchemeExpectations expectations;           // the scheme check, in order
+
+    WindowDepartures advanced;
+    WindowDepartures beginner;
+
+    // The number of the operation-scheme step.
+    int operationStep() const;
+    int lastStep() const;
+    const StepRow* step(int number) const;
+    const WidgetRow* widget(const QString& name) const;
+};
+
+}  // namespace quorvia

@@ -1,0 +1,30 @@
+#pragma once
+// The check of a sentence step, apart from any widget: a typed sentence
+// against the accepted wordings (advanced windows), or the chosen item of a
+// list against the right one (beginner windows).
+
+#include "content/scheme.h"
+
+#include <array>
+#include <string>
+
+namespace quorvia {
+
+enum class SentenceVerdict {
+    Ignored,  // nothing to judge: an empty typed answer
+    Wrong,
+    Right,
+};
+
+// `variants[k]` is accepted wording k (1..5); entry 0 is not used. Spaces and
+// the case of a-z do not count, on either side.
+SentenceVerdict checkTypedSentence(const std::string& typed,
+                                   const std::array<std::string, kVariants + 1>& variants);
+
+// `chosen` is the list's chosen position (-1: none); `correctItem` the
+// position of the right sentence as decimal text. No choice is wrong; a
+// correct entry that is not a number (a load that never filled it) leaves
+// nothing to judge.
+SentenceVerdict checkChosenItem(int chosen, const std::string& correctItem);
+
+}  // namespace quorvia

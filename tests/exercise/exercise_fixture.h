@@ -1,0 +1,96 @@
+#pragma once
+// A fresh exercise window per test, headless: scripted dialogs, recorded
+// sounds, a stand-in for the main window, and a resource folder of its own
+// holding the fixture problem files (and whatever media a test adds).
+
+#include "content/problem_file.h"
+#include "exercise/exercise_window.h"
+#include "exercise/scheme3.h"
+#include "platform/fakes.h"
+#include "shell/main_window_services.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace quorvia::testing {
+
+class FakeMainWindow : public MainWindowServices {
+public:
+    QString name = QStringLiteral("Giulia");
+    QList<int> spinner;  // every value the window set
+    QString folder;
+
+    QString childName() const override { return name; }
+    void setProblemSpinner(int problem) override { spinner.append(problem); }
+    QString currentProblemFileName() const override { return QString(); }
+    int problemSpinnerMaximum() const override { return 1; }
+    int modeValue() const override { return 2; }
+    int schemeValue() const override { return 1; }
+    int problemValue() const override { return spinner.isEmpty() ? 1 : spinner.last(); }
+    QString resourceFolder() const override { return folder; }
+};
+
+inline const QString kAdvancedFile = QStringLiteral("A3_PROVA.INI");
+inline const QString kBeginnerFile = QStringLiteral("P3_PROVA.INI");
+
+class ExerciseFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A scheme-3 window on the fixture file of its mode, shown (so it starts
+    // the problem as the main window's showing does).
+    std::unique_ptr<ExerciseWindow> open(Mode mode, int problem = 1, int count = 4,
+                                         const QString& file = QString());
+
+    // Media in the resource folder.
+    void addGif(const QString& name);
+    void addPicture(const QString& name, const QColor& colour);
+
+public:
+    // Driving the window as the child does.
+    template <class T>
+    static T* find(ExerciseWindow& w, const QString& name)
+    {
+        T* found = qobject_cast<T*>(w.TROVA_COMP(name));
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    static void type(ExerciseWindow& w, const QString& box, const QString& text);
+    static void enter(ExerciseWindow& w, const QString& box);
+    static void click(ExerciseWindow& w, const QString& button);
+    static void choose(ExerciseWindow& w, const QString& list, int position);
+    // The position of the right item in a beginner's list, found by its text.
+    static int rightPosition(ExerciseWindow& w, const QString& list, const QString& rightText);
+    static void pickSign(ExerciseWindow& w, const QString& label, const char* item);
+    // Lets the animation clock tick until it stops; the number of ticks.
+    static int finishAnimations(ExerciseWindow& w);
+    static QString text(ExerciseWindow& w, const QString& name);
+    // Solves the problem shown with the answers of its problem file: variant
+    // 1 of every sentence (typed, or picked by its text) and the scheme's
+    // expected texts. Ends with the animations played out.
+    static void solveWithAnswersOf(ExerciseWindow& w, const ProblemContent& problem);
+    static const char* menuItemFor(const QString& sign);
+
+protected:
+    static QColor ledColour(ExerciseWindow& w, const QString& name);
+    static bool shown(ExerciseWindow& w, const QString& name);
+
+    platform::ScopedFakeDialogs dialogs_;
+    platform::ScopedFakeSound sound_;
+    FakeMainWindow main_;
+    QTemporaryDir dir_;
+    QString folder_;
+
+private:
+    char separator_ = '.';
+};
+
+}  // namespace quorvia::testing
