@@ -6,7 +6,9 @@ notation, numbers compared as texts in the general number format with the
 comma) and looks for the mistakes that are easy to make by hand: a count in
 GENERALE.INI that does not match the file, a missing key, a result that does
 not fit a number box, an answer sentence with another number, two variants
-that the program cannot tell apart, a missing picture.
+that the program cannot tell apart, a missing picture, a DATO<n>_VALORE that
+differs from its formula, an R1 that mixes operators, a "|" in a caption that
+shows it as it is, a file that is not UTF-8 with CR LF line endings.
 
 Usage: tools/check_bundled_problems.py [RISORSE folder]
 Exit status 0 when everything is fine, 1 otherwise.
@@ -20,22 +22,26 @@ from fractions import Fraction
 HERE = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_FOLDER = os.path.join(HERE, "..", "resources", "RISORSE")
 
-# Per scheme: steps, the operation step, the sentence keys of each step, the
-# caption keys, and whether there is a second formula.
+# Per scheme: steps, the sentence keys of each step, the caption keys, the
+# captions whose label shows a "|" as it is (so none may hold one), whether
+# there is a second formula and whether the window reads DATO<n>_VALORE.
 SCHEMES = {
     1: dict(name="3", steps=5, captions=["MSG_DATO1", "MSG_DATO2"], r2=False,
+            single_line=[], values=False,
             sentences={1: "DOMANDA{k}", 2: "DATO1_TESTO{k}", 3: "DATO2_TESTO{k}",
                        5: "RISPOSTA{k}"}),
-    2: dict(name="4a", steps=8, r2=True,
+    2: dict(name="4a", steps=8, r2=True, values=True,
             captions=["MSG_DATO%d" % d for d in range(1, 6)] + ["MSG_RISULTATO_PARZIALE"],
+            single_line=["MSG_DATO%d" % d for d in range(1, 5)] + ["MSG_RISULTATO_PARZIALE"],
             sentences=dict([(1, "DOMANDA{k}"), (8, "RISPOSTA{k}")] +
                            [(d + 1, "DATO%d_TESTO{k}" % d) for d in range(1, 6)])),
-    3: dict(name="4b", steps=9, r2=True,
+    3: dict(name="4b", steps=9, r2=True, values=True,
             captions=["MSG_DATO%d" % d for d in range(1, 5)] + ["MSG_RISULTATO_PARZIALE"],
+            single_line=["MSG_DATO%d" % d for d in range(1, 4)] + ["MSG_RISULTATO_PARZIALE"],
             sentences=dict([(1, "DOMANDA1_{k}"), (2, "DOMANDA2_{k}"),
                             (8, "RISPOSTA1_{k}"), (9, "RISPOSTA2_{k}")] +
                            [(d + 2, "DATO%d_TESTO{k}" % d) for d in range(1, 5)])),
-    4: dict(name="5", steps=6, r2=True,
+    4: dict(name="5", steps=6, r2=True, single_line=[], values=False,
             captions=["MSG_DATO1", "MSG_DATO2", "MSG_DATO3", "MSG_RISULTATO_PARZIALE"],
             sentences={1: "DOMANDA{k}", 2: "DATO1_TESTO{k}", 3: "DATO2_TESTO{k}",
                        4: "DATO3_TESTO{k}", 6: "RISPOSTA{k}"}),
@@ -49,6 +55,10 @@ def read_ini(path):
     """Sections of an INI file as {SECTION: {KEY: value}}, names upper-cased."""
     with open(path, "rb") as f:
         raw = f.read()
+    if raw.startswith(b"\xef\xbb\xbf"):
+        raise ValueError("%s: starts with a byte order mark" % path)
+    if raw.replace(b"\r\n", b"").count(b"\n") or raw.replace(b"\r\n", b"").count(b"\r"):
+        raise ValueError("%s: a line does not end with CR LF" % path)
     text = raw.decode("utf-8")  # the bundled files are UTF-8; fail loudly otherwise
     sections, current = {}, None
     for line in text.splitlines():
@@ -118,6 +128,9 @@ def check_problem(errors, where, section, scheme, advanced, folder):
     for key, value in section.items():
         if len(value) > 2047:
             errors.append("%s: %s longer than 2047 characters" % (where, key))
+    for key in spec["single_line"]:
+        if "|" in section.get(key, ""):
+            errors.append("%s: %s has a \"|\" that its label shows as it is" % (where, key))
     picture = section.get("JPG_PROBLEMA")
     if picture and not os.path.isfile(os.path.join(folder, picture)):
         errors.append("%s: picture %s not found" % (where, picture))
@@ -126,6 +139,9 @@ def check_problem(errors, where, section, scheme, advanced, folder):
     r1 = prepared(section.get("R1", ""))
     partial = evaluate(r1)
     data = numbers_in(r1)
+    # The operator labels of the first operation all show one sign.
+    if len(set(re.findall(r"[-+*/]", r1))) > 1:
+        errors.append("%s: R1 %r mixes operators, the scheme shows one sign" % (where, r1))
     final = partial
     if spec["r2"]:
         r2 = prepared(section.get("R2", ""))
@@ -143,6 +159,21 @@ def check_problem(errors, where, section, scheme, advanced, folder):
     for value in set([partial, final] + data):
         if len(general(value)) > 10:
             errors.append("%s: %s does not fit a number box" % (where, general(value)))
+        if value < 0:
+            errors.append("%s: %s is negative" % (where, general(value)))
+    if spec["values"]:
+        # The load reads DATO<n>_VALORE, then the formulas overwrite the
+        # entries they reach: the two must tell the same data.
+        for n, number in enumerate(data, 1):
+            key = "DATO%d_VALORE" % n
+            written = section.get(key)
+            if written is None:
+                errors.append("%s: missing %s" % (where, key))
+            elif not re.fullmatch(r"\d+(,\d+)?", written):
+                errors.append("%s: %s %r is not a number with the comma" % (where, key, written))
+            elif Fraction(written.replace(",", ".")) != number:
+                errors.append("%s: %s is %s, the formulas say %s"
+                              % (where, key, written, general(number)))
 
     # Variant 1 of every sentence step, then the variants among themselves.
     data_steps = sorted(s for s, key in spec["sentences"].items() if key.startswith("DATO"))
@@ -160,9 +191,16 @@ def check_problem(errors, where, section, scheme, advanced, folder):
             must = [general(partial if first_of_two else final)]
         else:
             must = []
+            # The question as the text asks it.
+            if variants[0] not in section.get("TESTO", ""):
+                errors.append("%s: %s1 is not a question of TESTO" % (where, key.format(k="")))
         for text in must:
             if not mentions(variants[0], text):
                 errors.append("%s: %s1 does not say %s" % (where, key.format(k=""), text))
+        if advanced:
+            for k, v in enumerate(variants, 1):
+                if len(v) > 200:  # the sentence boxes take 200 characters
+                    errors.append("%s: %s is too long to type" % (where, key.format(k=k)))
         normalized = [normalize(v) for v in variants]
         if len(set(normalized)) != 5:
             errors.append("%s: step %d has variants the check cannot tell apart"
@@ -184,7 +222,11 @@ def main():
             name = general_ini[mode]["INI_FILE%d" % scheme]
             count = int(general_ini[mode]["MAX%d" % scheme])
             path = os.path.join(folder, name)
-            sections = read_ini(path)
+            try:
+                sections = read_ini(path)
+            except (OSError, ValueError) as error:
+                errors.append(str(error))
+                continue
             for key in PROGRAM_KEYS:
                 if not sections.get("AREA_PROGRAMMA", {}).get(key):
                     errors.append("%s: AREA_PROGRAMMA lacks %s" % (name, key))
