@@ -114,6 +114,7 @@ void ExerciseWindow::ERRORE(QAbstractButton* counter, int step)
     setTag(error_num, total);
     error_num->setText(ErrorBook::totalCaption(total));
     if (resourceExists(kGif1)) {
+        beforeFeedbackAnimation(GIF1);
         GIF1->loadFile(resourcePath(kGif1));
         GIF1->show();
         GIF1->start();
@@ -133,6 +134,7 @@ void ExerciseWindow::MBRAVO(QAbstractButton* button)
     if (QWidget* next = widgetNamed(stepName("Shape0", step + 1)))
         SB->ensureWidgetVisible(next, 50, 50);
     if (!departures().step_success_needs_file || resourceExists(kGif2)) {
+        beforeFeedbackAnimation(GIF2);
         GIF2->show();
         GIF2->start();
         clock_.startStepSuccess();

@@ -196,7 +196,9 @@ void ExerciseWindow::ripulisci_editfield()
 {
     state_.errors.reset();
     for (const WidgetRow& row : scheme_.widgets) {
-        QObject* w = TROVA_COMP(QLatin1String(row.name));
+        // A name may stand for a different kind of widget in the other mode.
+        const Placement& place = mode_ == Mode::Advanced ? row.advanced : row.beginner;
+        QObject* w = place.exists() ? TROVA_COMP(QLatin1String(row.name)) : nullptr;
         if (!w)
             continue;
         switch (row.kind) {

@@ -76,8 +76,13 @@ void ExerciseWindow::LMDcaricaClick()
     const std::optional<WorksheetChoice> choice = hooks_->caricaINIT(this);
     if (!choice || choice->file_name.isEmpty())
         return;
+    // The worksheet was checked against the per-problem tables; the range
+    // is kept here as well, whoever hands the choice in.
     state_.setProblemRange(choice->problem, choice->problem_count);
     state_.setSolutionShown(state_.current_problem, choice->solution_shown);
+    // The appearance settings and the main window follow the restored problem.
+    if (main_)
+        main_->setProblemSpinner(state_.current_problem);
     INIZIO();
     hooks_->carica(this, choice->file_name);
 }

@@ -201,6 +201,7 @@ void ExerciseWindow::connectHandlers()
             break;
         }
         case WidgetKind::SentenceBox:
+        case WidgetKind::CoveredBox:
         case WidgetKind::ChoiceList:
         case WidgetKind::OperatorLabel:
         case WidgetKind::EqualsLabel:
@@ -230,8 +231,11 @@ void ExerciseWindow::connectHandlers()
     for (const MirrorRule& mirror : scheme_.mirrors) {
         auto* source = control<QLineEdit>(QLatin1String(mirror.source));
         auto* target = control<QLineEdit>(QLatin1String(mirror.target));
+        // The source's text as it stands, not the signal's: the capitals
+        // rule rewrites a typed letter while its change is still being
+        // announced, and the copy must not end on the letter as typed.
         if (source && target)
-            connect(source, &QLineEdit::textChanged, target, &QLineEdit::setText);
+            connect(source, &QLineEdit::textChanged, target, [source, target] { target->setText(source->text()); });
     }
 
     Titolo->installEventFilter(this);

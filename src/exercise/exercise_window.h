@@ -88,6 +88,9 @@ public:
 
     // What tests and the other parts of the program read.
     const ExerciseState& state() const { return state_; }
+    // The main window that launched it (null in some tests); printing reads
+    // the child's name there.
+    MainWindowServices* mainWindow() const { return main_; }
     const SchemeDescription& scheme() const { return scheme_; }
     Mode mode() const { return mode_; }
     const AnimationClock& animationClock() const { return clock_; }
@@ -117,6 +120,9 @@ protected:
     // The widgets of the last step that the end of the closing sequence (and
     // the closing of the window) show again.
     virtual QStringList lastStepWidgets(bool closingWindow) const;
+    // An error (GIF1) or step-success (GIF2) animation is about to be shown
+    // and started.
+    virtual void beforeFeedbackAnimation(platform::GifPlayer* /*player*/) {}
 
     // Runs an event's handler; a failure that leaves it (a formula part that
     // is not a number, ...) is shown in a message box and the window stays

@@ -2,6 +2,9 @@
 
 #include "exercise/exercise_window.h"
 #include "exercise/scheme3.h"
+#include "exercise/scheme4a.h"
+#include "exercise/scheme4b.h"
+#include "exercise/scheme5.h"
 #include "shell/main_window.h"
 
 namespace quorvia {
@@ -12,15 +15,22 @@ struct WindowEntry {
     Mode mode;
     Scheme scheme;
     const SchemeDescription& (*description)();
+    // Builds a window whose scheme departs from the common mechanics; null
+    // builds the common window from the description.
+    ExerciseWindow* (*create)(Mode mode, MainWindowServices* main, QWidget* parent) = nullptr;
 };
 
 // The order of creation at start-up. A scheme whose windows are not built
 // yet has no row; its start button then opens nothing.
 const WindowEntry kWindows[] = {
     {Mode::Beginner, Scheme::S3, &scheme3Description},   // TFormP3
-    // TFormP4b, TFormP4a
+    {Mode::Beginner, Scheme::S4b, &scheme4bDescription, &createScheme4bWindow},  // TFormP4b
+    {Mode::Beginner, Scheme::S4a, &scheme4aDescription, &createScheme4aWindow},  // TFormP4a
     {Mode::Advanced, Scheme::S3, &scheme3Description},   // TFormA3
-    // TFormA4b, TFormA4a, TFormP5, TFormA5
+    {Mode::Advanced, Scheme::S4b, &scheme4bDescription, &createScheme4bWindow},  // TFormA4b
+    {Mode::Advanced, Scheme::S4a, &scheme4aDescription, &createScheme4aWindow},  // TFormA4a
+    {Mode::Beginner, Scheme::S5, &scheme5Description, &createScheme5Window},  // TFormP5
+    {Mode::Advanced, Scheme::S5, &scheme5Description, &createScheme5Window},  // TFormA5
 };
 
 }  // namespace
@@ -29,7 +39,9 @@ std::vector<ExerciseWindow*> createExerciseWindows(TForm1& mainWindow, ExerciseH
 {
     std::vector<ExerciseWindow*> windows;
     for (const WindowEntry& entry : kWindows) {
-        auto* window = new ExerciseWindow(entry.description(), entry.mode, &mainWindow, &mainWindow);
+        ExerciseWindow* window =
+            entry.create ? entry.create(entry.mode, &mainWindow, &mainWindow)
+                         : new ExerciseWindow(entry.description(), entry.mode, &mainWindow, &mainWindow);
         window->setHooks(hooks);
         mainWindow.registerExerciseWindow(entry.mode, entry.scheme, window);
         windows.push_back(window);

@@ -32,6 +32,10 @@ enum class WidgetKind {
     Indicator,      // Shape0<s>
     Animation,      // the closing animation GIF3
     Picture,        // the end pictures Image5 and CoccaHelp
+    // beginner: a sentence edit box lying under its step's choice list; it
+    // takes the step's focus and its Enter runs the step's Verifica, but the
+    // window never reads, fills or clears it
+    CoveredBox,
 };
 
 // Where a widget stands in one window; no parent: the window has no such widget.

@@ -80,7 +80,8 @@ QWidget* ExerciseWindow::createSchemeWidget(const WidgetRow& row, const Placemen
         w = label;
         break;
     }
-    case WidgetKind::SentenceBox: {
+    case WidgetKind::SentenceBox:
+    case WidgetKind::CoveredBox: {
         auto* box = new QLineEdit(parent);
         box->setValidator(new TypingLimit(200, box));
         box->setFont(childFont(17));

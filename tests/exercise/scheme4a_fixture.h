@@ -1,0 +1,104 @@
+#pragma once
+// A fresh scheme-4a window per test on the fixture files A4A_PROVA.INI and
+// P4A_PROVA.INI, with the helpers that answer its steps and fill its
+// operation scheme.
+
+#include "exercise_fixture.h"
+
+#include "content/ini_file.h"
+#include "exercise/scheme4a.h"
+
+#include <QFile>
+#include <QPoint>
+
+namespace quorvia::testing {
+
+inline const QString kAdvanced4aFile = QStringLiteral("A4A_PROVA.INI");
+inline const QString kBeginner4aFile = QStringLiteral("P4A_PROVA.INI");
+
+// The seven numbers and the two signs of the operation scheme.
+struct Scheme4aEntry {
+    const char* column[4];  // E17, E27, E37, E47
+    const char* sign1;      // menu item for Lop1; null: none picked
+    const char* partial;    // E57
+    const char* datum;      // E67
+    const char* sign2;      // menu item for Lop2; null: none picked
+    const char* result;     // E77
+};
+
+class Scheme4aFixture : public ExerciseFixture {
+protected:
+    static inline const QColor kRed{255, 0, 0}, kYellow{255, 255, 0}, kLime{0, 255, 0};
+
+    void SetUp() override
+    {
+        ExerciseFixture::SetUp();
+        for (const QString& file : {kAdvanced4aFile, kBeginner4aFile}) {
+            ASSERT_TRUE(QFile::copy(QStringLiteral(QUORVIA_TEST_DATA "/") + file, folder_ + file))
+                << file.toStdString();
+        }
+    }
+
+    static QString fileOf(Mode mode) { return mode == Mode::Advanced ? kAdvanced4aFile : kBeginner4aFile; }
+
+    // TFormA4a or TFormP4a on its fixture file, shown, so it starts the problem.
+    std::unique_ptr<Scheme4aWindow> open4a(Mode mode, int problem = 1, int count = 12)
+    {
+        auto window = std::make_unique<Scheme4aWindow>(mode, &main_);
+        window->setLaunch({folder_, fileOf(mode), problem, count, 41});
+        window->show();
+        return window;
+    }
+
+    ProblemContent fixtureProblem(Mode mode, int problem) const
+    {
+        return readProblem(IniFile::read((folder_ + fileOf(mode)).toStdString()), problem, Scheme::S4a);
+    }
+
+    // Answers a sentence step with its right sentence (typed, or picked by
+    // its text) and lets the animation play out.
+    static void answerStep(ExerciseWindow& w, const ProblemContent& problem, int step)
+    {
+        const StepRow* row = w.scheme().step(step);
+        ASSERT_NE(row, nullptr);
+        const QString right = QString::fromStdString(problem.variants[step][1]);
+        if (w.mode() == Mode::Advanced) {
+            type(w, QLatin1String(row->advanced_input), right);
+        } else {
+            const QString list = QLatin1String(row->beginner_input);
+            choose(w, list, rightPosition(w, list, right));
+        }
+        click(w, QStringLiteral("B") + QString::number(step));
+        finishAnimations(w);
+    }
+
+    // Steps 1 to 6 answered right: the operation scheme is open.
+    void passDataSteps(ExerciseWindow& w, int problem)
+    {
+        const ProblemContent content = fixtureProblem(w.mode(), problem);
+        for (int step = 1; step <= 6; ++step)
+            answerStep(w, content, step);
+    }
+
+    static void fillScheme(ExerciseWindow& w, const Scheme4aEntry& e)
+    {
+        const char* const boxes[] = {"E17", "E27", "E37", "E47"};
+        for (int i = 0; i < 4; ++i)
+            type(w, QLatin1String(boxes[i]), QString::fromUtf8(e.column[i]));
+        if (e.sign1)
+            pickSign(w, "Lop1", e.sign1);
+        type(w, "E57", QString::fromUtf8(e.partial));
+        type(w, "E67", QString::fromUtf8(e.datum));
+        if (e.sign2)
+            pickSign(w, "Lop2", e.sign2);
+        type(w, "E77", QString::fromUtf8(e.result));
+    }
+
+    static QPoint place(ExerciseWindow& w, const char* name)
+    {
+        auto* widget = find<QWidget>(w, QLatin1String(name));
+        return widget ? widget->pos() : QPoint(-1, -1);
+    }
+};
+
+}  // namespace quorvia::testing

@@ -1,0 +1,273 @@
+// The scheme-5 windows' own feedback and endings: the solution shown lime
+// before it is checked, the animation players' widths in TFormA5, the last
+// error counter after the closing sequence, and formulas the windows refuse.
+
+#include "scheme5_fixture.h"
+
+#include "shell/controls.h"
+
+namespace quorvia::testing {
+namespace {
+
+using Advanced5 = Scheme5Fixture;
+
+TEST_F(Advanced5, ResultTooLongForItsBoxIsFinishedThroughTheSolution)
+{
+    auto w = open5(Mode::Advanced, 4);
+    passDataSteps(*w, 4);
+    fillScheme(*w, {"4", "N1", "6", "10", "3", "N4", "3,33333333333333"});
+    EXPECT_EQ(text(*w, "Risultato2"), QStringLiteral("3,33333333"));
+    click(*w, "B5");
+    EXPECT_EQ(text(*w, "H5"), QStringLiteral("Err=1"));
+
+    click(*w, "LMDsoluzione");
+    EXPECT_EQ(text(*w, "Risultato2"), QStringLiteral("3,33333333333333"));
+    EXPECT_EQ(text(*w, "jolly"), QStringLiteral("10"));
+    EXPECT_TRUE(sound_->wasPlayed("Afinale"));
+    EXPECT_EQ(w->solvedCount(), 0);
+}
+
+TEST_F(Advanced5, SolutionFillsTheSchemeAndClosesEveryStep)
+{
+    for (const char* gif : {"problema_GIF2A.gif", "problema_GIF3A.gif"})
+        addGif(gif);
+    auto w = open5(Mode::Advanced, 2);
+    click(*w, "LMDsoluzione");
+    const struct {
+        const char* name;
+        const char* text;
+    } filled[] = {{"LMDdomanda", "Quanti posti restano liberi?"}, {"LMDdato3", "Ci sono 60 posti."},
+                  {"LMDrisposta", "Restano liberi 43 posti."},   {"dato1", "12"},
+                  {"dato2", "5"},                                  {"Risultato1", "17"},
+                  {"jolly", "17"},                                 {"dato3", "60"},
+                  {"Risultato2", "43"},                            {"Loper1", "+"},
+                  {"Loper2", "-"}};
+    for (const auto& f : filled)
+        EXPECT_EQ(text(*w, f.name), QString::fromUtf8(f.text)) << f.name;
+    EXPECT_EQ(w->solvedCount(), 0);
+    EXPECT_TRUE(sound_->wasPlayed("Afinale"));
+    // After the solution nothing is left open and every indicator is red.
+    for (int s = 1; s <= 6; ++s) {
+        EXPECT_EQ(ledColour(*w, QStringLiteral("Shape0%1").arg(s)), kRed) << s;
+        EXPECT_FALSE(find<QWidget>(*w, QStringLiteral("B%1").arg(s))->isEnabled()) << s;
+        EXPECT_FALSE(find<QWidget>(*w, QStringLiteral("H%1").arg(s))->isEnabled()) << s;
+    }
+    for (const char* input : {"LMDdomanda", "dato1", "Risultato2", "LMDrisposta"})
+        EXPECT_FALSE(find<QWidget>(*w, input)->isEnabled()) << input;
+    finishAnimations(*w);
+    EXPECT_TRUE(shown(*w, "CoccaHelp"));
+}
+
+TEST_F(Advanced5, AProblemWithItsSolutionShownComesBackFilledInAndLime)
+{
+    auto w = open5(Mode::Advanced, 1, 2);
+    click(*w, "LMDsoluzione");
+    dialogs_->setNextYesNo(true);
+    click(*w, "LMDButton1");
+    dialogs_->setNextYesNo(true);
+    click(*w, "LMDButton3");
+
+    EXPECT_EQ(text(*w, "Risultato2"), QStringLiteral("51"));
+    EXPECT_EQ(text(*w, "jolly"), QStringLiteral("17"));
+    EXPECT_EQ(text(*w, "Loper2"), QStringLiteral("X"));
+    for (int s = 1; s <= 6; ++s) {
+        EXPECT_EQ(ledColour(*w, QStringLiteral("Shape0%1").arg(s)), kLime) << s;
+        EXPECT_FALSE(find<QWidget>(*w, QStringLiteral("B%1").arg(s))->isEnabled()) << s;
+        EXPECT_FALSE(find<QWidget>(*w, QStringLiteral("H%1").arg(s))->isEnabled()) << s;
+    }
+}
+
+TEST_F(Advanced5, SolutionDuringAnAnimationLeavesTheSchemeFilledInAndLime)
+{
+    addGif("problema_GIF2.gif");
+    auto w = open5(Mode::Advanced);
+    type(*w, "LMDdomanda", "Quanto spende Marco?");
+    click(*w, "B1");
+    ASSERT_TRUE(w->isAnimating());
+    click(*w, "LMDsoluzione");
+    EXPECT_EQ(text(*w, "Risultato1"), QStringLiteral("17"));
+    EXPECT_EQ(ledColour(*w, "Shape06"), kLime);
+    EXPECT_TRUE(shown(*w, "B6"));
+    EXPECT_FALSE(find<QWidget>(*w, "B6")->isEnabled());
+    EXPECT_FALSE(sound_->wasPlayed("Afinale"));
+}
+
+TEST_F(Advanced5, ErrorAndStepAnimationsShareTheirPanelByWidth)
+{
+    for (const char* gif : {"problema_GIF1.gif", "problema_GIF2.gif"})
+        addGif(gif);
+    auto w = open5(Mode::Advanced);
+    auto* gif1 = find<QWidget>(*w, "GIF1");
+    auto* gif2 = find<QWidget>(*w, "GIF2");
+    const int full = find<QWidget>(*w, "LMDsimplePanel3")->width();
+    ASSERT_GT(full, 0);
+
+    type(*w, "LMDdomanda", "sbagliato");
+    enter(*w, "LMDdomanda");
+    EXPECT_TRUE(shown(*w, "GIF1"));
+    EXPECT_EQ(gif1->width(), full);
+    EXPECT_EQ(gif2->width(), 0);
+    finishAnimations(*w);
+
+    // The next step animation is seen whole again.
+    type(*w, "LMDdomanda", "Quanto spende Marco?");
+    enter(*w, "LMDdomanda");
+    EXPECT_TRUE(shown(*w, "GIF2"));
+    EXPECT_EQ(gif2->width(), full);
+    finishAnimations(*w);
+
+    const ProblemContent problem = fixtureProblem(Mode::Advanced, 1);
+    for (int step = 2; step <= 4; ++step)
+        answerStep(*w, problem, step);
+    fillScheme(*w, {"12", "N1", "5", "17", "3", "x1", "51"});
+    click(*w, "B5");
+    finishAnimations(*w);
+    answerStep(*w, problem, 6);
+    EXPECT_EQ(gif2->width(), full);
+    EXPECT_EQ(gif1->width(), 0);
+    EXPECT_EQ(w->solvedCount(), 1);
+}
+
+TEST_F(Advanced5, ErrorsInTheBeginnerWindowChangeNoWidths)
+{
+    addGif("problema_GIF1.gif");
+    auto w = open5(Mode::Beginner);
+    const QSize gif1 = find<QWidget>(*w, "GIF1")->size();
+    const QSize gif2 = find<QWidget>(*w, "GIF2")->size();
+    click(*w, "B1");
+    EXPECT_TRUE(shown(*w, "GIF1"));
+    EXPECT_EQ(find<QWidget>(*w, "GIF1")->size(), gif1);
+    EXPECT_EQ(find<QWidget>(*w, "GIF2")->size(), gif2);
+}
+
+struct Ending {
+    const char* name;
+    Mode mode;
+    bool closingFiles;  // problema_GIF2.gif and problema_GIF3.gif
+};
+
+class Scheme5Ending : public Scheme5Fixture, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(Scheme5Ending, LastErrorCounterStaysHiddenUntilTheProblemStartsAgain)
+{
+    const Ending& e = GetParam();
+    if (e.closingFiles) {
+        for (const char* gif : {"problema_GIF2.gif", "problema_GIF3.gif"})
+            addGif(gif);
+    }
+    auto w = open5(e.mode, 1, 2);
+    solveWithAnswersOf(*w, fixtureProblem(e.mode, 1));
+    ASSERT_EQ(w->solvedCount(), 1);
+    ASSERT_FALSE(w->isAnimating());
+
+    const QString input = e.mode == Mode::Advanced ? QStringLiteral("LMDrisposta") : QStringLiteral("EB06");
+    // Advanced windows play the closing sequence only with its animation
+    // files; beginner windows always do. Its end shows the last step again,
+    // all but its error counter.
+    const bool closingRan = e.mode == Mode::Beginner || e.closingFiles;
+    EXPECT_TRUE(shown(*w, input));
+    EXPECT_TRUE(shown(*w, "Shape06"));
+    EXPECT_EQ(shown(*w, "B6"), closingRan);
+    EXPECT_EQ(shown(*w, "H6"), !closingRan);
+    EXPECT_EQ(shown(*w, "Image5"), closingRan);
+
+    dialogs_->setNextYesNo(true);
+    click(*w, "LMDButton1");
+    EXPECT_TRUE(shown(*w, "H6"));
+}
+
+TEST_P(Scheme5Ending, ClosingTheWindowShowsTheLastStepWhole)
+{
+    const Ending& e = GetParam();
+    if (e.closingFiles) {
+        for (const char* gif : {"problema_GIF2.gif", "problema_GIF3.gif"})
+            addGif(gif);
+    }
+    auto w = open5(e.mode);
+    const ProblemContent problem = fixtureProblem(e.mode, 1);
+    passDataSteps(*w, 1);
+    fillScheme(*w, {"12", "N1", "5", "17", "3", "x1", "51"});
+    click(*w, "B5");
+    finishAnimations(*w);
+    const StepRow* last = w->scheme().step(6);
+    if (e.mode == Mode::Advanced)
+        type(*w, QLatin1String(last->advanced_input), QString::fromStdString(problem.variants[6][1]));
+    else
+        choose(*w, "EB06", rightPosition(*w, "EB06", QString::fromStdString(problem.variants[6][1])));
+    click(*w, "B6");
+
+    // Closed in the middle of the closing sequence.
+    w->close();
+    EXPECT_FALSE(w->isAnimating());
+    const QString input = e.mode == Mode::Advanced ? QStringLiteral("LMDrisposta") : QStringLiteral("EB06");
+    for (const QString& back : {input, QStringLiteral("B6"), QStringLiteral("H6"), QStringLiteral("Shape06")})
+        EXPECT_TRUE(shown(*w, back)) << back.toStdString();
+    EXPECT_EQ(ledColour(*w, "Shape06"), kRed);
+    EXPECT_EQ(ledColour(*w, "Shape01"), kRed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, Scheme5Ending,
+                         ::testing::Values(Ending{"AdvancedWithClosingFiles", Mode::Advanced, true},
+                                           Ending{"AdvancedWithoutClosingFiles", Mode::Advanced, false},
+                                           Ending{"BeginnerWithClosingFiles", Mode::Beginner, true},
+                                           Ending{"BeginnerWithoutClosingFiles", Mode::Beginner, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct Refused {
+    const char* name;
+    int problem;
+    const char* message;  // the start of the message shown
+};
+
+class RefusedFormula : public Scheme5Fixture, public ::testing::WithParamInterface<Refused> {};
+
+TEST_P(RefusedFormula, StopsTheLoadWithAMessageAndLeavesTheWindowUsable)
+{
+    const Refused& r = GetParam();
+    // A partial-right problem first: its layout must outlive the failed load.
+    auto w = open5(Mode::Advanced, 2);
+    ASSERT_TRUE(dialogs_->messages().isEmpty());
+    // Opened again from the main window on the refused problem.
+    w->close();
+    w->setLaunch({folder_, kAdvanced5File, r.problem, 8, 5});
+    w->show();
+
+    ASSERT_EQ(dialogs_->messages().size(), 1);
+    EXPECT_TRUE(dialogs_->messages()[0].startsWith(QString::fromUtf8(r.message)))
+        << dialogs_->messages()[0].toStdString();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(text(*w, "Numero_problema"), QStringLiteral("%1/8").arg(r.problem));
+    EXPECT_EQ(place(*w, "jolly").x(), 307);
+    EXPECT_EQ(place(*w, "dato3").x(), 159);
+
+    // The sentence steps still work; the numbers of the problem before do
+    // not pass this one's scheme.
+    type(*w, "LMDdomanda", "Che cosa succede?");
+    click(*w, "B1");
+    EXPECT_EQ(ledColour(*w, "Shape01"), kLime);
+    const std::pair<const char*, const char*> before[] = {
+        {"dato1", "12"}, {"dato2", "5"}, {"Risultato1", "17"}, {"dato3", "60"}, {"Risultato2", "43"}};
+    for (const auto& [box, typed] : before)
+        find<QLineEdit>(*w, box)->setText(typed);
+    w->operationSchemeClick();
+    EXPECT_EQ(text(*w, "H5"), QStringLiteral("Err=1"));
+
+    // A problem that loads brings the window back to work.
+    w->close();
+    w->setLaunch({folder_, kAdvanced5File, 1, 8, 5});
+    w->show();
+    EXPECT_EQ(dialogs_->messages().size(), 1);
+    EXPECT_EQ(place(*w, "jolly").x(), 159);
+    EXPECT_EQ(text(*w, "H5"), QStringLiteral("Err=0"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Problems, RefusedFormula,
+    ::testing::Values(Refused{"PartThatIsNotANumber", 5, "'(3)' is not a valid floating point value"},
+                      Refused{"SecondFormulaWithoutOperator", 6, "List index out of bounds"},
+                      Refused{"TenNumbersInTheFirstFormula", 7, "La formula R1"},
+                      Refused{"SecondFormulaWithoutR1", 8, "La formula R2 \"5x3\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace quorvia::testing
