@@ -4,7 +4,9 @@
 #include "evaluator/decimal_number.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace quorvia {
 
@@ -73,6 +75,14 @@ std::string partialOperandText(double expected_result, const std::string& result
     return expected_result < 0 ? "(" + result_text + ")" : result_text;
 }
 
+// The windows hold numbers and results as double. A value beyond its range
+// would become an infinity that no child can type (and converting it is
+// undefined), so it is the overflow it would be in the evaluator.
+double windowNumber(long double value) {
+    if (std::fabs(value) > std::numeric_limits<double>::max()) throw EvaluationError("Overflow");
+    return static_cast<double>(value);
+}
+
 void prepareFirst(TCalcExpress& evaluator, Scheme scheme, const std::string& r1,
                   PreparedFormulas& out) {
     const std::string formula = rewriteFormula(r1);
@@ -94,11 +104,11 @@ void prepareFirst(TCalcExpress& evaluator, Scheme scheme, const std::string& r1,
         evaluator.variables().push_back(std::string(1, static_cast<char>('A' + i)));
         const long double value = textToFloat(lines[i]);
         arguments[i] = value;
-        out.data_values[first + i] = static_cast<double>(value);
+        out.data_values[first + i] = windowNumber(value);
     }
     out.r1_count = static_cast<int>(lines.size());
     out.r1_parts = lines;
-    out.expected_result = static_cast<double>(evaluator.evaluate(arguments));
+    out.expected_result = windowNumber(evaluator.evaluate(arguments));
 }
 
 void prepareSecond(TCalcExpress& evaluator, Scheme scheme, const std::string& r2,
@@ -142,11 +152,11 @@ void prepareSecond(TCalcExpress& evaluator, Scheme scheme, const std::string& r2
 
     // maxR1Numbers keeps this entry inside the window's table.
     const auto entry = static_cast<std::size_t>(firstDataIndex(scheme) + out.r1_count);
-    out.data_values[entry] = static_cast<double>(number);
-    out.second_number = static_cast<double>(number);
+    out.data_values[entry] = windowNumber(number);
+    out.second_number = out.data_values[entry];
     lines[1 - number_line] = result_text;
     out.r2_parts = lines;
-    out.final_result = static_cast<double>(evaluator.evaluate(arguments));
+    out.final_result = windowNumber(evaluator.evaluate(arguments));
 }
 
 }  // namespace
@@ -173,7 +183,7 @@ PreparedFormulas prepareProblemFormulas(TCalcExpress& evaluator, Scheme scheme,
     PreparedFormulas start = previous;
     if (firstDataIndex(scheme) == 1) {
         for (std::size_t n = 1; n < start.data_values.size(); ++n)
-            start.data_values[n] = static_cast<double>(problem.data_numbers[n]);
+            start.data_values[n] = windowNumber(problem.data_numbers[n]);
     }
     return prepareFormulas(evaluator, scheme, problem.r1, problem.r2, start);
 }

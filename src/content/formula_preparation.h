@@ -50,9 +50,10 @@ int maxR1Numbers(Scheme scheme);
 // `previous` supplies the operator signs kept when a formula has none and the
 // data_values entries the formulas do not overwrite. Throws ConversionError
 // for a part that is not a number, FormulaError for a formula the windows
-// cannot hold, EvaluationError for an arithmetic fault; on a throw the
-// caller keeps its previous state. A formula that does not parse is reported
-// through the evaluator's handler and leaves its result at 0.
+// cannot hold, EvaluationError for an arithmetic fault (a number or result
+// beyond the range of a double too); on a throw the caller keeps its
+// previous state. A formula that does not parse is reported through the
+// evaluator's handler and leaves its result at 0.
 PreparedFormulas prepareFormulas(TCalcExpress& evaluator, Scheme scheme,
                                  const std::string& r1, const std::string& r2,
                                  const PreparedFormulas& previous);

@@ -67,8 +67,9 @@ public:
     // whole line before the limit; save() refuses to cut it short on disk.
     bool truncated() const { return truncated_; }
     // The file as bytes: its own encoding and line endings. A Windows-1252
-    // file that received a character the code page lacks becomes UTF-8 with
-    // a BOM, so no text is lost and any reader can tell the encoding.
+    // file that received a character the code page lacks, or whose bytes
+    // would all read as UTF-8, becomes UTF-8 with a BOM, so no text is lost
+    // and any reader can tell the encoding.
     std::string serialize() const;
     // Crash-safe: writes a temporary file beside `path` and renames it over
     // the old one only when complete. On failure the old file is untouched,

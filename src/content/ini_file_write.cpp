@@ -112,8 +112,11 @@ std::string IniFile::serialize() const {
     case Encoding::Utf8: return utf8;
     case Encoding::Utf8WithBom: return std::string(kUtf8Bom) + utf8;
     case Encoding::Windows1252: {
+        // Code-page bytes that happen to form valid UTF-8 ("Ã„" is C3 84, the
+        // UTF-8 of "Ä") would be read back as UTF-8 once a write has removed
+        // the bytes that gave the code page away; such a file goes as UTF-8.
         std::string bytes;
-        if (utf8ToWindows1252(utf8, bytes)) return bytes;
+        if (utf8ToWindows1252(utf8, bytes) && (bytes == utf8 || !isValidUtf8(bytes))) return bytes;
         return std::string(kUtf8Bom) + utf8;
     }
     }

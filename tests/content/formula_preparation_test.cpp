@@ -149,6 +149,39 @@ TEST_F(FormulaPreparationTest, ArithmeticFaultReachesTheCaller) {
     EXPECT_THROW(prepare(Scheme::S3, "5:0"), EvaluationError);
 }
 
+struct OverflowRow {
+    const char* name;
+    Scheme scheme;
+    const char* r1;
+    const char* r2;
+    long double first_datum;  // DATO1_VALORE
+};
+
+// The windows hold numbers and results as double: one beyond its range is
+// an overflow, not an infinity for the child to match.
+TEST_F(FormulaPreparationTest, ValueBeyondTheWindowsNumbersIsAnOverflow) {
+    const OverflowRow rows[] = {
+        {"r1_number_spaces_removed", Scheme::S5, "96 0 81e308", "R1 - 7", 0},
+        {"r1_result", Scheme::S3, "1e300 x 1e300", "", 0},
+        {"r2_number", Scheme::S5, "2", "R1 x 1e309", 0},
+        {"r2_result", Scheme::S4a, "2 + 2", "R1 x 1e308", 0},
+        {"datum_value", Scheme::S4b, "2 + 2", "R1 x 2", 1e309L},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ProblemContent problem;
+        problem.r1 = row.r1;
+        problem.r2 = row.r2;
+        problem.data_numbers[1] = row.first_datum;
+        try {
+            prepareProblemFormulas(evaluator_, row.scheme, problem, {});
+            ADD_FAILURE() << "no error";
+        } catch (const EvaluationError& e) {
+            EXPECT_STREQ(e.what(), "Overflow");
+        }
+    }
+}
+
 struct SecondFormulaRow {
     const char* name;
     Scheme scheme;

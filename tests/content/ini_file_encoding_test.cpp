@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace quorvia {
 namespace {
@@ -47,6 +48,41 @@ TEST(IniFileEncoding, Windows1252FileBecomesUtf8WhenACharacterDoesNotFit) {
     EXPECT_EQ(reread.readString("PROBLEMA_1", "FRECCIA", ""), "5 → 6 ≠ 7");
     EXPECT_EQ(reread.readString("PROBLEMA_1", "ACCENTI", ""), "è à ù ò ì €");
     EXPECT_EQ(reread.readString("AREA_PROGRAMMA", "BTN_VERIFICA", ""), "Verifica");
+}
+
+// Every key of every section with its value, as a caller can read them.
+std::vector<std::string> everyValue(const IniFile& file) {
+    std::vector<std::string> values;
+    for (const std::string& section : file.sectionNames())
+        for (const std::string& key : file.keyNames(section))
+            values.push_back(section + "/" + key + "=" + file.readString(section, key, "?"));
+    return values;
+}
+
+// Once a write has replaced the bytes that told the code page apart, the
+// rest of a Windows-1252 file may be valid UTF-8 by chance; it must still
+// read back as it was written.
+TEST(IniFileEncoding, WrittenWindows1252FileReadsBackAsWritten) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"LastTellingByteReplaced", "[S]\nk=\xC3\x84\nold=caff\xE8\n", "S", "old", "latte"},
+        {"QuotedValueInAKeyOfCodePageBytes", "[]\n\xC3\x84=\xC4=", "", "Ã„", "\"tra virgolette\""},
+        {"TellingBytesKept", "[S]\nk=\xC3\x84\nold=caff\xE8\n", "S", "new", "latte"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        IniFile file = IniFile::parse(c.bytes);
+        ASSERT_EQ(file.encoding(), IniFile::Encoding::Windows1252);
+        file.writeString(c.section, c.key, c.value);
+        EXPECT_EQ(file.readString(c.section, c.key, "?"), c.value);
+        EXPECT_EQ(everyValue(IniFile::parse(file.serialize())), everyValue(file));
+    }
 }
 
 TEST(IniFileEncoding, Utf8FilesWithAndWithoutBomAreReadAndKept) {

@@ -1,0 +1,9 @@
+#pragma once
+// The benchmarks of the plain layers, registered by content_bench's main.
+
+namespace quorvia::bench {
+
+void addEvaluatorBenchmarks();
+void addProblemLoadBenchmarks();
+
+}  // namespace quorvia::bench

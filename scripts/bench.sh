@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in build-bench/ (an optimised build with debug
+# information, as the program ships) and prints one Markdown table: every
+# row with its target and whether it is met, headed by the machine and date.
+#
+#   scripts/bench.sh [Google Benchmark flags]   e.g. --benchmark_filter=load
+#
+# Run it on an otherwise idle machine when the numbers are to be recorded
+# (docs/performance.md); each row shows the fastest of several repetitions.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QUORVIA_BENCH_BUILD_DIR:-$root/build-bench}
+
+# Every program prints rows of the table. The window rows (creating the
+# windows, idle CPU, peak memory) come from a Qt program that joins here.
+programs=(content_bench)
+
+# muparser is only the yardstick of the evaluator rows, so the build proper
+# does not need it and scripts/deps.sh does not install it.
+"$root/scripts/deps.sh"
+if ! dpkg-query -W -f='${Status}' libmuparser-dev 2>/dev/null | grep -q 'install ok installed'; then
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -q
+  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends libmuparser-dev
+fi
+
+generator=()
+command -v ninja >/dev/null && [ ! -f "$build/CMakeCache.txt" ] && generator=(-G Ninja)
+cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUORVIA_BUILD_BENCHMARKS=ON -DQUORVIA_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target "${programs[@]}" >/dev/null
+
+export QT_QPA_PLATFORM=offscreen
+model=$(lscpu | sed -n 's/^Model name: *//p' | head -1)
+cpus=$(lscpu | sed -n 's/^CPU(s): *//p' | head -1)
+echo "Machine: ${model:-unknown CPU}, ${cpus:-?} CPUs; $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo
+first=1
+for program in "${programs[@]}"; do
+  if [ $first -eq 1 ]; then
+    "$build/bin/$program" "$@"
+    first=0
+  else
+    "$build/bin/$program" "$@" | tail -n +3  # one header for the whole table
+  fi
+done
