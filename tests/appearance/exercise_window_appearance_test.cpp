@@ -1,0 +1,91 @@
+// The appearance settings on a real exercise window, with the mouse, through
+// the program's hooks: what a teacher sees when moving between problems.
+
+#include "appearance_fixture.h"
+
+#include "app/program_hooks.h"
+#include "exercise/exercise_window.h"
+#include "exercise/scheme3.h"
+
+#include <QAbstractButton>
+#include <QTest>
+
+namespace quorvia::testing {
+namespace {
+
+const QColor kYellow(255, 255, 0), kRed(255, 0, 0);
+
+class ExerciseWindowAppearance : public AppearanceTest {
+protected:
+    // TFormA3 on the bundled problems, which it only reads; the settings go
+    // to the test's own folder.
+    std::unique_ptr<ExerciseWindow> openAdvancedScheme3()
+    {
+        auto w = std::make_unique<ExerciseWindow>(scheme3Description(), Mode::Advanced, &selection_);
+        w->setHooks(&hooks_);
+        w->setLaunch({QStringLiteral(QUORVIA_RESOURCES "/"), QStringLiteral("A_SCHEMA3.INI"), 1, 10, 3});
+        w->show();
+        return w;
+    }
+    void move(ExerciseWindow& w, const char* button)
+    {
+        dialogs_->setNextYesNo(true);
+        qobject_cast<QAbstractButton*>(w.TROVA_COMP(QLatin1String(button)))->click();
+    }
+    static QLabel* label(ExerciseWindow& w, const char* name)
+    {
+        return qobject_cast<QLabel*>(w.TROVA_COMP(QLatin1String(name)));
+    }
+
+    ProgramHooks hooks_{selection_};
+};
+
+TEST_F(ExerciseWindowAppearance, ARightClickedHeadingKeepsItsColourOnItsProblemOnly)
+{
+    auto w = openAdvancedScheme3();
+    QLabel* heading = label(*w, "Label7");
+    dialogs_->setNextColor(kYellow);
+    QTest::mouseClick(heading, Qt::RightButton);
+    EXPECT_EQ(dialogs_->colorDialogCount(), 1);
+    EXPECT_EQ(SmallWindow::colour(heading, QPalette::Window), kYellow);
+    EXPECT_TRUE(configure().sectionExists("Label7_S2_L1_P1"));
+
+    move(*w, "LMDButton1");
+    EXPECT_EQ(selection_.problem, 2);
+    EXPECT_EQ(SmallWindow::colour(heading, QPalette::Window), kRed);
+    move(*w, "LMDButton3");
+    EXPECT_EQ(SmallWindow::colour(heading, QPalette::Window), kYellow);
+    EXPECT_EQ(heading->text(), QStringLiteral("Riscrivi la domanda e poi ..."));
+}
+
+TEST_F(ExerciseWindowAppearance, TheInstructionLineShowsTheNameOnceAfterItsWordingChanged)
+{
+    auto w = openAdvancedScheme3();
+    QLabel* line = label(*w, "Label1");
+    EXPECT_EQ(line->text(), QStringLiteral("Giulia: Leggi e segui le indicazioni"));
+    dialogs_->setNextInput(QStringLiteral("Leggi due volte"));
+    QTest::mouseClick(line, Qt::RightButton, Qt::AltModifier);
+    EXPECT_EQ(line->text(), QStringLiteral("Giulia: Leggi due volte"));
+
+    move(*w, "LMDButton1");
+    EXPECT_EQ(line->text(), QStringLiteral("Giulia: Leggi due volte"));
+    selection_.name = QStringLiteral("Marco");
+    move(*w, "LMDButton3");
+    EXPECT_EQ(line->text(), QStringLiteral("Marco: Leggi due volte"));
+}
+
+TEST_F(ExerciseWindowAppearance, TheProblemTextTakesItsFontWithCtrl)
+{
+    auto w = openAdvancedScheme3();
+    auto* memo = qobject_cast<QPlainTextEdit*>(w->TROVA_COMP(QStringLiteral("Memo1")));
+    QFont chosen(QStringLiteral("DejaVu Serif"));
+    chosen.setPointSize(20);
+    dialogs_->setNextFont(chosen);
+    QTest::mouseClick(memo->viewport(), Qt::RightButton, Qt::ControlModifier);
+    EXPECT_EQ(dialogs_->fontDialogCount(), 1);
+    EXPECT_EQ(memo->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_TRUE(configure().readString("Memo1_S2_L1_P1", "FONT", "").rfind("DejaVu Serif,0,", 0) == 0);
+}
+
+}  // namespace
+}  // namespace quorvia::testing
