@@ -1,7 +1,10 @@
 #include "platform/dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -9,6 +12,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace quorvia::platform {
 namespace {
@@ -24,6 +32,12 @@ public:
     void showMessage(QWidget* parent, const QString& text) override
     {
         QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    void showError(QWidget* parent, const QString& title, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
         box.exec();
     }
 
@@ -100,6 +114,10 @@ public:
         preview.setWindowModality(Qt::ApplicationModal);
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                          [&paint](QPrinter* target) { paint(target); });
+        addSavePdfAction(preview, paint);
+        // Full size also where no window manager honours the maximised state.
+        if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+            preview.setGeometry(screen->availableGeometry());
         preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
         preview.exec();
     }
@@ -108,6 +126,49 @@ public:
 Dialogs* g_replacement = nullptr;
 
 }  // namespace
+
+QAction* addSavePdfAction(QPrintPreviewDialog& preview, const std::function<void(QPrinter*)>& paint)
+{
+    auto* action = new QAction(preview.style()->standardIcon(QStyle::SP_DialogSaveButton),
+                               QStringLiteral("Salva PDF"), &preview);
+    action->setObjectName(QStringLiteral("savePdfAction"));
+    action->setToolTip(QStringLiteral("Salva il foglio come documento PDF"));
+    if (auto* bar = preview.findChild<QToolBar*>()) {
+        bar->addSeparator();
+        bar->addAction(action);
+        // The preview's own buttons are bare icons; this one says what it does.
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    } else {
+        preview.addAction(action);
+    }
+    QObject::connect(action, &QAction::triggered, &preview, [&preview, paint] {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QString file = dialogs().saveFileName(
+            &preview, QStringLiteral("Salva come PDF"),
+            QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath(QStringLiteral("problema.pdf")),
+            QStringLiteral("Documenti PDF (*.pdf)"));
+        if (file.isEmpty())
+            return;
+        if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            file += QLatin1String(".pdf");
+        // The PDF writer fails without a word when it cannot create the file.
+        QFile probe(file);
+        if (!probe.open(QIODevice::WriteOnly)) {
+            dialogs().showMessage(&preview, QStringLiteral("Non è stato possibile salvare il file %1.")
+                                                .arg(QDir::toNativeSeparators(file)));
+            return;
+        }
+        probe.close();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printer.setDocName(preview.windowTitle());
+        paint(&printer);
+    });
+    return action;
+}
 
 Dialogs& dialogs()
 {

@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+class QAction;
+class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
 
@@ -21,6 +23,8 @@ public:
 
     // Message box with an OK button.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // Message box with the error icon, an OK button and its own title.
+    virtual void showError(QWidget* parent, const QString& title, const QString& text) = 0;
     // Yes/No box with the information sign; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
     // Input box; nullopt when cancelled.
@@ -38,10 +42,17 @@ public:
     virtual void showAbout(QWidget* parent, const QString& title, const QString& version,
                            const QString& credits) = 0;
     // Modal, maximised print preview; `paint` draws the document on the
-    // printer the preview hands it (preview, real printer or PDF).
+    // printer the preview hands it (preview, real printer or PDF). Besides
+    // printing, the preview saves the document as a PDF file.
     virtual void showPrintPreview(QWidget* parent, const QString& caption,
                                   const std::function<void(QPrinter*)>& paint) = 0;
 };
+
+// The "Salva PDF" action of the print preview: asks for a file name through
+// dialogs() and writes the document there with `paint`. Added to the
+// preview's tool bar; returned so a test can trigger it.
+QAction* addSavePdfAction(QPrintPreviewDialog& preview,
+                          const std::function<void(QPrinter*)>& paint);
 
 // The dialogs in use: the real Qt dialogs unless a test installed others.
 Dialogs& dialogs();

@@ -5,6 +5,7 @@ namespace quorvia::platform {
 void ScriptedDialogs::clearRecords()
 {
     messages_.clear();
+    errors_.clear();
     questions_.clear();
     input_prompts_.clear();
     open_requests_.clear();
@@ -18,6 +19,11 @@ void ScriptedDialogs::clearRecords()
 void ScriptedDialogs::showMessage(QWidget*, const QString& text)
 {
     messages_.append(text);
+}
+
+void ScriptedDialogs::showError(QWidget*, const QString& title, const QString& text)
+{
+    errors_.append({title, text});
 }
 
 bool ScriptedDialogs::askYesNo(QWidget*, const QString& text)

@@ -31,6 +31,10 @@ public:
         QString version;
         QString credits;
     };
+    struct ErrorBox {
+        QString title;
+        QString text;
+    };
     struct PrintPreview {
         QString caption;
         // The document's painter, kept so a test can draw it on a printer.
@@ -46,6 +50,8 @@ public:
 
     // Texts of the OK message boxes, in order.
     const QStringList& messages() const { return messages_; }
+    // The error message boxes, in order.
+    const QList<ErrorBox>& errorBoxes() const { return errors_; }
     // Texts of the Yes/No questions, in order.
     const QStringList& questions() const { return questions_; }
     // Prompts of the input boxes, in order.
@@ -60,6 +66,7 @@ public:
     void clearRecords();
 
     void showMessage(QWidget* parent, const QString& text) override;
+    void showError(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
     std::optional<QString> inputText(QWidget* parent, const QString& caption,
                                      const QString& prompt, const QString& initial) override;
@@ -83,6 +90,7 @@ private:
     QQueue<std::optional<QFont>> fonts_;
 
     QStringList messages_;
+    QList<ErrorBox> errors_;
     QStringList questions_;
     QStringList input_prompts_;
     QList<FileRequest> open_requests_;
