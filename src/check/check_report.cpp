@@ -1,0 +1,67 @@
+#include "check/check_report.h"
+
+namespace quorvia::check {
+
+namespace {
+
+int countIn(const std::vector<Finding>& findings, Severity severity)
+{
+    int n = 0;
+    for (const Finding& f : findings)
+        n += f.severity == severity ? 1 : 0;
+    return n;
+}
+
+}  // namespace
+
+int CheckReport::count(Severity severity) const
+{
+    int n = countIn(general, severity);
+    for (const ProblemFileReport& file : files) {
+        n += countIn(file.findings, severity);
+        for (const ProblemReport& problem : file.problems)
+            n += countIn(problem.findings, severity);
+    }
+    return n;
+}
+
+int CheckReport::count(Outcome outcome) const
+{
+    int n = 0;
+    for (const ProblemFileReport& file : files) {
+        for (const ProblemReport& problem : file.problems)
+            n += problem.outcome == outcome ? 1 : 0;
+    }
+    return n;
+}
+
+int CheckReport::problemCount() const
+{
+    int n = 0;
+    for (const ProblemFileReport& file : files)
+        n += static_cast<int>(file.problems.size());
+    return n;
+}
+
+bool CheckReport::passed() const
+{
+    return count(Severity::Error) == 0 && count(Outcome::Solved) == problemCount();
+}
+
+const char* modeName(Mode mode)
+{
+    return mode == Mode::Beginner ? "principiante" : "avanzato";
+}
+
+const char* schemeName(Scheme scheme)
+{
+    switch (scheme) {
+    case Scheme::S3: return "3";
+    case Scheme::S4a: return "4a";
+    case Scheme::S4b: return "4b";
+    case Scheme::S5: return "5";
+    }
+    return "?";
+}
+
+}  // namespace quorvia::check

@@ -1,0 +1,28 @@
+#pragma once
+// The command line of quorvia-check: [--json] [FOLDER].
+
+#include <QString>
+#include <QStringList>
+
+namespace quorvia::check {
+
+enum class ExitStatus {
+    Passed = 0,      // every problem can be finished and nothing is an error
+    Failed = 1,      // something to correct
+    BadRequest = 2,  // a bad command line, or a folder that is no resource folder
+};
+
+struct CommandLine {
+    bool json = false;
+    bool help = false;
+    QString folder;  // empty: the RISORSE folder beside the executable
+    QString error;   // set when the command line is bad
+};
+
+// `arguments` without the program's name. "--" ends the options, so a
+// folder whose name starts with "-" can be given.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+QString usageText();
+
+}  // namespace quorvia::check

@@ -1,0 +1,161 @@
+#include "check/folder_check.h"
+
+#include "check/generale_lint.h"
+#include "check/lint_common.h"
+#include "check/problem_lint.h"
+#include "check/problem_solver.h"
+#include "content/ini_file.h"
+#include "content/problem_file.h"
+#include "content/resource_path.h"
+#include "evaluator/decimal_number.h"
+#include "exercise/exercise_window.h"
+#include "exercise/exercise_windows.h"
+#include "platform/fakes.h"
+#include "platform/pictures.h"
+#include "shell/main_window.h"
+#include "shell/resource_folder.h"
+
+#include <algorithm>
+
+namespace quorvia::check {
+
+namespace {
+
+// The windows' questions (leave the problem? close?) are answered Yes, so
+// that nothing the solver does is held up by one.
+class AnsweringDialogs : public platform::ScriptedDialogs {
+public:
+    bool askYesNo(QWidget* parent, const QString& text) override
+    {
+        platform::ScriptedDialogs::askYesNo(parent, text);
+        return true;
+    }
+};
+
+class ScopedDialogs {
+public:
+    explicit ScopedDialogs(platform::Dialogs* dialogs) { platform::setDialogs(dialogs); }
+    ~ScopedDialogs() { platform::setDialogs(nullptr); }
+    ScopedDialogs(const ScopedDialogs&) = delete;
+    ScopedDialogs& operator=(const ScopedDialogs&) = delete;
+};
+
+void checkPicture(const std::string& folder, const std::string& file, const IniFile& ini, int problem,
+                  const ProblemContent& content, std::vector<Finding>& out)
+{
+    if (content.picture.empty())
+        return;
+    const std::string found = findResourceFile(folder, content.picture);
+    if (found.empty() || !platform::loadPicture(QString::fromStdString(found)).isNull())
+        return;
+    out.push_back(warning("picture-unreadable", file,
+                          ini.lineOf("PROBLEMA_" + std::to_string(problem), "JPG_PROBLEMA"),
+                          "l'immagine " + quote(content.picture) +
+                              " c'è, ma non si riesce a leggerla: il bambino non la vedrebbe."));
+}
+
+void solveProblems(ProblemFileReport& report, const std::string& path, const std::string& folder,
+                   ExerciseWindow& window, platform::ScriptedDialogs& dialogs, const ProgressCallback& progress,
+                   int max)
+{
+    const std::string file = fileNameOf(path);
+    const IniFile ini = IniFile::read(path);
+    ProblemSolver solver(window, dialogs);
+    for (ProblemReport& problem : report.problems) {
+        if (progress)
+            progress(file + ", problema " + std::to_string(problem.number));
+        if (!ini.sectionExists("PROBLEMA_" + std::to_string(problem.number))) {
+            // Nothing to solve: the lint has said the section is missing.
+            problem.outcome = Outcome::NotSolved;
+            continue;
+        }
+        const ProblemContent content = readProblem(ini, problem.number, report.scheme);
+        checkPicture(folder, file, ini, problem.number, content, problem.findings);
+
+        ExerciseLaunch launch;
+        launch.resource_folder = QString::fromStdString(folder);
+        launch.problem_file_name = QString::fromStdString(report.file_name);
+        launch.current_problem = problem.number;
+        launch.problem_count = max;
+        launch.scheme_code = schemeCode(report.scheme);
+        const SolveResult result = solver.solve(launch, content);
+
+        problem.outcome = result.solved ? Outcome::Solved : Outcome::NotSolved;
+        problem.failed_step = result.failed_step;
+        if (!result.solved) {
+            problem.findings.push_back(
+                error("not-solvable", file, 0, "il problema non si può finire: " + result.reason));
+        }
+        std::vector<std::string> told;
+        for (const std::string& message : result.messages) {
+            if (std::find(told.begin(), told.end(), message) != told.end())
+                continue;
+            told.push_back(message);
+            problem.findings.push_back(error("window-message", file, 0,
+                                             "la finestra mostra al bambino il messaggio " + quote(message) + "."));
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+CheckReport runCheck(const QString& folder, TForm1& main, platform::ScriptedDialogs& dialogs,
+                     const ProgressCallback& progress)
+{
+    const QString resources = withTrailingSeparator(folder);
+    const std::string base = resources.toStdString();
+    CheckReport report;
+    report.folder = base;
+    report.decimal_separator = decimalSeparator();
+
+    if (progress)
+        progress("GENERALE.INI");
+    const GeneraleLint general = lintGenerale(base);
+    report.general = general.findings;
+
+    for (const NamedProblemFile& named : general.problem_files) {
+        if (progress)
+            progress(named.name);
+        ProblemFileLint lint = lintProblemFile(base, general.file, named);
+        ProblemFileReport& file = lint.report;
+        auto* window = dynamic_cast<ExerciseWindow*>(main.exerciseWindow(named.mode, named.scheme));
+        if (!window) {
+            file.findings.push_back(error("no-window", general.file, named.name_line,
+                                          std::string("finestra non disponibile: questa versione di Quorvia "
+                                                      "non ha la finestra dello schema ") +
+                                              schemeName(named.scheme) + " nel modo " + modeName(named.mode) +
+                                              ", quindi i suoi problemi non si possono provare."));
+        } else if (!lint.path.empty()) {
+            main.LOAD_WAV_GIF(window);
+            solveProblems(file, lint.path, base, *window, dialogs, progress, named.max);
+        }
+        report.files.push_back(std::move(file));
+    }
+    return report;
+}
+
+}  // namespace
+
+CheckReport checkResourceFolder(const QString& folder, const ProgressCallback& progress)
+{
+    AnsweringDialogs dialogs;
+    ScopedDialogs installed(&dialogs);
+    platform::ScopedFakeSound silence;
+    // The program's own main window and exercise windows, never shown: the
+    // solver opens each exercise window as the main window's start button does.
+    TForm1 main(withTrailingSeparator(folder));
+    createExerciseWindows(main);
+    return runCheck(folder, main, dialogs, progress);
+}
+
+CheckReport checkResourceFolder(const QString& folder, TForm1& main, const ProgressCallback& progress)
+{
+    AnsweringDialogs dialogs;
+    ScopedDialogs installed(&dialogs);
+    platform::ScopedFakeSound silence;
+    return runCheck(folder, main, dialogs, progress);
+}
+
+}  // namespace quorvia::check

@@ -1,0 +1,34 @@
+#pragma once
+// The whole check of a resource folder: the lint of GENERALE.INI and of
+// every problem file it names, then every problem those files offer solved
+// through the program's own exercise windows, headless.
+
+#include "check/check_report.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+namespace quorvia {
+class TForm1;
+}
+
+namespace quorvia::check {
+
+// Told what the check turns to next ("P_SCHEMA3.INI, problema 4"), so that
+// a caller can show progress or notice a check that no longer moves.
+using ProgressCallback = std::function<void(const std::string& what)>;
+
+// `folder` holds GENERALE.INI (see findGenerale). Needs a QApplication; for
+// the time of the check every dialog is scripted (questions answered Yes,
+// message boxes recorded) and every sound is silent. Numbers are read and
+// written with the decimal separator in force.
+CheckReport checkResourceFolder(const QString& folder, const ProgressCallback& progress = {});
+
+// The same with the windows that `main` holds (made by createExerciseWindows
+// or registered one by one); a mode and scheme without a window is reported
+// as such. `main` reads the same folder.
+CheckReport checkResourceFolder(const QString& folder, TForm1& main, const ProgressCallback& progress = {});
+
+}  // namespace quorvia::check

@@ -1,0 +1,25 @@
+#pragma once
+// The lint of a problem's formulas: present, readable, made of numbers, of
+// the shape the scheme's boxes need, computable, and with every number short
+// enough for a number box.
+
+#include "check/check_report.h"
+#include "content/ini_file.h"
+#include "content/problem_file.h"
+#include "content/scheme.h"
+
+#include <string>
+#include <vector>
+
+namespace quorvia::check {
+
+// Characters a number box takes.
+constexpr int kNumberBoxLength = 10;
+
+// How many numbers "R1" holds in each scheme: 2, 4, 3 and 2.
+int formulaNumbers(Scheme scheme);
+
+void lintFormulas(const IniFile& ini, const std::string& file, int problem, Scheme scheme,
+                  const ProblemContent& content, std::vector<Finding>& out);
+
+}  // namespace quorvia::check

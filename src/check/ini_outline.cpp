@@ -1,0 +1,101 @@
+#include "check/ini_outline.h"
+
+#include "content/ini_file.h"
+#include "content/ini_syntax.h"
+#include "content/text_encoding.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace quorvia::check {
+
+namespace {
+
+// One line of the decoded text, without its line ending.
+std::vector<std::string_view> splitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+}  // namespace
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    return ini::lowerAscii(a) == ini::lowerAscii(b);
+}
+
+IniOutline outlineOf(std::string_view bytes)
+{
+    const std::string text = decodeTeacherText(bytes.substr(0, IniFile::kMaxFileSize));
+    IniOutline outline;
+    const std::vector<std::string_view> lines = splitLines(text);
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        const std::string_view line = lines[index];
+        const int number = static_cast<int>(index) + 1;
+        std::size_t first = 0, last = line.size();
+        ini::trimBlanks(line, first, last);
+        if (first == last || line[first] == ';' || line[first] == '#')
+            continue;
+        if (line[first] == '[') {
+            const std::size_t close = line.find(']', first + 1);
+            if (close != std::string_view::npos) {
+                std::size_t nameFirst = first + 1, nameLast = close;
+                ini::trimBlanks(line, nameFirst, nameLast);
+                outline.sections.push_back(
+                    {std::string(line.substr(nameFirst, nameLast - nameFirst)), number, {}});
+                continue;
+            }
+        }
+        const std::size_t equals = line.find('=', first);
+        if (equals == std::string_view::npos)
+            continue;
+        std::size_t nameLast = equals;
+        ini::trimBlanks(line, first, nameLast);
+        if (first == nameLast)
+            continue;
+        std::size_t valueFirst = equals + 1, valueLast = line.size();
+        ini::trimBlanks(line, valueFirst, valueLast);
+        if (valueLast - valueFirst >= 2 && ini::isQuote(line[valueFirst]) &&
+            line[valueLast - 1] == line[valueFirst]) {
+            ++valueFirst;
+            --valueLast;
+        }
+        OutlineKey key{std::string(line.substr(first, nameLast - first)), number,
+                       utf8Length(line.substr(valueFirst, valueLast - valueFirst))};
+        if (outline.sections.empty())
+            outline.keys_before_sections.push_back(std::move(key));
+        else
+            outline.sections.back().keys.push_back(std::move(key));
+    }
+    return outline;
+}
+
+IniOutline readOutline(const std::string& path)
+{
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || !std::filesystem::is_regular_file(path, ec))
+        return {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(size, IniFile::kMaxFileSize)), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return outlineOf(bytes);
+}
+
+}  // namespace quorvia::check

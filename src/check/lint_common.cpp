@@ -1,0 +1,105 @@
+#include "check/lint_common.h"
+
+#include "content/ini_file.h"
+#include "content/text_encoding.h"
+
+#include <map>
+
+namespace quorvia::check {
+
+namespace {
+
+constexpr std::size_t kQuoteLength = 60;
+
+}  // namespace
+
+Finding error(std::string code, std::string file, int line, std::string message)
+{
+    return {Severity::Error, std::move(code), std::move(file), line, std::move(message)};
+}
+
+Finding warning(std::string code, std::string file, int line, std::string message)
+{
+    return {Severity::Warning, std::move(code), std::move(file), line, std::move(message)};
+}
+
+std::string quote(std::string_view text)
+{
+    const std::string whole(text);
+    if (!isValidUtf8(whole) || utf8Length(whole) <= kQuoteLength)
+        return "«" + whole + "»";
+    return "«" + utf8Prefix(whole, kQuoteLength) + "...»";
+}
+
+std::string fileNameOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string upperAscii(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
+void addStructureFindings(const IniOutline& outline, const std::string& file, const KnownNames& known,
+                          std::vector<Finding>& out)
+{
+    for (const OutlineKey& key : outline.keys_before_sections) {
+        out.push_back(warning("key-outside-section", file, key.line,
+                              "la riga " + quote(key.name + "=...") +
+                                  " sta prima di ogni sezione: Quorvia non la legge mai."));
+    }
+
+    std::map<std::string, int> firstSection;  // upper-case name -> line
+    for (const OutlineSection& section : outline.sections) {
+        const std::string name = upperAscii(section.name);
+        const auto seen = firstSection.find(name);
+        if (seen != firstSection.end()) {
+            out.push_back(warning("duplicate-section", file, section.line,
+                                  "la sezione [" + section.name + "] c'è già alla riga " +
+                                      std::to_string(seen->second) +
+                                      ": Quorvia legge solo la prima e non questa."));
+            continue;  // none of its keys is ever read
+        }
+        firstSection.emplace(name, section.line);
+        const bool used = !known.section || known.section(name);
+        if (!used) {
+            out.push_back(warning("unknown-section", file, section.line,
+                                  "Quorvia non usa la sezione [" + section.name +
+                                      "]: forse il nome è scritto male?"));
+        }
+
+        std::map<std::string, int> firstKey;
+        for (const OutlineKey& key : section.keys) {
+            const std::string keyName = upperAscii(key.name);
+            const auto before = firstKey.find(keyName);
+            if (before != firstKey.end()) {
+                out.push_back(warning("duplicate-key", file, key.line,
+                                      "la chiave " + key.name + " è già scritta alla riga " +
+                                          std::to_string(before->second) +
+                                          " della stessa sezione: Quorvia legge solo la prima."));
+                continue;
+            }
+            firstKey.emplace(keyName, key.line);
+            if (used && known.key && !known.key(name, keyName)) {
+                out.push_back(warning("unknown-key", file, key.line,
+                                      "Quorvia non usa la chiave " + key.name + " nella sezione [" +
+                                          section.name + "]: forse il nome è scritto male?"));
+            }
+            if (key.length > IniFile::kMaxValueLength) {
+                out.push_back(warning("value-cut", file, key.line,
+                                      "il valore di " + key.name + " è lungo " +
+                                          std::to_string(key.length) + " caratteri: Quorvia ne legge solo " +
+                                          std::to_string(IniFile::kMaxValueLength) + "."));
+            }
+        }
+    }
+}
+
+}  // namespace quorvia::check

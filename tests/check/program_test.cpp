@@ -1,0 +1,150 @@
+// The program quorvia-check itself: its command line, its output and its
+// exit statuses, run as a teacher or a CI job runs it.
+
+#include "check_fixture.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace quorvia::check::testing {
+namespace {
+
+struct ProgramRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+ProgramRun runProgram(const QStringList& arguments)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUORVIA_CHECK_PROGRAM), arguments);
+    ProgramRun run;
+    if (!program.waitForFinished(120000)) {
+        program.kill();
+        program.waitForFinished();
+        ADD_FAILURE() << "quorvia-check did not finish";
+        return run;
+    }
+    run.status = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    run.out = QString::fromUtf8(program.readAllStandardOutput());
+    run.err = QString::fromUtf8(program.readAllStandardError());
+    return run;
+}
+
+struct ProgramCase {
+    const char* name;
+    QStringList (*arguments)(const FixtureFolder& clean, const FixtureFolder& faulty, const QString& empty);
+    int status;
+    bool on_stdout;  // where `says` is written
+    const char* says;
+};
+
+std::ostream& operator<<(std::ostream& out, const ProgramCase& c)
+{
+    return out << c.name;
+}
+
+class Program : public ::testing::TestWithParam<ProgramCase> {};
+
+TEST_P(Program, ExitsWithItsStatusAndSaysWhy)
+{
+    const ProgramCase& c = GetParam();
+    const FixtureFolder clean;
+    const FixtureFolder faulty(QStringLiteral("result_too_long"));
+    QTemporaryDir empty;
+    const ProgramRun run = runProgram(c.arguments(clean, faulty, empty.path()));
+    EXPECT_EQ(run.status, c.status) << run.out.toStdString() << run.err.toStdString();
+    const QString& where = c.on_stdout ? run.out : run.err;
+    EXPECT_TRUE(where.contains(QString::fromUtf8(c.says))) << where.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, Program,
+    ::testing::Values(
+        ProgramCase{"CleanFolderPasses",
+                    [](const FixtureFolder& clean, const FixtureFolder&, const QString&) {
+                        return QStringList{clean.path()};
+                    },
+                    0, true, "8 si possono finire, 0 no; 0 errori, 0 avvisi: tutto a posto."},
+        ProgramCase{"FaultyFolderFails",
+                    [](const FixtureFolder&, const FixtureFolder& faulty, const QString&) {
+                        return QStringList{faulty.path()};
+                    },
+                    1, true, "Problema 1: NON si può finire."},
+        ProgramCase{"HelpIsNoError",
+                    [](const FixtureFolder&, const FixtureFolder&, const QString&) {
+                        return QStringList{QStringLiteral("--help")};
+                    },
+                    0, true, "Uso: quorvia-check [--json] [CARTELLA]"},
+        ProgramCase{"UnknownOption",
+                    [](const FixtureFolder& clean, const FixtureFolder&, const QString&) {
+                        return QStringList{QStringLiteral("--verbose"), clean.path()};
+                    },
+                    2, false, "opzione sconosciuta: --verbose"},
+        ProgramCase{"TwoFolders",
+                    [](const FixtureFolder& clean, const FixtureFolder& faulty, const QString&) {
+                        return QStringList{clean.path(), faulty.path()};
+                    },
+                    2, false, "si controlla una cartella alla volta"},
+        ProgramCase{"FolderWithoutGenerale",
+                    [](const FixtureFolder&, const FixtureFolder&, const QString& empty) {
+                        return QStringList{empty};
+                    },
+                    2, false, "manca GENERALE.INI"},
+        ProgramCase{"FolderThatDoesNotExist",
+                    [](const FixtureFolder&, const FixtureFolder&, const QString& empty) {
+                        return QStringList{empty + QStringLiteral("/nessuna")};
+                    },
+                    2, false, "non esiste"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProgramDefault, ChecksTheResourceFolderBesideItself)
+{
+    const ProgramRun run = runProgram({});
+    const QString beside = QFileInfo(QStringLiteral(QUORVIA_CHECK_PROGRAM)).absolutePath();
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("Controllo della cartella ") + beside + QStringLiteral("/RISORSE/")))
+        << run.out.toStdString() << run.err.toStdString();
+}
+
+TEST(ProgramJson, GivesToolsTheSameFindings)
+{
+    const FixtureFolder faulty(QStringLiteral("result_too_long"));
+    const ProgramRun run = runProgram({QStringLiteral("--json"), faulty.path()});
+    EXPECT_EQ(run.status, 1);
+    QJsonParseError parse;
+    const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8(), &parse).object();
+    ASSERT_EQ(parse.error, QJsonParseError::NoError) << run.out.toStdString();
+
+    EXPECT_FALSE(root.value("passed").toBool());
+    const QJsonObject summary = root.value("summary").toObject();
+    EXPECT_EQ(summary.value("problems").toInt(), 8);
+    EXPECT_EQ(summary.value("not_solved").toInt(), 1);
+    EXPECT_EQ(summary.value("errors").toInt(), 2);
+
+    QJsonObject advanced3;
+    for (const QJsonValue& file : root.value("files").toArray()) {
+        if (file.toObject().value("file").toString() == QLatin1String("A_SCHEMA3.INI"))
+            advanced3 = file.toObject();
+    }
+    EXPECT_EQ(advanced3.value("mode").toString(), QLatin1String("advanced"));
+    EXPECT_EQ(advanced3.value("scheme").toString(), QLatin1String("3"));
+    const QJsonObject problem = advanced3.value("problems").toArray().at(0).toObject();
+    EXPECT_EQ(problem.value("outcome").toString(), QLatin1String("not-solved"));
+    EXPECT_EQ(problem.value("failed_step").toInt(), 4);
+    const QJsonObject finding = problem.value("findings").toArray().at(0).toObject();
+    EXPECT_EQ(finding.value("severity").toString(), QLatin1String("error"));
+    EXPECT_EQ(finding.value("code").toString(), QLatin1String("number-too-long"));
+    EXPECT_EQ(finding.value("file").toString(), QLatin1String("A_SCHEMA3.INI"));
+    EXPECT_EQ(finding.value("line").toInt(), 13);
+}
+
+}  // namespace
+}  // namespace quorvia::check::testing
