@@ -13,6 +13,9 @@
 #include "exercise/exercise_windows.h"
 #define QUORVIA_HAS_EXERCISE_WINDOWS 1
 #endif
+#ifdef QUORVIA_HAS_PROGRAM_HOOKS
+#include "app/program_hooks.h"
+#endif
 
 #include <QIcon>
 #include <QLocale>
@@ -50,7 +53,11 @@ int main(int argc, char* argv[])
     quorvia::TForm1 main_window(resources);
     quorvia::TForm3 score_window(resources);
     main_window.setScoreWindow(&score_window);
-#ifdef QUORVIA_HAS_EXERCISE_WINDOWS
+#ifdef QUORVIA_HAS_PROGRAM_HOOKS
+    // Appearance settings, worksheets and printing for every exercise window.
+    quorvia::ProgramHooks hooks(main_window);
+    quorvia::createExerciseWindows(main_window, &hooks);
+#elif defined(QUORVIA_HAS_EXERCISE_WINDOWS)
     quorvia::createExerciseWindows(main_window);
 #endif
     main_window.show();

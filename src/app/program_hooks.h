@@ -1,0 +1,33 @@
+#pragma once
+// The program's answer to what the exercise windows hand on: the appearance
+// settings of their labels and problem text, worksheets and printing. Each operation
+// works on any exercise window by the names and kinds of its controls.
+
+#include "appearance/appearance_editor.h"
+#include "exercise/exercise_hooks.h"
+
+namespace quorvia {
+
+class MainWindowServices;
+
+class ProgramHooks : public ExerciseHooks {
+public:
+    // `main` (not owned) gives the selection, the child's name and the
+    // resource folder; it outlives the hooks.
+    explicit ProgramHooks(MainWindowServices& main);
+
+    void LOAD_COLORI(QWidget* window) override;
+    void xMouseUp(QWidget* window, QWidget* control, QMouseEvent* event) override;
+
+    void salva(QWidget* window, int problem, bool solutionShown) override;
+    std::optional<WorksheetChoice> caricaINIT(QWidget* window) override;
+    void carica(QWidget* window, const QString& fileName) override;
+
+    void print(ExerciseWindow& window) override;
+
+private:
+    MainWindowServices& main_;
+    appearance::AppearanceEditor appearance_;
+};
+
+}  // namespace quorvia
