@@ -162,8 +162,10 @@ bool IniFile::save(const std::string& path, std::string* error) const {
 
     // The new file gets the permissions of the one it replaces.
     mode_t mode = 0666;
+    bool replacing = false;
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0) {
+        replacing = true;
         if (S_ISDIR(old.st_mode)) {
             setError(error, writeError(path, "è una cartella"));
             return false;
@@ -183,7 +185,9 @@ bool IniFile::save(const std::string& path, std::string* error) const {
         setError(error, writeError(path, std::strerror(code)));
         return false;
     };
-    if (::fchmod(fd.get(), mode) != 0 && errno != EPERM) return fail(errno);
+    // A new file keeps what the umask gave it; a replaced one gets its old
+    // permissions back, which the umask may have narrowed at creation.
+    if (replacing && ::fchmod(fd.get(), mode) != 0 && errno != EPERM) return fail(errno);
     if (const int code = writeAll(fd.get(), serialize())) return fail(code);
     if (::fsync(fd.get()) != 0) return fail(errno);
     if (fd.close() != 0) return fail(errno);

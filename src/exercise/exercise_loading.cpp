@@ -57,6 +57,13 @@ void ExerciseWindow::resetIndicatorsForStart()
 void ExerciseWindow::INIZIO()
 {
     ripulisci_editfield();
+    // An advanced window that finishes a problem without its closing
+    // animation never runs the sequence that would bring the last step back;
+    // every start does, so no later problem is left without its Verifica.
+    for (const QString& name : lastStepWidgets(true)) {
+        if (QWidget* w = widgetNamed(name))
+            w->show();
+    }
     for (const char* picture : {"Image5", "CoccaHelp"}) {
         if (QWidget* w = widgetNamed(QLatin1String(picture)))
             w->hide();

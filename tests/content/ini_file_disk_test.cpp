@@ -123,6 +123,17 @@ TEST(IniFileDisk, SaveKeepsThePermissionsOfTheFileItReplaces) {
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
+TEST(IniFileDisk, ANewFileFollowsTheUmask) {
+    TempFolder folder;
+    const mode_t previous = ::umask(027);
+    const bool saved = writeProfileString(folder.file("nuovo.ini"), "S", "k", "1");
+    ::umask(previous);
+    ASSERT_TRUE(saved);
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.file("nuovo.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
 TEST(IniFileDisk, SaveThroughASymbolicLinkKeepsTheLink) {
     TempFolder folder;
     const std::string real = folder.write("vero.ini", "[S]\nk=1\n");

@@ -396,6 +396,28 @@ TEST_F(Advanced, FinishingPlaysTheClosingSequence)
     EXPECT_EQ(w->solvedCount(), 1);
 }
 
+TEST_F(Advanced, FinishingWithoutTheStillAnimationLeavesTheNextProblemWhole)
+{
+    // Only the travelling animation is there: no closing sequence runs, and
+    // the last step stays hidden on this problem.
+    addGif("problema_GIF3.gif");
+    auto w = open(Mode::Advanced);
+    passSentenceSteps(*w);
+    fillScheme(*w, "12", "x1", "3", "36");
+    click(*w, "B4");
+    finishAnimations(*w);
+    type(*w, "LMDrisposta", "Luca ha 36 figurine.");
+    click(*w, "B5");
+    EXPECT_FALSE(w->isAnimating());
+    for (const char* gone : {"B5", "LMDrisposta", "H5", "Shape05"})
+        EXPECT_FALSE(shown(*w, gone)) << gone;
+
+    dialogs_->setNextYesNo(true);
+    click(*w, "LMDButton1");
+    for (const char* back : {"B5", "LMDrisposta", "H5", "Shape05"})
+        EXPECT_TRUE(shown(*w, back)) << back;
+}
+
 TEST_F(Advanced, AFormulaThatCannotBeTakenApartIsShownAndTheSchemeCannotPass)
 {
     auto w = open(Mode::Advanced, 4);
