@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -52,6 +53,12 @@ ExerciseWindow::ExerciseWindow(const SchemeDescription& scheme, Mode mode,
         formula_refused_ = true;
         platform::dialogs().showMessage(this, QString::fromStdString(message));
     });
+    // A closed step still shows the child's answer: keep its text dark
+    // enough to read instead of the style's faint grey.
+    QPalette closed = palette();
+    closed.setColor(QPalette::Disabled, QPalette::Text, QColor(0x30, 0x30, 0x30));
+    closed.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    setPalette(closed);
     buildWindow();
     connectHandlers();
 }
