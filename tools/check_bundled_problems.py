@@ -117,18 +117,18 @@ def mentions(sentence, number_text):
 
 
 def check_problem(errors, where, section, scheme, advanced, folder):
-    spec = SCHEMES[scheme]
-    for key in COMMON_KEYS + spec["captions"]:
+    facts = SCHEMES[scheme]
+    for key in COMMON_KEYS + facts["captions"]:
         if not section.get(key):
             errors.append("%s: missing %s" % (where, key))
-    for s in range(1, spec["steps"] + 1):
+    for s in range(1, facts["steps"] + 1):
         for key in ("MSG_HELP%d" % s, "VERIFICA_MSG_NO%d" % s):
             if not section.get(key):
                 errors.append("%s: missing %s" % (where, key))
     for key, value in section.items():
         if len(value) > 2047:
             errors.append("%s: %s longer than 2047 characters" % (where, key))
-    for key in spec["single_line"]:
+    for key in facts["single_line"]:
         if "|" in section.get(key, ""):
             errors.append("%s: %s has a \"|\" that its label shows as it is" % (where, key))
     picture = section.get("JPG_PROBLEMA")
@@ -143,7 +143,7 @@ def check_problem(errors, where, section, scheme, advanced, folder):
     if len(set(re.findall(r"[-+*/]", r1))) > 1:
         errors.append("%s: R1 %r mixes operators, the scheme shows one sign" % (where, r1))
     final = partial
-    if spec["r2"]:
+    if facts["r2"]:
         r2 = prepared(section.get("R2", ""))
         parts = re.split(r"[-+*/]", r2)
         if len(parts) != 2 or "R1" not in parts:
@@ -161,7 +161,7 @@ def check_problem(errors, where, section, scheme, advanced, folder):
             errors.append("%s: %s does not fit a number box" % (where, general(value)))
         if value < 0:
             errors.append("%s: %s is negative" % (where, general(value)))
-    if spec["values"]:
+    if facts["values"]:
         # The load reads DATO<n>_VALORE, then the formulas overwrite the
         # entries they reach: the two must tell the same data.
         for n, number in enumerate(data, 1):
@@ -176,8 +176,8 @@ def check_problem(errors, where, section, scheme, advanced, folder):
                               % (where, key, written, general(number)))
 
     # Variant 1 of every sentence step, then the variants among themselves.
-    data_steps = sorted(s for s, key in spec["sentences"].items() if key.startswith("DATO"))
-    for s, key in spec["sentences"].items():
+    data_steps = sorted(s for s, key in facts["sentences"].items() if key.startswith("DATO"))
+    for s, key in facts["sentences"].items():
         variants = [section.get(key.format(k=k), "") for k in range(1, 6)]
         if not all(variants):
             errors.append("%s: step %d has fewer than five variants" % (where, s))

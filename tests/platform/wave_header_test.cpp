@@ -8,17 +8,17 @@ namespace quorvia::platform {
 namespace {
 
 using testing::makeWave;
-using testing::WaveSpec;
+using testing::WaveLayout;
 
 TEST(WaveHeader, ReadsTheFormatAndTheData)
 {
-    WaveSpec spec;
-    spec.samples_per_second = 22050;
-    spec.block_align = 4;
-    spec.channels = 2;
-    spec.bits_per_sample = 16;
-    spec.data_bytes = 400;
-    const std::optional<WaveHeader> header = readWaveHeader(makeWave(spec));
+    WaveLayout layout;
+    layout.samples_per_second = 22050;
+    layout.block_align = 4;
+    layout.channels = 2;
+    layout.bits_per_sample = 16;
+    layout.data_bytes = 400;
+    const std::optional<WaveHeader> header = readWaveHeader(makeWave(layout));
     ASSERT_TRUE(header);
     EXPECT_EQ(header->samples_per_second, 22050u);
     EXPECT_EQ(header->block_align, 4);
@@ -46,24 +46,24 @@ struct LengthCase {
 
 QByteArray withRiffSize(qint64 size)
 {
-    WaveSpec spec;
-    spec.riff_size = size;
-    return makeWave(spec);
+    WaveLayout layout;
+    layout.riff_size = size;
+    return makeWave(layout);
 }
 
 QByteArray withoutFormat()
 {
-    WaveSpec spec;
-    spec.with_format = false;
-    return makeWave(spec);
+    WaveLayout layout;
+    layout.with_format = false;
+    return makeWave(layout);
 }
 
 QByteArray withRate(std::uint32_t rate, std::uint16_t align)
 {
-    WaveSpec spec;
-    spec.samples_per_second = rate;
-    spec.block_align = align;
-    return makeWave(spec);
+    WaveLayout layout;
+    layout.samples_per_second = rate;
+    layout.block_align = align;
+    return makeWave(layout);
 }
 
 void PrintTo(const LengthCase& c, std::ostream* os)

@@ -92,7 +92,7 @@ TEST_F(ScoreWindow, MorePointsThanTicksStopTheCountEarly)
 
 TEST_F(ScoreWindow, AnUnreadableDingCountsAsNoDing)
 {
-    testing::WaveSpec zero_rate;
+    testing::WaveLayout zero_rate;
     zero_rate.samples_per_second = 0;
     for (const QByteArray& bytes : {QByteArray("not a wave at all"), testing::makeWave(zero_rate)}) {
         writeResource("ding.wav", bytes);

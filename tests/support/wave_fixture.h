@@ -10,7 +10,7 @@
 
 namespace quorvia::testing {
 
-struct WaveSpec {
+struct WaveLayout {
     std::uint32_t samples_per_second = 8000;
     std::uint16_t block_align = 1;
     std::uint16_t channels = 1;
@@ -26,33 +26,33 @@ inline void appendLe(QByteArray& bytes, std::uint32_t value, int size)
         bytes.append(char((value >> (8 * i)) & 0xFF));
 }
 
-inline QByteArray makeWave(const WaveSpec& spec = {})
+inline QByteArray makeWave(const WaveLayout& layout = {})
 {
     QByteArray body("WAVE");
-    if (spec.with_format) {
+    if (layout.with_format) {
         body.append("fmt ");
         appendLe(body, 16, 4);
         appendLe(body, 1, 2);
-        appendLe(body, spec.channels, 2);
-        appendLe(body, spec.samples_per_second, 4);
-        appendLe(body, spec.samples_per_second * spec.block_align, 4);
-        appendLe(body, spec.block_align, 2);
-        appendLe(body, spec.bits_per_sample, 2);
+        appendLe(body, layout.channels, 2);
+        appendLe(body, layout.samples_per_second, 4);
+        appendLe(body, layout.samples_per_second * layout.block_align, 4);
+        appendLe(body, layout.block_align, 2);
+        appendLe(body, layout.bits_per_sample, 2);
     }
     body.append("data");
-    appendLe(body, std::uint32_t(spec.data_bytes), 4);
-    body.append(QByteArray(spec.data_bytes, char(0x80)));
+    appendLe(body, std::uint32_t(layout.data_bytes), 4);
+    body.append(QByteArray(layout.data_bytes, char(0x80)));
     QByteArray wave("RIFF");
-    appendLe(wave, std::uint32_t(spec.riff_size >= 0 ? spec.riff_size : body.size()), 4);
+    appendLe(wave, std::uint32_t(layout.riff_size >= 0 ? layout.riff_size : body.size()), 4);
     return wave + body;
 }
 
 // A wave whose RIFF size makes it last `seconds` at 8000 bytes a second.
 inline QByteArray makeWaveOfSeconds(double seconds)
 {
-    WaveSpec spec;
-    spec.data_bytes = int(seconds * 8000) - 36;
-    return makeWave(spec);
+    WaveLayout layout;
+    layout.data_bytes = int(seconds * 8000) - 36;
+    return makeWave(layout);
 }
 
 inline bool writeFile(const QString& path, const QByteArray& bytes)
