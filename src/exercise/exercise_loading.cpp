@@ -25,6 +25,13 @@ QString fromUtf8(const std::string& text)
     return QString::fromStdString(text);
 }
 
+void exchangeLefts(QWidget* a, QWidget* b)
+{
+    const int left = a->x();
+    a->move(b->x(), a->y());
+    b->move(left, b->y());
+}
+
 std::string captionText(const ProblemContent& content, CaptionSource source)
 {
     switch (source) {
@@ -171,7 +178,29 @@ void ExerciseWindow::readProblemFile()
     // A formula the evaluator refused leaves a stand-in value that a child
     // could type; such a scheme is never passed.
     state_.formulas_ready = !formula_refused_;
-    afterFormulasPrepared();
+    arrangeSecondRow();
+}
+
+void ExerciseWindow::arrangeSecondRow()
+{
+    const SecondRowRule& rule = scheme_.second_row;
+    if (!rule.exists())
+        return;
+    // Places are not reset between problems, and a worksheet puts the boxes
+    // back without their captions: the exchanges work on where things stand
+    // now, so any load leaves the partial result on the side its formula
+    // needs and each caption under its own box.
+    QWidget* partial = widgetNamed(QLatin1String(rule.partial_box));
+    QWidget* datum = widgetNamed(QLatin1String(rule.datum_box));
+    if (!partial || !datum)
+        return;
+    if ((partial->x() < datum->x()) == partialOnRight())
+        exchangeLefts(partial, datum);
+    QWidget* partialCaption = widgetNamed(QLatin1String(rule.partial_caption));
+    QWidget* datumCaption = widgetNamed(QLatin1String(rule.datum_caption));
+    if (partialCaption && datumCaption &&
+        (partialCaption->x() < datumCaption->x()) != (partial->x() < datum->x()))
+        exchangeLefts(partialCaption, datumCaption);
 }
 
 void ExerciseWindow::fillChoiceLists(const ProblemContent& content)

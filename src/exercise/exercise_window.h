@@ -97,6 +97,9 @@ public:
     // Busy rule: while the animation clock runs, sentence checks do nothing.
     bool isAnimating() const;
     int errorTotal() const;
+    // True when the partial result is the right operand of the second
+    // operation (as in 100-R1); as the last load that prepared the formulas left it.
+    bool partialOnRight() const { return state_.formulas.partial_on_right != 0; }
     // The last step: beginner windows keep it from each showing; advanced
     // windows find the highest Tag of their step buttons.
     int lastStep();
@@ -113,7 +116,6 @@ protected:
 
     // Points where a later scheme departs; the defaults are the common mechanics.
     virtual void resetIndicatorsForStart();
-    virtual void afterFormulasPrepared() {}
     virtual void fillSolution();
     virtual void finishProblem(int step);
     virtual void endClosingSequence();
@@ -166,6 +168,7 @@ private:
     void readProblemFile();
     void fillChoiceLists(const ProblemContent& content);
     void setInstructionLine();
+    void arrangeSecondRow();
     void centreStepPanel();
 
     const SchemeDescription& scheme_;

@@ -33,15 +33,28 @@ const WindowEntry kWindows[] = {
     {Mode::Advanced, Scheme::S5, &scheme5Description, &createScheme5Window},  // TFormA5
 };
 
+ExerciseWindow* build(const WindowEntry& entry, MainWindowServices* main, QWidget* parent)
+{
+    return entry.create ? entry.create(entry.mode, main, parent)
+                        : new ExerciseWindow(entry.description(), entry.mode, main, parent);
+}
+
 }  // namespace
+
+ExerciseWindow* createExerciseWindow(Scheme scheme, Mode mode, MainWindowServices* main, QWidget* parent)
+{
+    for (const WindowEntry& entry : kWindows) {
+        if (entry.scheme == scheme && entry.mode == mode)
+            return build(entry, main, parent);
+    }
+    return nullptr;
+}
 
 std::vector<ExerciseWindow*> createExerciseWindows(TForm1& mainWindow, ExerciseHooks* hooks)
 {
     std::vector<ExerciseWindow*> windows;
     for (const WindowEntry& entry : kWindows) {
-        ExerciseWindow* window =
-            entry.create ? entry.create(entry.mode, &mainWindow, &mainWindow)
-                         : new ExerciseWindow(entry.description(), entry.mode, &mainWindow, &mainWindow);
+        ExerciseWindow* window = build(entry, &mainWindow, &mainWindow);
         window->setHooks(hooks);
         mainWindow.registerExerciseWindow(entry.mode, entry.scheme, window);
         windows.push_back(window);

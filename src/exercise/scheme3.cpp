@@ -1,35 +1,13 @@
 #include "exercise/scheme3.h"
 
+#include "exercise/scheme_placement.h"
+
 namespace quorvia {
 
 namespace {
 
 using K = WidgetKind;
-
-constexpr int kPanelWidth = 720;
-
-// Sizes shared by the rows of every step.
-constexpr int kBoxW = 90, kBoxH = 29;        // number boxes
-constexpr int kSignW = 25;                   // operator and "=" labels
-constexpr int kButtonW = 70, kCounterW = 68, kButtonH = 30;
-constexpr int kLedSize = 24;
-constexpr int kHeadingH = 28;
-constexpr int kCaptionW = 100, kCaptionH = 40;
-constexpr int kSentenceH = 30;
-
-constexpr Placement at(const char* parent, int left, int top, int width, int height)
-{
-    return Placement{parent, left, top, width, height};
-}
-constexpr Placement none{};
-
-Placement box(const char* parent, int left, int top) { return at(parent, left, top, kBoxW, kBoxH); }
-Placement sign(const char* parent, int left, int top) { return at(parent, left, top, kSignW, kSignW); }
-Placement button(const char* parent, int left, int top) { return at(parent, left, top, kButtonW, kButtonH); }
-Placement counter(const char* parent, int left, int top) { return at(parent, left, top, kCounterW, kButtonH); }
-Placement led(const char* parent, int left, int top) { return at(parent, left, top, kLedSize, kLedSize); }
-Placement heading(const char* parent, int top) { return at(parent, 0, top, kPanelWidth, kHeadingH); }
-Placement caption(const char* parent, int left, int top) { return at(parent, left, top, kCaptionW, kCaptionH); }
+using namespace placement;
 
 SchemeDescription makeScheme3()
 {
@@ -48,8 +26,8 @@ SchemeDescription makeScheme3()
         // Step 1: the question.
         {"Panel4", K::Panel, 0, at(P6, 0, 0, kPanelWidth, 84), none},
         {"Label7", K::Heading, 0, heading("Panel4", 0), heading(P6, 0), "Riscrivi la domanda e poi ..."},
-        {"LMDdomanda", K::SentenceBox, 1, at("Panel4", 26, 40, 461, kSentenceH), none},
-        {"EB01", K::ChoiceList, 1, none, at(P6, 24, 40, 449, kSentenceH)},
+        {"LMDdomanda", K::SentenceBox, 1, sentence("Panel4", 40), none},
+        {"EB01", K::ChoiceList, 1, none, list(P6, 40)},
         {"B1", K::VerificaButton, 1, button("Panel4", 504, 40), button(P6, 480, 40), "Verifica"},
         {"H1", K::ErrorButton, 1, counter("Panel4", 579, 40), counter(P6, 555, 40), "Err=0"},
         {"Shape01", K::Indicator, 1, led("Panel4", 685, 43), led(P6, 649, 43)},
@@ -57,13 +35,13 @@ SchemeDescription makeScheme3()
         // Steps 2 and 3: the data.
         {"Panel3", K::Panel, 0, at(P6, 0, 84, kPanelWidth, 118), none},
         {"Label8", K::Heading, 0, heading("Panel3", 0), heading(P6, 84), "Scrivi i dati e poi ..."},
-        {"LMDdato1", K::SentenceBox, 2, at("Panel3", 26, 40, 461, kSentenceH), none},
-        {"EB02", K::ChoiceList, 1, none, at(P6, 24, 124, 449, kSentenceH)},
+        {"LMDdato1", K::SentenceBox, 2, sentence("Panel3", 40), none},
+        {"EB02", K::ChoiceList, 1, none, list(P6, 124)},
         {"B2", K::VerificaButton, 2, button("Panel3", 504, 40), button(P6, 480, 124), "Verifica"},
         {"H2", K::ErrorButton, 2, counter("Panel3", 579, 40), counter(P6, 555, 124), "Err=0"},
         {"Shape02", K::Indicator, 2, led("Panel3", 685, 43), led(P6, 649, 127)},
-        {"LMDdato2", K::SentenceBox, 3, at("Panel3", 26, 76, 461, kSentenceH), none},
-        {"EB03", K::ChoiceList, 1, none, at(P6, 24, 164, 449, kSentenceH)},
+        {"LMDdato2", K::SentenceBox, 3, sentence("Panel3", 76), none},
+        {"EB03", K::ChoiceList, 1, none, list(P6, 164)},
         {"B3", K::VerificaButton, 3, button("Panel3", 504, 76), button(P6, 480, 164), "Verifica"},
         {"H3", K::ErrorButton, 3, counter("Panel3", 579, 76), counter(P6, 555, 164), "Err=0"},
         {"Shape03", K::Indicator, 3, led("Panel3", 685, 79), led(P6, 649, 167)},
@@ -89,8 +67,8 @@ SchemeDescription makeScheme3()
         // Step 5: the answer, and the pictures of the end of a problem.
         {"Panel5", K::Panel, 0, at(P6, 0, 470, kPanelWidth, 200), none},
         {"Label5", K::Heading, 0, heading("Panel5", 0), heading(P6, 350), "Scrivi la risposta"},
-        {"LMDrisposta", K::SentenceBox, 5, at("Panel5", 8, 40, 529, kSentenceH), none},
-        {"EB05", K::ChoiceList, 1, none, at(P6, 24, 390, 449, kSentenceH)},
+        {"LMDrisposta", K::SentenceBox, 5, at("Panel5", 8, 40, 529, kRowH), none},
+        {"EB05", K::ChoiceList, 1, none, list(P6, 390)},
         {"B5", K::VerificaButton, 5, button("Panel5", 541, 40), button(P6, 480, 390), "Verifica"},
         {"H5", K::ErrorButton, 5, counter("Panel5", 614, 40), counter(P6, 555, 390), "Err=0"},
         {"Shape05", K::Indicator, 5, led("Panel5", 685, 43), led(P6, 649, 393)},

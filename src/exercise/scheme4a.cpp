@@ -1,5 +1,6 @@
 #include "exercise/scheme4a.h"
 
+#include "exercise/scheme_placement.h"
 #include "shell/main_window_services.h"
 
 #include <QLabel>
@@ -9,20 +10,9 @@ namespace quorvia {
 namespace {
 
 using K = WidgetKind;
+using namespace placement;
 
-constexpr int kPanelWidth = 720;
-
-// Sizes shared by the rows of every step.
-constexpr int kBoxW = 90, kBoxH = 29;  // number boxes
-constexpr int kSignW = 25;             // operator and "=" labels
-constexpr int kButtonW = 70, kCounterW = 68, kButtonH = 30;
-constexpr int kLedSize = 24;
-constexpr int kHeadingH = 28;
-constexpr int kRowH = 30;                         // a sentence row; rows stand 32 apart
-constexpr int kSentenceW = 461, kListW = 449;
-constexpr int kSentenceLeft = 26, kListLeft = 24;
-constexpr int kColumnCaptionH = 30;               // captions beside the column, one row high
-constexpr int kUnderCaptionW = 100, kUnderCaptionH = 40;  // captions under the second row
+constexpr int kColumnCaptionH = 30;  // captions beside the column, one row high
 
 // The panels of the steps inside Panel6, in both windows.
 constexpr int kQuestionTop = 0, kQuestionH = 84;
@@ -31,23 +21,6 @@ constexpr int kSchemeTop = kDataTop + kDataH, kSchemeH = 372;
 constexpr int kAnswerTop = kSchemeTop + kSchemeH, kAnswerH = 200;
 constexpr int kStepPanelHeight = kAnswerTop + kAnswerH;
 
-constexpr Placement at(const char* parent, int left, int top, int width, int height)
-{
-    return Placement{parent, left, top, width, height};
-}
-constexpr Placement none{};
-
-Placement box(const char* parent, int left, int top, int width = kBoxW, int height = kBoxH)
-{
-    return at(parent, left, top, width, height);
-}
-Placement sign(const char* parent, int left, int top) { return at(parent, left, top, kSignW, kSignW); }
-Placement button(const char* parent, int left, int top) { return at(parent, left, top, kButtonW, kButtonH); }
-Placement counter(const char* parent, int left, int top) { return at(parent, left, top, kCounterW, kButtonH); }
-Placement led(const char* parent, int left, int top) { return at(parent, left, top, kLedSize, kLedSize); }
-Placement heading(const char* parent) { return at(parent, 0, 0, kPanelWidth, kHeadingH); }
-Placement sentence(const char* parent, int top) { return at(parent, kSentenceLeft, top, kSentenceW, kRowH); }
-Placement list(const char* parent, int top) { return at(parent, kListLeft, top, kListW, kRowH); }
 // The beginner's edit box of a datum lies wholly under the datum's list.
 Placement underList(const char* parent, int top)
 {
@@ -57,10 +30,6 @@ Placement underList(const char* parent, int top)
 Placement columnCaption(const char* parent, int left, int top, int boxLeft)
 {
     return at(parent, left, top, boxLeft - 4 - left, kColumnCaptionH);
-}
-Placement underCaption(const char* parent, int left, int top)
-{
-    return at(parent, left, top, kUnderCaptionW, kUnderCaptionH);
 }
 
 // The sentence steps of the data, one row each in Panel3.
@@ -80,9 +49,6 @@ constexpr DatumRow kDatumRows[] = {
     {5, 136, "E05", "EB05", "B5", "H5", "Shape05"},
     {6, 168, "E06", "EB06", "B6", "H6", "Shape06"},
 };
-
-// The captions beside the column keep their right edge at the boxes.
-const char* const kColumnCaptions[] = {"L61", "L62", "L63", "L64", "L66"};
 
 SchemeDescription makeScheme4a()
 {
@@ -156,9 +122,9 @@ SchemeDescription makeScheme4a()
         {"Label9", K::EqualsLabel, 0, sign(P2, 407, 226), sign(P2, 422, 228), "="},
         {"E77", K::NumberBox, 7, box(P2, 437, 225, 89), box(P2, 454, 225, 89)},
         {"Jolly", K::MirrorBox, 7, box(P2, 157, 225), box(P2, 173, 225)},
-        {"Ljolly", K::Caption, 56, underCaption(P2, 156, 252), underCaption(P2, 172, 258), "risultato parziale"},
-        {"L65", K::Caption, 55, underCaption(P2, 309, 252), underCaption(P2, 325, 260), "5° dato"},
-        {"L67", K::Caption, 57, underCaption(P2, 438, 259), underCaption(P2, 453, 258), "risultato finale"},
+        {"Ljolly", K::Caption, 56, caption(P2, 156, 252), caption(P2, 172, 258), "risultato parziale"},
+        {"L65", K::Caption, 55, caption(P2, 309, 252), caption(P2, 325, 260), "5° dato"},
+        {"L67", K::Caption, 57, caption(P2, 438, 259), caption(P2, 453, 258), "risultato finale"},
         {"B7", K::VerificaButton, 7, button(P2, 504, 332), button(P2, 506, 333), "Verifica"},
         {"H7", K::ErrorButton, 7, counter(P2, 579, 332), counter(P2, 581, 333), "Err=0"},
         {"Shape07", K::Indicator, 7, led(P2, 685, 335), led(P2, 685, 338)},
@@ -202,6 +168,9 @@ SchemeDescription makeScheme4a()
     // B7 and B8 keep their own caption.
     d.verifica_copies = {"B2", "B3", "B4", "B5", "B6"};
     d.expectations = &scheme4aExpectations;
+    // The captions beside the column keep their right edge at the boxes.
+    d.right_aligned_captions = {"L61", "L62", "L63", "L64", "L66"};
+    d.second_row = {"Jolly", "E67", "Ljolly", "L65"};
 
     d.advanced.step_success_needs_file = true;
     d.advanced.load_only_within_count = false;
@@ -211,13 +180,6 @@ SchemeDescription makeScheme4a()
     d.beginner.load_only_within_count = false;
     d.beginner.scroll_box_rgb = 0xBFCDDB;  // the colour of an inactive window caption
     return d;
-}
-
-void exchangeLefts(QWidget* a, QWidget* b)
-{
-    const int left = a->x();
-    a->move(b->x(), a->y());
-    b->move(left, b->y());
 }
 
 }  // namespace
@@ -248,27 +210,6 @@ ExpectedTexts scheme4aExpectations(const PreparedFormulas& formulas)
 Scheme4aWindow::Scheme4aWindow(Mode mode, MainWindowServices* main, QWidget* parent)
     : ExerciseWindow(scheme4aDescription(), mode, main, parent), services_(main)
 {
-    for (const char* name : kColumnCaptions) {
-        if (auto* caption = control<QLabel>(QLatin1String(name)))
-            caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-}
-
-void Scheme4aWindow::afterFormulasPrepared()
-{
-    // The boxes are moved from where they stand, so whatever the problem
-    // before left, the partial result ends on the side this formula needs.
-    QWidget* partial = widgetNamed(QStringLiteral("Jolly"));
-    QWidget* datum = widgetNamed(QStringLiteral("E67"));
-    QWidget* partialCaption = widgetNamed(QStringLiteral("Ljolly"));
-    QWidget* datumCaption = widgetNamed(QStringLiteral("L65"));
-    if (!partial || !datum || !partialCaption || !datumCaption)
-        return;
-    const bool partialStandsLeft = partial->x() < datum->x();
-    if (partialOnRight() == partialStandsLeft) {
-        exchangeLefts(partial, datum);
-        exchangeLefts(partialCaption, datumCaption);
-    }
 }
 
 void Scheme4aWindow::fillSolution()

@@ -19,19 +19,14 @@ const SchemeDescription& scheme4aDescription();
 // copies (Lop12, Lop13 and the partial result in Jolly) take no part.
 ExpectedTexts scheme4aExpectations(const PreparedFormulas& formulas);
 
-// The two windows of scheme 4a: the common window, with the partial result
-// of the second operation put on the side its formula needs at every load.
+// The two windows of scheme 4a: the common window, whose advanced window
+// names the child on the instruction line when it shows the solution.
 class Scheme4aWindow : public ExerciseWindow {
     Q_OBJECT
 public:
     Scheme4aWindow(Mode mode, MainWindowServices* main, QWidget* parent = nullptr);
 
-    // True when the partial result is the right operand of the second
-    // operation (as in 100-R1); as the last load left it.
-    bool partialOnRight() const { return state_.formulas.partial_on_right != 0; }
-
 protected:
-    void afterFormulasPrepared() override;
     void fillSolution() override;
 
 private:

@@ -1,11 +1,11 @@
 #include "exercise/scheme4b.h"
 
+#include "exercise/scheme_placement.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "shell/controls.h"
 #include "shell/step_indicators.h"
 
-#include <QLabel>
 #include <QScrollArea>
 
 #include <utility>
@@ -15,15 +15,8 @@ namespace quorvia {
 namespace {
 
 using K = WidgetKind;
+using namespace placement;
 
-constexpr int kPanelWidth = 720;
-
-constexpr int kBoxW = 90, kBoxH = 29;  // number boxes
-constexpr int kSignW = 25;             // operator and "=" labels
-constexpr int kButtonW = 70, kCounterW = 68, kButtonH = 30;
-constexpr int kLedSize = 24;
-constexpr int kHeadingH = 28;
-constexpr int kSentenceH = 30;
 constexpr int kColumnCaptionH = 30;  // single-line captions left of the column
 constexpr int kRowCaptionW = 100, kRowCaptionH = 44;  // captions under the second operation
 
@@ -37,21 +30,6 @@ constexpr int kStepPanelH = kAnswersTop + kAnswersH;
 // The captions left of the column end where the column begins.
 constexpr int kColumnCaptionsEnd = 285;
 
-constexpr Placement at(const char* parent, int left, int top, int width, int height)
-{
-    return Placement{parent, left, top, width, height};
-}
-constexpr Placement none{};
-
-Placement box(const char* parent, int left, int top, int width = kBoxW, int height = kBoxH)
-{
-    return at(parent, left, top, width, height);
-}
-Placement sign(const char* parent, int left, int top) { return at(parent, left, top, kSignW, kSignW); }
-Placement button(const char* parent, int left, int top) { return at(parent, left, top, kButtonW, kButtonH); }
-Placement counter(const char* parent, int left, int top) { return at(parent, left, top, kCounterW, kButtonH); }
-Placement led(const char* parent, int left, int top) { return at(parent, left, top, kLedSize, kLedSize); }
-Placement heading(const char* parent) { return at(parent, 0, 0, kPanelWidth, kHeadingH); }
 Placement columnCaption(const char* parent, int left, int top)
 {
     return at(parent, left, top, kColumnCaptionsEnd - left, kColumnCaptionH);
@@ -60,9 +38,6 @@ Placement rowCaption(const char* parent, int left, int top)
 {
     return at(parent, left, top, kRowCaptionW, kRowCaptionH);
 }
-
-// The captions left of the column read towards their box.
-const char* const kRightAlignedCaptions[] = {"L61", "L62", "L63", "L66"};
 
 SchemeDescription makeScheme4b()
 {
@@ -88,13 +63,13 @@ SchemeDescription makeScheme4b()
         // Steps 1 and 2: the two questions.
         {P4, K::Panel, 0, questions, questions},
         {"Label7", K::Heading, 0, heading(P4), heading(P4), "Riscrivi la domanda e poi ..."},
-        {"E01", K::SentenceBox, 1, at(P4, 26, 40, 461, kSentenceH), none},
-        {"EB01", K::ChoiceList, 1, none, at(P4, 24, 40, 449, kSentenceH)},
+        {"E01", K::SentenceBox, 1, sentence(P4, 40), none},
+        {"EB01", K::ChoiceList, 1, none, list(P4, 40)},
         {"B1", K::VerificaButton, 1, button(P4, 504, 40), button(P4, 504, 40), "Verifica"},
         {"H1", K::ErrorButton, 1, counter(P4, 579, 40), counter(P4, 579, 40), "Err=0"},
         {"Shape01", K::Indicator, 1, led(P4, 685, 43), led(P4, 685, 43)},
-        {"E02", K::SentenceBox, 2, at(P4, 26, 72, 461, kSentenceH), none},
-        {"EB02", K::ChoiceList, 2, none, at(P4, 24, 72, 449, kSentenceH)},
+        {"E02", K::SentenceBox, 2, sentence(P4, 72), none},
+        {"EB02", K::ChoiceList, 2, none, list(P4, 72)},
         {"B2", K::VerificaButton, 2, button(P4, 504, 72), button(P4, 504, 72), "Verifica"},
         {"H2", K::ErrorButton, 2, counter(P4, 579, 72), counter(P4, 579, 72), "Err=0"},
         {"Shape02", K::Indicator, 2, led(P4, 685, 75), led(P4, 685, 75)},
@@ -102,23 +77,23 @@ SchemeDescription makeScheme4b()
         // Steps 3 to 6: the data, one row each.
         {P3, K::Panel, 0, data, data},
         {"Label8", K::Heading, 0, heading(P3), heading(P3), "Scrivi i dati e poi ..."},
-        {"E03", K::SentenceBox, 3, at(P3, 26, 40, 461, kSentenceH), none},
-        {"EB03", K::ChoiceList, 0, none, at(P3, 8, 40, 452, kSentenceH)},
+        {"E03", K::SentenceBox, 3, sentence(P3, 40), none},
+        {"EB03", K::ChoiceList, 0, none, at(P3, 8, 40, 452, kRowH)},
         {"B3", K::VerificaButton, 3, button(P3, 504, 40), button(P3, 504, 40), "Verifica"},
         {"H3", K::ErrorButton, 3, counter(P3, 579, 40), counter(P3, 579, 40), "Err=0"},
         {"Shape03", K::Indicator, 3, led(P3, 685, 43), led(P3, 685, 43)},
-        {"E04", K::SentenceBox, 4, at(P3, 26, 72, 461, kSentenceH), none},
-        {"EB04", K::ChoiceList, 0, none, at(P3, 8, 72, 452, kSentenceH)},
+        {"E04", K::SentenceBox, 4, sentence(P3, 72), none},
+        {"EB04", K::ChoiceList, 0, none, at(P3, 8, 72, 452, kRowH)},
         {"B4", K::VerificaButton, 4, button(P3, 504, 72), button(P3, 504, 72), "Verifica"},
         {"H4", K::ErrorButton, 4, counter(P3, 579, 72), counter(P3, 579, 72), "Err=0"},
         {"Shape04", K::Indicator, 4, led(P3, 685, 75), led(P3, 685, 75)},
-        {"E05", K::SentenceBox, 5, at(P3, 26, 104, 461, kSentenceH), none},
-        {"EB05", K::ChoiceList, 0, none, at(P3, 8, 104, 452, kSentenceH)},
+        {"E05", K::SentenceBox, 5, sentence(P3, 104), none},
+        {"EB05", K::ChoiceList, 0, none, at(P3, 8, 104, 452, kRowH)},
         {"B5", K::VerificaButton, 5, button(P3, 504, 104), button(P3, 504, 104), "Verifica"},
         {"H5", K::ErrorButton, 5, counter(P3, 579, 104), counter(P3, 579, 104), "Err=0"},
         {"Shape05", K::Indicator, 5, led(P3, 685, 107), led(P3, 685, 107)},
-        {"E06", K::SentenceBox, 6, at(P3, 26, 136, 461, kSentenceH), none},
-        {"EB06", K::ChoiceList, 0, none, at(P3, 8, 136, 452, kSentenceH)},
+        {"E06", K::SentenceBox, 6, sentence(P3, 136), none},
+        {"EB06", K::ChoiceList, 0, none, at(P3, 8, 136, 452, kRowH)},
         {"B6", K::VerificaButton, 6, button(P3, 504, 136), button(P3, 504, 136), "Verifica"},
         {"H6", K::ErrorButton, 6, counter(P3, 579, 136), counter(P3, 579, 136), "Err=0"},
         {"Shape06", K::Indicator, 6, led(P3, 685, 139), led(P3, 685, 139)},
@@ -155,13 +130,13 @@ SchemeDescription makeScheme4b()
         // Steps 8 and 9: the two answers, and the pictures of the end.
         {P5, K::Panel, 0, answers, answers},
         {"Label5", K::Heading, 0, heading(P5), heading(P5), "Scrivi la risposta"},
-        {"E08", K::SentenceBox, 8, at(P5, 8, 37, 497, kSentenceH), none},
-        {"EB08", K::ChoiceList, 0, none, at(P5, 16, 37, 425, kSentenceH)},
+        {"E08", K::SentenceBox, 8, at(P5, 8, 37, 497, kRowH), none},
+        {"EB08", K::ChoiceList, 0, none, at(P5, 16, 37, 425, kRowH)},
         {"B8", K::VerificaButton, 8, button(P5, 509, 37), button(P5, 509, 37), "Verifica"},
         {"H8", K::ErrorButton, 8, counter(P5, 591, 37), counter(P5, 591, 37), "Err=0"},
         {"Shape08", K::Indicator, 8, led(P5, 685, 43), led(P5, 685, 43)},
-        {"E09", K::SentenceBox, 9, at(P5, 8, 77, 497, kSentenceH), none},
-        {"EB09", K::ChoiceList, 0, none, at(P5, 16, 77, 425, kSentenceH)},
+        {"E09", K::SentenceBox, 9, at(P5, 8, 77, 497, kRowH), none},
+        {"EB09", K::ChoiceList, 0, none, at(P5, 16, 77, 425, kRowH)},
         {"B9", K::VerificaButton, 9, button(P5, 509, 77), button(P5, 509, 77), "Verifica"},
         {"H9", K::ErrorButton, 9, counter(P5, 591, 77), counter(P5, 591, 77), "Err=0"},
         {"Shape09", K::Indicator, 9, led(P5, 685, 83), led(P5, 685, 83)},
@@ -194,6 +169,9 @@ SchemeDescription makeScheme4b()
     // B7, B8 and B9 keep their own "Verifica".
     d.verifica_copies = {"B2", "B3", "B4", "B5", "B6"};
     d.expectations = &scheme4bExpectations;
+    // The captions left of the column read towards their box.
+    d.right_aligned_captions = {"L61", "L62", "L63", "L66"};
+    d.second_row = {"jolly", "E67", "Ljolly", "L65"};
 
     d.advanced.step_success_needs_file = true;
     d.advanced.load_only_within_count = false;
@@ -235,10 +213,6 @@ ExpectedTexts scheme4bExpectations(const PreparedFormulas& formulas)
 Scheme4bWindow::Scheme4bWindow(Mode mode, MainWindowServices* main, QWidget* parent)
     : ExerciseWindow(scheme4bDescription(), mode, main, parent)
 {
-    for (const char* name : kRightAlignedCaptions) {
-        if (auto* label = control<QLabel>(QLatin1String(name)))
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
 }
 
 void Scheme4bWindow::resetIndicatorsForStart()
@@ -249,35 +223,6 @@ void Scheme4bWindow::resetIndicatorsForStart()
         NextShape(-1, this);
     else
         NextShape(0, this);
-}
-
-void Scheme4bWindow::afterFormulasPrepared()
-{
-    placeSecondOperation();
-}
-
-void Scheme4bWindow::placeSecondOperation()
-{
-    // The positions are not reset between problems: the exchange works on
-    // where the boxes stand now, so any load leaves them on the right side.
-    QWidget* jolly = widgetNamed(QStringLiteral("jolly"));
-    QWidget* e67 = widgetNamed(QStringLiteral("E67"));
-    QWidget* ljolly = widgetNamed(QStringLiteral("Ljolly"));
-    QWidget* l65 = widgetNamed(QStringLiteral("L65"));
-    if (!jolly || !e67)
-        return;
-    const auto exchangeLefts = [](QWidget* a, QWidget* b) {
-        const int left = a->x();
-        a->move(b->x(), a->y());
-        b->move(left, b->y());
-    };
-    const bool wantRight = partialOnRight();
-    if ((jolly->x() < e67->x()) == wantRight)
-        exchangeLefts(jolly, e67);
-    // Each caption stands under its own box, even after a worksheet put the
-    // boxes back without their captions.
-    if (ljolly && l65 && (ljolly->x() < l65->x()) != (jolly->x() < e67->x()))
-        exchangeLefts(ljolly, l65);
 }
 
 void Scheme4bWindow::finishProblem(int step)

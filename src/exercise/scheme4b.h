@@ -15,28 +15,21 @@ const SchemeDescription& scheme4bDescription();
 // the operator of the column, the operator of the second operation.
 ExpectedTexts scheme4bExpectations(const PreparedFormulas& formulas);
 
-// TFormA4b and TFormP4b. Where they part from the common mechanics: the box
-// of the partial result in the second operation moves to the side the
-// formula needs; TFormA4b always plays its closing sequence and hides both
-// answer rows for it; TFormP4b starts a problem whose solution was shown
+// TFormA4b and TFormP4b. Where they part from the common mechanics:
+// TFormA4b always plays its closing sequence and hides both answer rows for
+// it; TFormP4b starts a problem whose solution was shown
 // with every step closed; both bring both answer rows back at the end.
 class Scheme4bWindow : public ExerciseWindow {
     Q_OBJECT
 public:
     Scheme4bWindow(Mode mode, MainWindowServices* main, QWidget* parent = nullptr);
 
-    // The partial result is the right operand of the second operation, as
-    // in 100-R1; kept from the last load that prepared the formulas.
-    bool partialOnRight() const { return state_.formulas.partial_on_right != 0; }
-
 protected:
     void resetIndicatorsForStart() override;
-    void afterFormulasPrepared() override;
     void finishProblem(int step) override;
     QStringList lastStepWidgets(bool closingWindow) const override;
 
 private:
-    void placeSecondOperation();
     void finishWithBothAnswerRowsHidden(int step);
 };
 

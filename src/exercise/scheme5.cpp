@@ -1,6 +1,7 @@
 #include "exercise/scheme5.h"
 
 #include "exercise/exercise_window.h"
+#include "exercise/scheme_placement.h"
 #include "platform/gif_player.h"
 #include "shell/controls.h"
 #include "shell/step_indicators.h"
@@ -10,34 +11,7 @@ namespace quorvia {
 namespace {
 
 using K = WidgetKind;
-
-constexpr int kPanelWidth = 720;
-
-// Sizes shared by the rows of every step.
-constexpr int kBoxW = 90, kBoxH = 29;        // number boxes
-constexpr int kSignW = 25;                   // operator and "=" labels
-constexpr int kButtonW = 70, kCounterW = 68, kButtonH = 30;
-constexpr int kLedSize = 24;
-constexpr int kHeadingH = 28;
-constexpr int kCaptionW = 100, kCaptionH = 40;
-constexpr int kSentenceH = 30;
-constexpr int kListW = 449;
-
-constexpr Placement at(const char* parent, int left, int top, int width, int height)
-{
-    return Placement{parent, left, top, width, height};
-}
-constexpr Placement none{};
-
-Placement box(const char* parent, int left, int top) { return at(parent, left, top, kBoxW, kBoxH); }
-Placement sign(const char* parent, int left, int top) { return at(parent, left, top, kSignW, kSignW); }
-Placement button(const char* parent, int left, int top) { return at(parent, left, top, kButtonW, kButtonH); }
-Placement counter(const char* parent, int left, int top) { return at(parent, left, top, kCounterW, kButtonH); }
-Placement led(const char* parent, int left, int top) { return at(parent, left, top, kLedSize, kLedSize); }
-Placement heading(const char* parent, int top) { return at(parent, 0, top, kPanelWidth, kHeadingH); }
-Placement caption(const char* parent, int left, int top) { return at(parent, left, top, kCaptionW, kCaptionH); }
-Placement sentence(const char* parent, int top) { return at(parent, 26, top, 461, kSentenceH); }
-Placement list(const char* parent, int top) { return at(parent, 24, top, kListW, kSentenceH); }
+using namespace placement;
 
 SchemeDescription makeScheme5()
 {
@@ -113,7 +87,7 @@ SchemeDescription makeScheme5()
         // Step 6: the answer, and the pictures of the end of a problem.
         {"Panel5", K::Panel, 0, at(P6, 0, 588, kPanelWidth, 200), none},
         {"Label5", K::Heading, 0, heading("Panel5", 0), heading(P6, 574), "Scrivi la risposta"},
-        {"LMDrisposta", K::SentenceBox, 6, at("Panel5", 8, 40, 529, kSentenceH), none},
+        {"LMDrisposta", K::SentenceBox, 6, at("Panel5", 8, 40, 529, kRowH), none},
         {"EB06", K::ChoiceList, 1, none, list(P6, 614)},
         {"B6", K::VerificaButton, 6, button("Panel5", 541, 40), button(P6, 504, 614), "Verifica"},
         {"H6", K::ErrorButton, 6, counter("Panel5", 614, 40), counter(P6, 579, 614), "Err=0"},
@@ -144,6 +118,7 @@ SchemeDescription makeScheme5()
     d.mirrors = {{"Risultato1", "jolly"}};
     d.verifica_copies = {"B2", "B3", "B4", "B5", "B6"};
     d.expectations = &scheme5Expectations;
+    d.second_row = {"jolly", "dato3", "Ljolly", "L67"};
 
     d.advanced.step_success_needs_file = true;
     d.advanced.scroll_box_rgb = 0xC0C0C0;  // grey
@@ -153,8 +128,7 @@ SchemeDescription makeScheme5()
     return d;
 }
 
-// The scheme's departures from the common window: the second row follows
-// "R2", the filled-in solution is shown lime before it is checked, the
+// The scheme's departures from the common window: the filled-in solution is shown lime before it is checked, the
 // animation players of the advanced window share their panel by width, and
 // the closing sequence leaves H6 hidden until the problem starts again.
 class Scheme5Window : public ExerciseWindow {
@@ -165,8 +139,6 @@ public:
     }
 
 protected:
-    void afterFormulasPrepared() override { arrangeSecondRow(); }
-
     void fillSolution() override
     {
         ExerciseWindow::fillSolution();
@@ -222,31 +194,6 @@ protected:
     }
 
 private:
-    // The partial result stands on the side of "R2" where the formula has
-    // the word R1. The window keeps the layout of the problem before, so
-    // the boxes move only when that layout does not fit.
-    void arrangeSecondRow()
-    {
-        QWidget* jolly = widgetNamed(QStringLiteral("jolly"));
-        QWidget* dato3 = widgetNamed(QStringLiteral("dato3"));
-        QWidget* jollyCaption = widgetNamed(QStringLiteral("Ljolly"));
-        QWidget* dato3Caption = widgetNamed(QStringLiteral("L67"));
-        if (!jolly || !dato3)
-            return;
-        const bool partialOnRight = state_.formulas.partial_on_right != 0;
-        const bool exchange = (!partialOnRight && dato3->x() < jolly->x()) ||
-                              (partialOnRight && jolly->x() < dato3->x());
-        if (!exchange)
-            return;
-        const int jollyLeft = jolly->x();
-        jolly->move(dato3->x(), jolly->y());
-        dato3->move(jollyLeft, dato3->y());
-        if (dato3Caption)
-            dato3Caption->move(dato3->x(), dato3Caption->y());
-        if (jollyCaption)
-            jollyCaption->move(jolly->x(), jollyCaption->y());
-    }
-
     int animationPanelWidth()
     {
         QWidget* panel = widgetNamed(QStringLiteral("LMDsimplePanel3"));

@@ -85,6 +85,18 @@ struct MirrorRule {
     const char* target;  // shows the source's text at every change
 };
 
+// The second operation of a two-operation scheme: the copy of the partial
+// result stands on the side of the datum where the formula has the word R1,
+// and each caption stays under its own box.
+struct SecondRowRule {
+    const char* partial_box = nullptr;      // the copy of the partial result
+    const char* datum_box = nullptr;        // the other operand of the second operation
+    const char* partial_caption = nullptr;  // under the partial box
+    const char* datum_caption = nullptr;    // under the datum box
+
+    bool exists() const { return partial_box != nullptr; }
+};
+
 // Where one window of a pair departs from the common mechanics.
 struct WindowDepartures {
     // The step-success animation plays only when its file exists.
@@ -115,6 +127,10 @@ struct SchemeDescription {
     std::vector<FollowerRule> followers;
     std::vector<MirrorRule> mirrors;
     std::vector<const char*> verifica_copies;  // take the caption of B1 at every load
+    // Captions that read towards the box on their right; the others read
+    // from their top left corner.
+    std::vector<const char*> right_aligned_captions;
+    SecondRowRule second_row;                  // none in a one-operation scheme
     SchemeExpectations expectations;           // the scheme check, in order
 
     WindowDepartures advanced;

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace quorvia {
 
 namespace {
@@ -76,7 +78,10 @@ QWidget* ExerciseWindow::createSchemeWidget(const WidgetRow& row, const Placemen
         auto* label = new QLabel(caption, parent);
         label->setFont(childFont(13));
         label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        const bool towardsBox = std::any_of(
+            scheme_.right_aligned_captions.begin(), scheme_.right_aligned_captions.end(),
+            [&](const char* n) { return name == QLatin1String(n); });
+        label->setAlignment(towardsBox ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignTop);
         w = label;
         break;
     }

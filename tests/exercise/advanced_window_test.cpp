@@ -17,8 +17,6 @@ namespace {
 
 using Advanced = ExerciseFixture;
 
-const QColor kRed(255, 0, 0), kYellow(255, 255, 0), kLime(0, 255, 0);
-
 // Steps 1 to 3 of fixture problem 1 (or 2), typed right.
 void passSentenceSteps(ExerciseWindow& w, bool secondProblem = false)
 {

@@ -15,8 +15,6 @@ namespace {
 
 using Beginner = ExerciseFixture;
 
-const QColor kRed(255, 0, 0), kYellow(255, 255, 0), kLime(0, 255, 0);
-
 const char* const kLists[] = {"EB01", "EB02", "EB03", "EB05"};
 const QString kRight[] = {QStringLiteral("Quante figurine ha Luca?"),
                           QStringLiteral("Luca ha 12 bustine."),

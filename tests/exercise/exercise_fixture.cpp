@@ -1,5 +1,6 @@
 #include "exercise_fixture.h"
 
+#include "content/ini_file.h"
 #include "evaluator/calc_express.h"
 #include "evaluator/decimal_number.h"
 #include "shell/controls.h"
@@ -29,10 +30,8 @@ void ExerciseFixture::SetUp()
     ASSERT_TRUE(dir_.isValid());
     folder_ = dir_.path() + QLatin1Char('/');
     main_.folder = folder_;
-    for (const QString& file : {kAdvancedFile, kBeginnerFile}) {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(QUORVIA_TEST_DATA "/") + file, folder_ + file))
-            << file.toStdString();
-    }
+    for (const QString& file : {kAdvancedFile, kBeginnerFile})
+        addTestFile(file);
     separator_ = decimalSeparator();
     setDecimalSeparator(',');
 }
@@ -173,6 +172,64 @@ void ExerciseFixture::solveWithAnswersOf(ExerciseWindow& w, const ProblemContent
         click(w, verifica);
     }
     finishAnimations(w);
+}
+
+void ExerciseFixture::addTestFile(const QString& file)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUORVIA_TEST_DATA "/") + file, folder_ + file))
+        << file.toStdString();
+}
+
+ProblemContent ExerciseFixture::problemIn(const QString& file, int problem, Scheme scheme) const
+{
+    return readProblem(IniFile::read((folder_ + file).toStdString()), problem, scheme);
+}
+
+void ExerciseFixture::answer(ExerciseWindow& w, int step, const QString& sentence)
+{
+    const StepRow* row = w.scheme().step(step);
+    ASSERT_NE(row, nullptr);
+    if (w.mode() == Mode::Advanced) {
+        type(w, QLatin1String(row->advanced_input), sentence);
+    } else {
+        const QString list = QLatin1String(row->beginner_input);
+        choose(w, list, rightPosition(w, list, sentence));
+    }
+    click(w, QStringLiteral("B") + QString::number(step));
+    finishAnimations(w);
+}
+
+void ExerciseFixture::answerStep(ExerciseWindow& w, const ProblemContent& problem, int step)
+{
+    answer(w, step, QString::fromStdString(problem.variants[step][1]));
+}
+
+void ExerciseFixture::answerStepsBeforeScheme(ExerciseWindow& w, const ProblemContent& problem)
+{
+    for (int step = 1; step < w.scheme().operationStep(); ++step)
+        answerStep(w, problem, step);
+}
+
+int ExerciseFixture::stepOfList(const char* list)
+{
+    return QString::fromLatin1(list).mid(3).toInt();
+}
+
+void ExerciseFixture::expectListHoldsItsSentences(ExerciseWindow& w, const char* list, const QString& right)
+{
+    auto* box = find<QComboBox>(w, QLatin1String(list));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->count(), 5) << list;
+    EXPECT_EQ(box->currentIndex(), -1) << list;
+    const int position = rightPosition(w, QLatin1String(list), right);
+    EXPECT_GE(position, 1) << list;
+    EXPECT_EQ(w.state().correct_items[stepOfList(list) - 1], QString::number(position)) << list;
+}
+
+QPoint ExerciseFixture::place(ExerciseWindow& w, const char* name)
+{
+    auto* widget = find<QWidget>(w, QLatin1String(name));
+    return widget ? widget->pos() : QPoint(-1, -1);
 }
 
 QString ExerciseFixture::text(ExerciseWindow& w, const QString& name)

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPoint>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -40,6 +41,9 @@ public:
 inline const QString kAdvancedFile = QStringLiteral("A3_PROVA.INI");
 inline const QString kBeginnerFile = QStringLiteral("P3_PROVA.INI");
 
+// The colours of a step indicator.
+inline const QColor kRed(255, 0, 0), kYellow(255, 255, 0), kLime(0, 255, 0);
+
 class ExerciseFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -49,6 +53,11 @@ protected:
     // the problem as the main window's showing does).
     std::unique_ptr<ExerciseWindow> open(Mode mode, int problem = 1, int count = 4,
                                          const QString& file = QString());
+
+    // A problem file of the test data copied into the resource folder.
+    void addTestFile(const QString& file);
+    // Problem `problem` of a file in the resource folder.
+    ProblemContent problemIn(const QString& file, int problem, Scheme scheme) const;
 
     // Media in the resource folder.
     void addGif(const QString& name);
@@ -70,6 +79,20 @@ public:
     // The position of the right item in a beginner's list, found by its text.
     static int rightPosition(ExerciseWindow& w, const QString& list, const QString& rightText);
     static void pickSign(ExerciseWindow& w, const QString& label, const char* item);
+    // Gives step `step` the sentence (typed, or picked by its text), presses
+    // the step's Verifica button and lets the animation play out.
+    static void answer(ExerciseWindow& w, int step, const QString& sentence);
+    // The same with the step's right sentence in `problem`.
+    static void answerStep(ExerciseWindow& w, const ProblemContent& problem, int step);
+    // Every step before the operation scheme answered right: the scheme is open.
+    static void answerStepsBeforeScheme(ExerciseWindow& w, const ProblemContent& problem);
+    // The step a beginner's list belongs to ("EB06": 6).
+    static int stepOfList(const char* list);
+    // A beginner's list holds five sentences with none chosen, `right` among
+    // them, and the state keeps the right one's position for the list's step.
+    static void expectListHoldsItsSentences(ExerciseWindow& w, const char* list, const QString& right);
+    // Where a widget stands in its parent; (-1, -1) when there is none.
+    static QPoint place(ExerciseWindow& w, const char* name);
     // Lets the animation clock tick until it stops; the number of ticks.
     static int finishAnimations(ExerciseWindow& w);
     static QString text(ExerciseWindow& w, const QString& name);

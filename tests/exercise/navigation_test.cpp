@@ -15,8 +15,6 @@ namespace {
 
 using Navigation = ExerciseFixture;
 
-const QColor kRed(255, 0, 0), kYellow(255, 255, 0), kLime(0, 255, 0);
-
 void makeSomeProgress(ExerciseWindow& w)
 {
     ExerciseFixture::type(w, "LMDdomanda", "Quante figurine ha Luca?");

@@ -25,15 +25,9 @@ TEST_F(Beginner4a, ListsHoldTheFiveSentencesWithTheRightOneNeverFirst)
     ASSERT_EQ(w->state().correct_items.size(), 8);
     EXPECT_EQ(w->state().correct_items[6], QString());  // the operation scheme's place
     for (const char* name : kLists) {
-        auto* list = find<QComboBox>(*w, name);
-        ASSERT_NE(list, nullptr);
-        const int step = QString::fromLatin1(name).mid(3).toInt();
-        EXPECT_EQ(list->count(), 5) << name;
-        EXPECT_EQ(list->currentIndex(), -1) << name;
-        EXPECT_EQ(tag(list), 1) << name;
-        const int right = rightPosition(*w, name, QString::fromStdString(problem.variants[step][1]));
-        EXPECT_GE(right, 1) << name;
-        EXPECT_EQ(w->state().correct_items[step - 1], QString::number(right)) << name;
+        const QString right = QString::fromStdString(problem.variants[stepOfList(name)][1]);
+        ASSERT_NO_FATAL_FAILURE(expectListHoldsItsSentences(*w, name, right));
+        EXPECT_EQ(tag(find<QComboBox>(*w, name)), 1) << name;
     }
     EXPECT_EQ(text(*w, "B6"), QStringLiteral("Controlla"));
     EXPECT_EQ(text(*w, "B7"), QStringLiteral("Verifica"));
@@ -152,10 +146,8 @@ TEST_F(Beginner4a, SolutionChoosesTheRightItemsAndLeavesTheInstructionLine)
     auto w = open4a(Mode::Beginner, 2, 2);
     click(*w, "LMDsoluzione");
     const ProblemContent problem = fixtureProblem(Mode::Beginner, 2);
-    for (const char* name : kLists) {
-        const int step = QString::fromLatin1(name).mid(3).toInt();
-        EXPECT_EQ(text(*w, name), QString::fromStdString(problem.variants[step][1])) << name;
-    }
+    for (const char* name : kLists)
+        EXPECT_EQ(text(*w, name), QString::fromStdString(problem.variants[stepOfList(name)][1])) << name;
     const struct {
         const char* name;
         const char* text;

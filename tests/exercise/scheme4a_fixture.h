@@ -5,11 +5,7 @@
 
 #include "exercise_fixture.h"
 
-#include "content/ini_file.h"
 #include "exercise/scheme4a.h"
-
-#include <QFile>
-#include <QPoint>
 
 namespace quorvia::testing {
 
@@ -28,15 +24,11 @@ struct Scheme4aEntry {
 
 class Scheme4aFixture : public ExerciseFixture {
 protected:
-    static inline const QColor kRed{255, 0, 0}, kYellow{255, 255, 0}, kLime{0, 255, 0};
-
     void SetUp() override
     {
         ExerciseFixture::SetUp();
-        for (const QString& file : {kAdvanced4aFile, kBeginner4aFile}) {
-            ASSERT_TRUE(QFile::copy(QStringLiteral(QUORVIA_TEST_DATA "/") + file, folder_ + file))
-                << file.toStdString();
-        }
+        for (const QString& file : {kAdvanced4aFile, kBeginner4aFile})
+            addTestFile(file);
     }
 
     static QString fileOf(Mode mode) { return mode == Mode::Advanced ? kAdvanced4aFile : kBeginner4aFile; }
@@ -52,32 +44,13 @@ protected:
 
     ProblemContent fixtureProblem(Mode mode, int problem) const
     {
-        return readProblem(IniFile::read((folder_ + fileOf(mode)).toStdString()), problem, Scheme::S4a);
-    }
-
-    // Answers a sentence step with its right sentence (typed, or picked by
-    // its text) and lets the animation play out.
-    static void answerStep(ExerciseWindow& w, const ProblemContent& problem, int step)
-    {
-        const StepRow* row = w.scheme().step(step);
-        ASSERT_NE(row, nullptr);
-        const QString right = QString::fromStdString(problem.variants[step][1]);
-        if (w.mode() == Mode::Advanced) {
-            type(w, QLatin1String(row->advanced_input), right);
-        } else {
-            const QString list = QLatin1String(row->beginner_input);
-            choose(w, list, rightPosition(w, list, right));
-        }
-        click(w, QStringLiteral("B") + QString::number(step));
-        finishAnimations(w);
+        return problemIn(fileOf(mode), problem, Scheme::S4a);
     }
 
     // Steps 1 to 6 answered right: the operation scheme is open.
     void passDataSteps(ExerciseWindow& w, int problem)
     {
-        const ProblemContent content = fixtureProblem(w.mode(), problem);
-        for (int step = 1; step <= 6; ++step)
-            answerStep(w, content, step);
+        answerStepsBeforeScheme(w, fixtureProblem(w.mode(), problem));
     }
 
     static void fillScheme(ExerciseWindow& w, const Scheme4aEntry& e)
@@ -92,12 +65,6 @@ protected:
         if (e.sign2)
             pickSign(w, "Lop2", e.sign2);
         type(w, "E77", QString::fromUtf8(e.result));
-    }
-
-    static QPoint place(ExerciseWindow& w, const char* name)
-    {
-        auto* widget = find<QWidget>(w, QLatin1String(name));
-        return widget ? widget->pos() : QPoint(-1, -1);
     }
 };
 

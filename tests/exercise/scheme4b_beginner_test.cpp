@@ -29,15 +29,8 @@ TEST_F(Beginner4b, NineEntriesOfRightItemsWithTheSchemesPlaceEmpty)
     ASSERT_EQ(w->state().correct_items.size(), 9);
     EXPECT_EQ(w->state().correct_items[6], QString());
     for (const char* name : kLists) {
-        auto* list = find<QComboBox>(*w, name);
-        ASSERT_NE(list, nullptr);
-        EXPECT_EQ(list->count(), 5) << name;
-        EXPECT_EQ(list->currentIndex(), -1) << name;
-        EXPECT_FALSE(list->isEditable()) << name;
-        const int step = QString::fromLatin1(name).mid(3).toInt();
-        const int right = rightPosition(*w, name, kProblem1Sentences[step]);
-        EXPECT_GE(right, 1) << name;
-        EXPECT_EQ(w->state().correct_items[step - 1], QString::number(right)) << name;
+        ASSERT_NO_FATAL_FAILURE(expectListHoldsItsSentences(*w, name, kProblem1Sentences[stepOfList(name)]));
+        EXPECT_FALSE(find<QComboBox>(*w, name)->isEditable()) << name;
     }
     for (const char* absent : {"E01", "E02", "E08", "E09"})
         EXPECT_EQ(w->TROVA_COMP(absent), nullptr) << absent;

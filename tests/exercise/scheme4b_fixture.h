@@ -7,8 +7,6 @@
 #include "exercise/exercise_hooks.h"
 #include "exercise/scheme4b.h"
 
-#include <QFile>
-
 namespace quorvia::testing {
 
 inline const QString kAdvanced4bFile = QStringLiteral("A4B_PROVA.INI");
@@ -41,17 +39,13 @@ inline const QStringList kProblem2Sentences = {
     QStringLiteral("Hanno 80 zampe."),
 };
 
-inline const QColor kRed(255, 0, 0), kYellow(255, 255, 0), kLime(0, 255, 0);
-
 class Scheme4bFixture : public ExerciseFixture {
 protected:
     void SetUp() override
     {
         ExerciseFixture::SetUp();
-        for (const QString& file : {kAdvanced4bFile, kBeginner4bFile}) {
-            ASSERT_TRUE(QFile::copy(QStringLiteral(QUORVIA_TEST_DATA "/") + file, folder_ + file))
-                << file.toStdString();
-        }
+        for (const QString& file : {kAdvanced4bFile, kBeginner4bFile})
+            addTestFile(file);
     }
 
     // A window of the pair on its fixture file, shown as the main window
@@ -82,21 +76,6 @@ private:
     WorksheetPicker worksheet_;
 
 public:
-    // Gives step `step` its right sentence and presses its Verifica button.
-    static void answer(ExerciseWindow& w, int step, const QString& sentence)
-    {
-        const StepRow* row = w.scheme().step(step);
-        ASSERT_NE(row, nullptr);
-        if (w.mode() == Mode::Advanced) {
-            type(w, QLatin1String(row->advanced_input), sentence);
-        } else {
-            const QString list = QLatin1String(row->beginner_input);
-            choose(w, list, rightPosition(w, list, sentence));
-        }
-        click(w, QStringLiteral("B") + QString::number(step));
-        finishAnimations(w);
-    }
-
     static void answerSteps(ExerciseWindow& w, const QStringList& sentences, int from, int to)
     {
         for (int step = from; step <= to; ++step)

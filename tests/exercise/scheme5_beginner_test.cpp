@@ -21,15 +21,9 @@ TEST_F(Beginner5, ListsHoldTheFiveSentencesOfTheirStep)
     ASSERT_EQ(w->state().correct_items.size(), 6);
     EXPECT_EQ(w->state().correct_items[4], QString());  // the operation scheme's place
     for (const char* name : kLists) {
-        auto* list = find<QComboBox>(*w, name);
-        ASSERT_NE(list, nullptr);
-        const int step = QString::fromLatin1(name).right(1).toInt();
-        EXPECT_EQ(list->count(), 5) << name;
-        EXPECT_EQ(list->currentIndex(), -1) << name;
-        EXPECT_EQ(tag(list), 1) << name;
-        const int right = rightPosition(*w, name, QString::fromStdString(problem.variants[step][1]));
-        EXPECT_GE(right, 1) << name;
-        EXPECT_EQ(w->state().correct_items[step - 1], QString::number(right)) << name;
+        const QString right = QString::fromStdString(problem.variants[stepOfList(name)][1]);
+        ASSERT_NO_FATAL_FAILURE(expectListHoldsItsSentences(*w, name, right));
+        EXPECT_EQ(tag(find<QComboBox>(*w, name)), 1) << name;
     }
     EXPECT_EQ(w->TROVA_COMP("EB05"), nullptr);
     EXPECT_EQ(w->TROVA_COMP("LMDdomanda"), nullptr);
@@ -116,10 +110,8 @@ TEST_F(Beginner5, SolutionChoosesTheRightItemsAndClosesEveryStep)
     auto w = open5(Mode::Beginner, 1, 3);
     const ProblemContent problem = fixtureProblem(Mode::Beginner, 1);
     click(*w, "LMDsoluzione");
-    for (const char* name : kLists) {
-        const int step = QString::fromLatin1(name).right(1).toInt();
-        EXPECT_EQ(text(*w, name), QString::fromStdString(problem.variants[step][1])) << name;
-    }
+    for (const char* name : kLists)
+        EXPECT_EQ(text(*w, name), QString::fromStdString(problem.variants[stepOfList(name)][1])) << name;
     const struct {
         const char* name;
         const char* text;

@@ -4,11 +4,7 @@
 
 #include "exercise_fixture.h"
 
-#include "content/ini_file.h"
 #include "exercise/scheme5.h"
-
-#include <QFile>
-#include <QPoint>
 
 namespace quorvia::testing {
 
@@ -28,16 +24,14 @@ struct Scheme5Entry {
 
 class Scheme5Fixture : public ExerciseFixture {
 protected:
-    static inline const QColor kRed{255, 0, 0}, kYellow{255, 255, 0}, kLime{0, 255, 0};
-
     void SetUp() override
     {
         ExerciseFixture::SetUp();
-        for (const QString& file : {kAdvanced5File, kBeginner5File}) {
-            ASSERT_TRUE(QFile::copy(QStringLiteral(QUORVIA_TEST_DATA "/") + file, folder_ + file))
-                << file.toStdString();
-        }
+        for (const QString& file : {kAdvanced5File, kBeginner5File})
+            addTestFile(file);
     }
+
+    static QString fileOf(Mode mode) { return mode == Mode::Advanced ? kAdvanced5File : kBeginner5File; }
 
     // The window of the mode, not yet shown.
     std::unique_ptr<ExerciseWindow> create(Mode mode)
@@ -49,41 +43,20 @@ protected:
     std::unique_ptr<ExerciseWindow> open5(Mode mode, int problem = 1, int count = 8)
     {
         auto window = create(mode);
-        const QString file = mode == Mode::Advanced ? kAdvanced5File : kBeginner5File;
-        window->setLaunch({folder_, file, problem, count, 5});
+        window->setLaunch({folder_, fileOf(mode), problem, count, 5});
         window->show();
         return window;
     }
 
     ProblemContent fixtureProblem(Mode mode, int problem) const
     {
-        const QString file = mode == Mode::Advanced ? kAdvanced5File : kBeginner5File;
-        return readProblem(IniFile::read((folder_ + file).toStdString()), problem, Scheme::S5);
-    }
-
-    // Answers a sentence step with its right sentence (typed, or picked by
-    // its text) and lets the animation play out.
-    static void answerStep(ExerciseWindow& w, const ProblemContent& problem, int step)
-    {
-        const StepRow* row = w.scheme().step(step);
-        ASSERT_NE(row, nullptr);
-        const QString right = QString::fromStdString(problem.variants[step][1]);
-        if (w.mode() == Mode::Advanced) {
-            type(w, QLatin1String(row->advanced_input), right);
-        } else {
-            const QString list = QLatin1String(row->beginner_input);
-            choose(w, list, rightPosition(w, list, right));
-        }
-        click(w, QStringLiteral("B") + QString::number(step));
-        finishAnimations(w);
+        return problemIn(fileOf(mode), problem, Scheme::S5);
     }
 
     // Steps 1 to 4 answered right: the operation scheme is open.
     void passDataSteps(ExerciseWindow& w, int problem)
     {
-        const ProblemContent content = fixtureProblem(w.mode(), problem);
-        for (int step = 1; step <= 4; ++step)
-            answerStep(w, content, step);
+        answerStepsBeforeScheme(w, fixtureProblem(w.mode(), problem));
     }
 
     static void fillScheme(ExerciseWindow& w, const Scheme5Entry& e)
@@ -97,12 +70,6 @@ protected:
         if (e.sign2)
             pickSign(w, "Loper2", e.sign2);
         type(w, "Risultato2", QString::fromUtf8(e.result));
-    }
-
-    static QPoint place(ExerciseWindow& w, const char* name)
-    {
-        auto* widget = find<QWidget>(w, QLatin1String(name));
-        return widget ? widget->pos() : QPoint(-1, -1);
     }
 };
 
