@@ -11,9 +11,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUORVIA_BENCH_BUILD_DIR:-$root/build-bench}
 
-# Every program prints rows of the table. The window rows (creating the
-# windows, idle CPU, peak memory) come from a Qt program that joins here.
-programs=(content_bench)
+# Every program prints rows of the table: the plain layers, then the windows.
+programs=(content_bench window_bench)
 
 # muparser is only the yardstick of the evaluator rows, so the build proper
 # does not need it and scripts/deps.sh does not install it.

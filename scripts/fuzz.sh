@@ -48,6 +48,11 @@ if [ ${#targets[@]} -eq 0 ]; then
   done
 fi
 
+# The readers of the Qt layers run Qt, whose font caches live as long as the
+# process; the suppressions name only such libraries.
+export LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp:print_suppressions=0
+export QT_QPA_PLATFORM=offscreen
+
 found=0
 summary=()
 for name in "${targets[@]}"; do

@@ -16,6 +16,8 @@ bool GifPlayer::loadFile(const QString& path)
     if (!QFileInfo(path).isFile())
         return false;
     auto* movie = new QMovie(path, QByteArray(), this);
+    if (keep_frames_)
+        movie->setCacheMode(QMovie::CacheAll);
     if (!movie->isValid() || movie->frameCount() == 0 || !movie->jumpToFrame(0)) {
         delete movie;
         return false;

@@ -29,9 +29,14 @@ public:
 
     // The frames follow the player's size instead of their own.
     void setStretch(bool stretch) { setScaledContents(stretch); }
+    // For an animation that plays round and round while the window waits:
+    // its frames are decoded once and kept, instead of decoded again at
+    // every turn. Applies to the files loaded afterwards.
+    void setKeepFrames(bool keep) { keep_frames_ = keep; }
 
 private:
     QMovie* movie_ = nullptr;  // owned through the parent
+    bool keep_frames_ = false;
 };
 
 }  // namespace quorvia::platform

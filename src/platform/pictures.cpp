@@ -57,6 +57,13 @@ bool decodeInto(JpegDecoding& job, const QByteArray& bytes)
     jpeg_mem_src(&job.info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&job.info, TRUE);
+    // The size the header claims is checked before libjpeg sets up its
+    // buffers: a progressive file of a few hundred bytes claiming 65000 by
+    // 65000 pixels would otherwise have it take gigabytes at the start.
+    if (qint64(job.info.image_width) * job.info.image_height > kMaxPixels) {
+        jpeg_destroy_decompress(&job.info);
+        return false;
+    }
     // Grey, RGB and YCbCr come out as RGB; CMYK pictures keep their four
     // channels (Adobe writes them inverted).
     const bool cmyk = job.info.jpeg_color_space == JCS_CMYK || job.info.jpeg_color_space == JCS_YCCK;

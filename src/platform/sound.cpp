@@ -6,7 +6,10 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QIODevice>
 #include <QMediaDevices>
 
@@ -115,6 +118,21 @@ private:
 
 SoundService* g_replacement = nullptr;
 
+// The exercise windows load the same few sounds at every opening; the
+// players of every window share one copy of each file's bytes, read again
+// only when the file changed.
+struct LoadedWave {
+    QDateTime modified;
+    qint64 size = -1;
+    QByteArray bytes;
+};
+
+QHash<QString, LoadedWave>& loadedWaves()
+{
+    static QHash<QString, LoadedWave> waves;
+    return waves;
+}
+
 }  // namespace
 
 void SoundService::playNamedOnce(const QString&, const QByteArray& wave)
@@ -155,12 +173,21 @@ WavePlayer::WavePlayer(const QString& name, QObject* parent) : QObject(parent)
 
 bool WavePlayer::loadFile(const QString& path)
 {
+    const QFileInfo info(path);
+    const auto known = loadedWaves().constFind(info.absoluteFilePath());
+    if (known != loadedWaves().constEnd() && info.isFile() && info.isReadable() &&
+        known->size == info.size() && known->modified == info.lastModified()) {
+        wave_ = known->bytes;
+        return true;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;
+    bytes.squeeze();
+    loadedWaves().insert(info.absoluteFilePath(), LoadedWave{info.lastModified(), info.size(), bytes});
     wave_ = std::move(bytes);
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -83,6 +84,58 @@ TEST_F(Pictures, CorruptJpegIsNoPicture)
         EXPECT_TRUE(decodeJpeg(bytes).isNull());
         EXPECT_TRUE(loadPicture(write("rotto.jpg", bytes)).isNull());
     }
+}
+
+// The frame header of a good JPEG rewritten to claim another size; the
+// data after it stays that of the small picture.
+QByteArray claimingSize(QByteArray jpeg, int width, int height)
+{
+    for (int at = 2; at + 9 <= jpeg.size() && uchar(jpeg[at]) == 0xFF;) {
+        const uchar marker = uchar(jpeg[at + 1]);
+        if (marker >= 0xC0 && marker <= 0xC2) {
+            jpeg[at + 5] = char(height >> 8);
+            jpeg[at + 6] = char(height & 0xFF);
+            jpeg[at + 7] = char(width >> 8);
+            jpeg[at + 8] = char(width & 0xFF);
+            return jpeg;
+        }
+        at += 2 + (uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]));
+    }
+    ADD_FAILURE() << "no frame header";
+    return jpeg;
+}
+
+QByteArray progressiveJpegOf(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setProgressiveScanWrite(true);
+    EXPECT_TRUE(writer.write(image));
+    return bytes;
+}
+
+// A small file whose header claims more pixels than a picture may have
+// (64 Mi) is no picture, and is refused from the header alone: a
+// progressive one claiming 20000 by 20000 made libjpeg set up more than a
+// gigabyte of buffers first (found by fuzzing, at 65000 by 65000 many).
+TEST_F(Pictures, JpegClaimingTooManyPixelsIsNoPicture)
+{
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } rows[] = {
+        {"progressive, 20000 x 20000", claimingSize(progressiveJpegOf(twoColours()), 20000, 20000)},
+        {"baseline, 8193 x 8192", claimingSize(jpegOf(twoColours()), 8193, 8192)},
+        {"baseline, 65535 x 1025", claimingSize(jpegOf(twoColours()), 65535, 1025)},
+    };
+    for (const auto& row : rows) {
+        EXPECT_TRUE(decodeJpeg(row.bytes).isNull()) << row.name;
+        EXPECT_TRUE(loadPicture(write("grande.jpg", row.bytes)).isNull()) << row.name;
+    }
+    // The same picture with its own size is fine: only the claim is refused.
+    EXPECT_EQ(decodeJpeg(claimingSize(progressiveJpegOf(twoColours()), 40, 20)).size(), QSize(40, 20));
 }
 
 TEST_F(Pictures, OtherFormatsGoThroughQt)

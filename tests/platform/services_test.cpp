@@ -8,6 +8,8 @@
 
 #include "support/wave_fixture.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -83,6 +85,42 @@ TEST(WavePlayer, NamedRequestsReachTheServiceWithTheWave)
     EXPECT_EQ(sound->calls()[3].kind, Kind::Stop);
     EXPECT_TRUE(sound->wasPlayed(QStringLiteral("nooo")));
     EXPECT_FALSE(sound->wasPlayed(QStringLiteral("bravo")));
+}
+
+// The exercise windows load the same sounds at every opening: the players
+// share one copy of a file's bytes, and a file that changed is read again.
+TEST(WavePlayer, PlayersOfOneFileShareItsBytesUntilItChanges)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bravo.wav");
+    const QByteArray first = testing::makeWaveOfSeconds(0.1);
+    ASSERT_TRUE(testing::writeFile(path, first));
+
+    WavePlayer one(QStringLiteral("bravo"));
+    WavePlayer other(QStringLiteral("bravo"));
+    ASSERT_TRUE(one.loadFile(path));
+    ASSERT_TRUE(other.loadFile(path));
+    EXPECT_EQ(other.wave(), first);
+    EXPECT_EQ(other.wave().constData(), one.wave().constData());
+
+    // Rewritten with the same length, as an editor saving a sound does; the
+    // time of the change tells.
+    QByteArray second = first;
+    second[second.size() - 1] = char(0x7F);
+    ASSERT_TRUE(testing::writeFile(path, second));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    file.close();
+    WavePlayer later(QStringLiteral("bravo"));
+    ASSERT_TRUE(later.loadFile(path));
+    EXPECT_EQ(later.wave(), second);
+    EXPECT_EQ(one.wave(), first);  // what a player holds stays until it loads again
+
+    ASSERT_TRUE(QFile::remove(path));
+    WavePlayer gone(QStringLiteral("bravo"));
+    EXPECT_FALSE(gone.loadFile(path));
+    EXPECT_TRUE(gone.isEmpty());
 }
 
 TEST(RealSoundService, NeverFailsWhateverItIsGiven)
