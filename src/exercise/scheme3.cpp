@@ -94,15 +94,13 @@ SchemeDescription makeScheme3()
     d.verifica_copies = {"B2", "B3", "B4", "B5"};
     d.expectations = &scheme3Expectations;
 
-    d.advanced.step_success_needs_file = true;
     d.advanced.load_only_within_count = true;
-    d.advanced.scroll_box_rgb = 0xC0C0C0;  // grey
 
     d.beginner.step_success_needs_file = false;
     d.beginner.load_only_within_count = true;
     d.beginner.repaint_after_load = true;
     d.beginner.scroll_box_takes_focus = true;
-    d.beginner.scroll_box_rgb = 0xBFCDDB;  // the colour of an inactive window caption
+    d.beginner.scroll_box_rgb = kScrollBoxInactiveCaption;
     return d;
 }
 

@@ -172,13 +172,7 @@ SchemeDescription makeScheme4a()
     d.right_aligned_captions = {"L61", "L62", "L63", "L64", "L66"};
     d.second_row = {"Jolly", "E67", "Ljolly", "L65"};
 
-    d.advanced.step_success_needs_file = true;
-    d.advanced.load_only_within_count = false;
-    d.advanced.scroll_box_rgb = 0xC0C0C0;  // grey
-
-    d.beginner.step_success_needs_file = true;
-    d.beginner.load_only_within_count = false;
-    d.beginner.scroll_box_rgb = 0xBFCDDB;  // the colour of an inactive window caption
+    d.beginner.scroll_box_rgb = kScrollBoxInactiveCaption;
     return d;
 }
 

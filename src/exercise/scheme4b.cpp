@@ -173,14 +173,8 @@ SchemeDescription makeScheme4b()
     d.right_aligned_captions = {"L61", "L62", "L63", "L66"};
     d.second_row = {"jolly", "E67", "Ljolly", "L65"};
 
-    d.advanced.step_success_needs_file = true;
-    d.advanced.load_only_within_count = false;
-    d.advanced.scroll_box_rgb = 0xC0C0C0;  // grey
-
-    d.beginner.step_success_needs_file = true;
-    d.beginner.load_only_within_count = false;
     d.beginner.scroll_box_takes_focus = true;
-    d.beginner.scroll_box_rgb = 0xBFCDDB;  // the colour of an inactive window caption
+    d.beginner.scroll_box_rgb = kScrollBoxInactiveCaption;
     return d;
 }
 

@@ -120,11 +120,7 @@ SchemeDescription makeScheme5()
     d.expectations = &scheme5Expectations;
     d.second_row = {"jolly", "dato3", "Ljolly", "L67"};
 
-    d.advanced.step_success_needs_file = true;
-    d.advanced.scroll_box_rgb = 0xC0C0C0;  // grey
-
-    d.beginner.step_success_needs_file = true;
-    d.beginner.scroll_box_rgb = 0xBFCDDB;  // the colour of an inactive window caption
+    d.beginner.scroll_box_rgb = kScrollBoxInactiveCaption;
     return d;
 }
 

@@ -97,7 +97,13 @@ struct SecondRowRule {
     bool exists() const { return partial_box != nullptr; }
 };
 
-// Where one window of a pair departs from the common mechanics.
+// Scroll-box colours: grey behind the advanced steps, the colour of an
+// inactive window caption behind the beginner steps.
+constexpr unsigned kScrollBoxGrey = 0xC0C0C0;
+constexpr unsigned kScrollBoxInactiveCaption = 0xBFCDDB;
+
+// Where one window of a pair departs from the common mechanics; the defaults
+// are the common mechanics.
 struct WindowDepartures {
     // The step-success animation plays only when its file exists.
     bool step_success_needs_file = true;
@@ -108,7 +114,7 @@ struct WindowDepartures {
     // A click on the scroll box gives it the focus.
     bool scroll_box_takes_focus = false;
     // Colour of the scroll box behind the step panel.
-    unsigned scroll_box_rgb = 0xC0C0C0;
+    unsigned scroll_box_rgb = kScrollBoxGrey;
 };
 
 struct SchemeDescription {
