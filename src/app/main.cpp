@@ -1,9 +1,11 @@
 // Quorvia: start-up. The splash, the main window, the score window and the
 // exercise windows are created once and live until the end of the run.
 
+#include "content/decimal_separator_choice.h"
 #include "evaluator/decimal_number.h"
 #include "platform/application.h"
 #include "platform/wheel_to_arrows.h"
+#include "shell/locale_separator.h"
 #include "shell/main_window.h"
 #include "shell/resource_folder.h"
 #include "shell/score_window.h"
@@ -18,7 +20,6 @@
 #endif
 
 #include <QIcon>
-#include <QLocale>
 
 #include <memory>
 
@@ -30,16 +31,11 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     quorvia::platform::WheelToArrows::installOnApplication();
 
-    // Numbers follow the user's locale. A machine with no locale configured
-    // (the bare C locale) gets the comma: the program and its bundled
-    // problems are Italian.
-    const QLocale locale = QLocale::system();
-    const QString separator = locale.language() == QLocale::C ? QStringLiteral(",")
-                                                               : locale.decimalPoint();
-    if (separator.size() == 1 && separator.at(0).unicode() < 0x80)
-        quorvia::setDecimalSeparator(char(separator.at(0).unicode()));
-
     const QString resources = quorvia::applicationResourceFolder();
+    // Decided once for the whole run: the folder's GENERALE.INI says how its
+    // numbers are written, else the user's locale decides.
+    quorvia::setDecimalSeparator(
+        quorvia::chooseDecimalSeparator(resources.toStdString(), quorvia::localeDecimalSeparator()).separator);
     const QString logo = quorvia::resourceFile(resources, QStringLiteral("logo.png"));
     if (!logo.isEmpty())
         QApplication::setWindowIcon(QIcon(logo));

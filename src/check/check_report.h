@@ -3,6 +3,7 @@
 // the outcome of solving every problem through its window, grouped as a
 // teacher reads them, by problem file and problem.
 
+#include "content/decimal_separator_choice.h"
 #include "content/scheme.h"
 
 #include <string>
@@ -49,6 +50,7 @@ struct ProblemFileReport {
 struct CheckReport {
     std::string folder;
     char decimal_separator = ',';
+    SeparatorSource decimal_separator_source = SeparatorSource::Locale;
     std::vector<Finding> general;  // GENERALE.INI and the folder
     std::vector<ProblemFileReport> files;
 

@@ -4,6 +4,7 @@
 #include "check/lint_common.h"
 #include "check/problem_lint.h"
 #include "check/problem_solver.h"
+#include "check/separator_lint.h"
 #include "content/ini_file.h"
 #include "content/problem_file.h"
 #include "content/resource_path.h"
@@ -30,6 +31,18 @@ public:
         platform::ScriptedDialogs::askYesNo(parent, text);
         return true;
     }
+};
+
+// The separator of a check run, for its time only.
+class ScopedDecimalSeparator {
+public:
+    explicit ScopedDecimalSeparator(char separator) : saved_(decimalSeparator()) { setDecimalSeparator(separator); }
+    ~ScopedDecimalSeparator() { setDecimalSeparator(saved_); }
+    ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
+    ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
+
+private:
+    char saved_;
 };
 
 class ScopedDialogs {
@@ -101,19 +114,25 @@ void solveProblems(ProblemFileReport& report, const std::string& path, const std
 
 namespace {
 
-CheckReport runCheck(const QString& folder, TForm1& main, platform::ScriptedDialogs& dialogs,
-                     const ProgressCallback& progress)
+CheckReport runCheck(const QString& folder, char localeSeparator, TForm1& main,
+                     platform::ScriptedDialogs& dialogs, const ProgressCallback& progress)
 {
     const QString resources = withTrailingSeparator(folder);
     const std::string base = resources.toStdString();
     CheckReport report;
     report.folder = base;
-    report.decimal_separator = decimalSeparator();
+    // The program decides the same way at start-up.
+    const DecimalSeparatorChoice separator = chooseDecimalSeparator(base, localeSeparator);
+    const ScopedDecimalSeparator inForce(separator.separator);
+    report.decimal_separator = separator.separator;
+    report.decimal_separator_source = separator.source;
 
     if (progress)
         progress("GENERALE.INI");
     const GeneraleLint general = lintGenerale(base);
     report.general = general.findings;
+    for (Finding& finding : lintDecimalSeparator(base, general, separator))
+        report.general.push_back(std::move(finding));
 
     for (const NamedProblemFile& named : general.problem_files) {
         if (progress)
@@ -138,7 +157,7 @@ CheckReport runCheck(const QString& folder, TForm1& main, platform::ScriptedDial
 
 }  // namespace
 
-CheckReport checkResourceFolder(const QString& folder, const ProgressCallback& progress)
+CheckReport checkResourceFolder(const QString& folder, char localeSeparator, const ProgressCallback& progress)
 {
     AnsweringDialogs dialogs;
     ScopedDialogs installed(&dialogs);
@@ -147,15 +166,16 @@ CheckReport checkResourceFolder(const QString& folder, const ProgressCallback& p
     // solver opens each exercise window as the main window's start button does.
     TForm1 main(withTrailingSeparator(folder));
     createExerciseWindows(main);
-    return runCheck(folder, main, dialogs, progress);
+    return runCheck(folder, localeSeparator, main, dialogs, progress);
 }
 
-CheckReport checkResourceFolder(const QString& folder, TForm1& main, const ProgressCallback& progress)
+CheckReport checkResourceFolder(const QString& folder, char localeSeparator, TForm1& main,
+                                const ProgressCallback& progress)
 {
     AnsweringDialogs dialogs;
     ScopedDialogs installed(&dialogs);
     platform::ScopedFakeSound silence;
-    return runCheck(folder, main, dialogs, progress);
+    return runCheck(folder, localeSeparator, main, dialogs, progress);
 }
 
 }  // namespace quorvia::check

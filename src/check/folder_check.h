@@ -23,12 +23,16 @@ using ProgressCallback = std::function<void(const std::string& what)>;
 // `folder` holds GENERALE.INI (see findGenerale). Needs a QApplication; for
 // the time of the check every dialog is scripted (questions answered Yes,
 // message boxes recorded) and every sound is silent. Numbers are read and
-// written with the decimal separator in force.
-CheckReport checkResourceFolder(const QString& folder, const ProgressCallback& progress = {});
+// written, for the time of the check, with the separator the program would
+// use there: SEPARATORE_DECIMALE of the folder's GENERALE.INI, else
+// `localeSeparator` (see localeDecimalSeparator).
+CheckReport checkResourceFolder(const QString& folder, char localeSeparator,
+                                const ProgressCallback& progress = {});
 
 // The same with the windows that `main` holds (made by createExerciseWindows
 // or registered one by one); a mode and scheme without a window is reported
 // as such. `main` reads the same folder.
-CheckReport checkResourceFolder(const QString& folder, TForm1& main, const ProgressCallback& progress = {});
+CheckReport checkResourceFolder(const QString& folder, char localeSeparator, TForm1& main,
+                                const ProgressCallback& progress = {});
 
 }  // namespace quorvia::check

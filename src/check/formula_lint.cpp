@@ -145,6 +145,17 @@ void checkLength(const std::string& what, double value, const std::string& file,
 
 }  // namespace
 
+bool writtenWithOtherSeparator(const std::string& formula, char separator)
+{
+    const char other = separator == ',' ? '.' : ',';
+    for (const std::string& part : partsOf(rewritten(formula))) {
+        long double value = 0;
+        if (part != "R1" && !tryTextToFloat(part, separator, value) && tryTextToFloat(part, other, value))
+            return true;
+    }
+    return false;
+}
+
 int formulaNumbers(Scheme scheme)
 {
     switch (scheme) {

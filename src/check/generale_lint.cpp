@@ -2,6 +2,7 @@
 
 #include "check/ini_outline.h"
 #include "check/lint_common.h"
+#include "content/decimal_separator_choice.h"
 #include "content/ini_file.h"
 #include "content/resource_path.h"
 
@@ -45,6 +46,9 @@ constexpr std::array<Scheme, 4> kSchemes = {Scheme::S3, Scheme::S4a, Scheme::S4b
 bool knownMainKey(const std::string& section, const std::string& key)
 {
     if (section == kProgramSection) {
+        // Its value is looked at with the rest of the decimal separator.
+        if (key == kDecimalSeparatorKey)
+            return true;
         return std::any_of(std::begin(kMainKeys), std::end(kMainKeys),
                            [&](const MainKey& k) { return key == k.name; });
     }

@@ -5,13 +5,12 @@
 #include "check/generale_lint.h"
 #include "check/report_format.h"
 #include "check/watchdog.h"
-#include "evaluator/decimal_number.h"
 #include "platform/application.h"
+#include "shell/locale_separator.h"
 #include "shell/resource_folder.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <chrono>
 #include <cstdio>
@@ -25,16 +24,6 @@ using namespace quorvia::check;
 // Longest time one problem may take before the check counts as stuck; a
 // problem takes well under a second.
 constexpr std::chrono::seconds kStallLimit{120};
-
-// The same decimal separator as the program itself uses on this machine, so
-// that the numbers are checked as the children will type them.
-void useProgramDecimalSeparator()
-{
-    const QLocale locale = QLocale::system();
-    const QString separator = locale.language() == QLocale::C ? QStringLiteral(",") : locale.decimalPoint();
-    if (separator.size() == 1 && separator.at(0).unicode() < 0x80)
-        quorvia::setDecimalSeparator(char(separator.at(0).unicode()));
-}
 
 int refuse(const QString& message, bool withUsage)
 {
@@ -71,7 +60,6 @@ int main(int argc, char* argv[])
         return static_cast<int>(ExitStatus::Passed);
     }
 
-    useProgramDecimalSeparator();
     const QString folder = line.folder.isEmpty() ? quorvia::applicationResourceFolder() : line.folder;
     const QFileInfo place(folder);
     if (!place.exists())
@@ -91,9 +79,10 @@ int main(int argc, char* argv[])
         std::fflush(stderr);
         std::_Exit(static_cast<int>(ExitStatus::Failed));
     });
-    const CheckReport report = checkResourceFolder(absolute, [&watchdog](const std::string& work) {
-        watchdog.beat(work);
-    });
+    // This machine's locale, so that the numbers are checked as the children
+    // here will type them unless the folder fixes the separator.
+    const CheckReport report = checkResourceFolder(absolute, quorvia::localeDecimalSeparator(),
+                                                   [&watchdog](const std::string& work) { watchdog.beat(work); });
 
     std::cout << (line.json ? formatJson(report) : formatText(report));
     std::cout.flush();

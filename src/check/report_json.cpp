@@ -74,6 +74,8 @@ std::string formatJson(const CheckReport& report)
     const QJsonObject root{
         {"folder", text(report.folder)},
         {"decimal_separator", QString(QLatin1Char(report.decimal_separator))},
+        {"decimal_separator_source",
+         report.decimal_separator_source == SeparatorSource::Generale ? "GENERALE.INI" : "locale"},
         {"passed", report.passed()},
         {"summary", summary},
         {"general", findingsJson(report.general)},

@@ -96,7 +96,11 @@ std::string formatText(const CheckReport& report)
     std::ostringstream out;
     out << "Controllo della cartella " << report.folder << '\n';
     out << "Numeri scritti con " << (report.decimal_separator == ',' ? "la virgola" : "il punto")
-        << " come separatore decimale.\n";
+        << " come separatore decimale, "
+        << (report.decimal_separator_source == SeparatorSource::Generale
+                ? "come stabilisce SEPARATORE_DECIMALE in GENERALE.INI.\n"
+                : "come usa la lingua di questo computer (GENERALE.INI non lo stabilisce con "
+                  "SEPARATORE_DECIMALE).\n");
     out << "\n== GENERALE.INI ==\n";
     if (report.general.empty())
         out << "  Nessuna osservazione.\n";

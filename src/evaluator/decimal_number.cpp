@@ -103,9 +103,9 @@ constexpr long double kPowersOfTen[] = {
     1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
     1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
 
-bool convert(std::string_view text, long double& value) {
+bool convert(std::string_view text, char separator, long double& value) {
     ScannedNumber number;
-    if (!scan(text, currentSeparator, number)) return false;
+    if (!scan(text, separator, number)) return false;
 
     long double result;
     if (number.mantissa == 0 && number.significantDigits == 0) {
@@ -137,12 +137,16 @@ void setDecimalSeparator(char separator) { currentSeparator = separator; }
 
 long double textToFloat(std::string_view text) {
     long double value;
-    if (!convert(text, value)) throw ConversionError(std::string(text));
+    if (!convert(text, currentSeparator, value)) throw ConversionError(std::string(text));
     return value;
 }
 
 bool tryTextToFloat(std::string_view text, long double& value) {
-    return convert(text, value);
+    return convert(text, currentSeparator, value);
+}
+
+bool tryTextToFloat(std::string_view text, char separator, long double& value) {
+    return convert(text, separator, value);
 }
 
 }  // namespace quorvia

@@ -17,8 +17,8 @@ public:
 };
 
 // The decimal separator used for reading and writing numbers. Starts as the
-// C locale's '.'; the program sets it from the system locale at start-up and
-// tests set it to ','.
+// C locale's '.'; each program sets it once at start-up from the separator it
+// has chosen (GENERALE.INI, else the user's locale), and tests set it to ','.
 char decimalSeparator();
 void setDecimalSeparator(char separator);
 
@@ -35,5 +35,7 @@ std::string formatGeneral(long double value);
 long double textToFloat(std::string_view text);
 // Same, without throwing; returns false and leaves `value` alone on failure.
 bool tryTextToFloat(std::string_view text, long double& value);
+// Same with `separator` instead of the one in force.
+bool tryTextToFloat(std::string_view text, char separator, long double& value);
 
 }  // namespace quorvia

@@ -43,7 +43,7 @@ using CleanFolder = CommaSeparator;
 TEST_F(CleanFolder, PassesWithEveryProblemSolvedInEveryWindow)
 {
     const FixtureFolder folder;
-    const CheckReport report = checkResourceFolder(folder.path());
+    const CheckReport report = checkResourceFolder(folder.path(), ',');
 
     EXPECT_TRUE(allFindings(report).empty()) << describe(allFindings(report));
     ASSERT_EQ(report.files.size(), 8u);
@@ -82,7 +82,7 @@ TEST_P(FaultyFolder, ReportsTheFaultWhereItIs)
 {
     const FaultCase& c = GetParam();
     const FixtureFolder folder(QString::fromLatin1(c.name));
-    const CheckReport report = checkResourceFolder(folder.path());
+    const CheckReport report = checkResourceFolder(folder.path(), ',');
     const std::vector<Finding> findings = allFindings(report);
 
     std::map<std::string, int> codes;
@@ -179,7 +179,7 @@ using WindowsFolder = CommaSeparator;
 TEST_F(WindowsFolder, PassesWithItsAccentedSentencesSolved)
 {
     const FixtureFolder folder(QStringLiteral("windows_1252"));
-    const CheckReport report = checkResourceFolder(folder.path());
+    const CheckReport report = checkResourceFolder(folder.path(), ',');
     const ProblemFileReport* advanced = fileNamed(report, "A_SCHEMA3.INI");
     const ProblemFileReport* beginner = fileNamed(report, "P_SCHEMA3.INI");
     ASSERT_TRUE(advanced && beginner);
@@ -198,7 +198,7 @@ TEST_F(MissingWindow, IsAnErrorForItsFileAndItsProblemsAreNotTried)
     createExerciseWindows(main);
     main.registerExerciseWindow(Mode::Advanced, Scheme::S5, nullptr);
 
-    const CheckReport report = checkResourceFolder(folder.path(), main);
+    const CheckReport report = checkResourceFolder(folder.path(), ',', main);
     const ProblemFileReport* file = fileNamed(report, "A_SCHEMA5.INI");
     ASSERT_NE(file, nullptr);
     ASSERT_EQ(file->findings.size(), 1u) << describe(file->findings);

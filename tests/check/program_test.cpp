@@ -3,6 +3,7 @@
 
 #include "check_fixture.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,11 +20,11 @@ struct ProgramRun {
     QString err;
 };
 
-ProgramRun runProgram(const QStringList& arguments)
+ProgramRun runProgram(const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8"))
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(QUORVIA_CHECK_PROGRAM), arguments);
     ProgramRun run;
@@ -112,6 +113,33 @@ TEST(ProgramDefault, ChecksTheResourceFolderBesideItself)
     const QString beside = QFileInfo(QStringLiteral(QUORVIA_CHECK_PROGRAM)).absolutePath();
     EXPECT_TRUE(run.out.startsWith(QStringLiteral("Controllo della cartella ") + beside + QStringLiteral("/RISORSE/")))
         << run.out.toStdString() << run.err.toStdString();
+}
+
+// A school computer set to English, with the comma of the bundled folder.
+TEST(ProgramLocale, FollowsTheFolderOverTheComputersLanguage)
+{
+    const FixtureFolder folder;
+    QFile problems(kFixtures + QStringLiteral("/clean/P_SCHEMA3.INI"));
+    ASSERT_TRUE(problems.open(QIODevice::ReadOnly));
+    folder.write(QStringLiteral("P_SCHEMA3.INI"), problems.readAll().replace("R1=12 + 5", "R1=1,5 x 3"));
+    const QString english = QStringLiteral("en_US.UTF-8");
+
+    const ProgramRun unset = runProgram({folder.path()}, english);
+    EXPECT_EQ(unset.status, 1) << unset.out.toStdString();
+    EXPECT_TRUE(unset.out.contains(QStringLiteral("Numeri scritti con il punto come separatore decimale, come usa "
+                                                  "la lingua di questo computer")))
+        << unset.out.toStdString();
+    EXPECT_TRUE(unset.out.contains(QStringLiteral("«SEPARATORE_DECIMALE=,»"))) << unset.out.toStdString();
+
+    QFile generale(kFixtures + QStringLiteral("/clean/GENERALE.INI"));
+    ASSERT_TRUE(generale.open(QIODevice::ReadOnly));
+    folder.write(QStringLiteral("GENERALE.INI"),
+                 generale.readAll().replace("[AREA_PROGRAMMA]\n", "[AREA_PROGRAMMA]\nSEPARATORE_DECIMALE=,\n"));
+    const ProgramRun set = runProgram({QStringLiteral("--json"), folder.path()}, english);
+    EXPECT_EQ(set.status, 0) << set.out.toStdString();
+    const QJsonObject root = QJsonDocument::fromJson(set.out.toUtf8()).object();
+    EXPECT_EQ(root.value("decimal_separator").toString(), QLatin1String(","));
+    EXPECT_EQ(root.value("decimal_separator_source").toString(), QLatin1String("GENERALE.INI"));
 }
 
 TEST(ProgramJson, GivesToolsTheSameFindings)
