@@ -162,7 +162,7 @@ TEST_F(WorksheetRoundTrip, ProblemThreeIsRestoredWhileProblemOneIsShown)
     load(*w, file);
     EXPECT_EQ(w->state().current_problem, 3);
     EXPECT_TRUE(w->state().solutionShown(3));
-    EXPECT_EQ(shownText(*w, "Numero_problema"), QStringLiteral("3/10"));
+    EXPECT_EQ(shownText(*w, "Numero_problema"), QStringLiteral("3/12"));
     EXPECT_EQ(shownText(*w, "LMDrisposta"), QStringLiteral("Non lo so"));
     EXPECT_EQ(recordedState(*w), saved);
     // The main window, and with it the appearance settings, follow.
