@@ -99,6 +99,11 @@ void solveProblems(ProblemFileReport& report, const std::string& path, const std
             problem.findings.push_back(
                 error("not-solvable", file, 0, "il problema non si può finire: " + result.reason));
         }
+        const std::string section = "PROBLEMA_" + std::to_string(problem.number);
+        for (const UnshownMessage& unshown : result.unshown) {
+            problem.findings.push_back(error("mistake-message", file, ini.lineOf(section, unshown.key),
+                                             unshown.description));
+        }
         std::vector<std::string> told;
         for (const std::string& message : result.messages) {
             if (std::find(told.begin(), told.end(), message) != told.end())

@@ -3,6 +3,7 @@
 #include "check/formula_lint.h"
 #include "check/ini_outline.h"
 #include "check/lint_common.h"
+#include "check/mistake_lint.h"
 #include "check/problem_keys.h"
 #include "content/normalize_answer.h"
 #include "content/problem_file.h"
@@ -183,6 +184,7 @@ void lintProblem(const IniFile& ini, const std::string& file, const std::string&
     lintVariants(ini, file, section, mode, scheme, content, out);
     lintPicture(ini, file, folder, section, content, out);
     lintFormulas(ini, file, problem, scheme, content, out);
+    lintMistakeKeys(ini, file, section, mode, scheme, content, out);
 }
 
 ProblemFileLint lintProblemFile(const std::string& folder, const std::string& generaleFile,
@@ -219,7 +221,8 @@ ProblemFileLint lintProblemFile(const std::string& folder, const std::string& ge
         return section == kProgramSection || problemNumberOf(section) > 0;
     };
     known.key = [&keys](const std::string& section, const std::string& key) {
-        return section == kProgramSection ? keyKnown(programKeys(), key) : keyKnown(keys, key);
+        return section == kProgramSection ? keyKnown(programKeys(), key)
+                                          : keyKnown(keys, key) || isMistakeKey(key);
     };
     addStructureFindings(readOutline(lint.path), file, known, report.findings);
     lintKeys(ini, file, kProgramSection, ini.lineOf(kProgramSection), programKeys(), named.mode,

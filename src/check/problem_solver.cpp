@@ -75,6 +75,7 @@ SolveResult ProblemSolver::solve(const ExerciseLaunch& launch, const ProblemCont
     dialogs_.clearRecords();
     reason_.clear();
     failed_step_ = 0;
+    unshown_.clear();
     SolveResult result;
     window_.setLaunch(launch);
     try {
@@ -99,6 +100,7 @@ SolveResult ProblemSolver::solve(const ExerciseLaunch& launch, const ProblemCont
         result.messages.push_back(utf8(message));
     for (const auto& box : dialogs_.errorBoxes())
         result.messages.push_back(utf8(box.text));
+    result.unshown = unshown_;
     return result;
 }
 
@@ -110,8 +112,9 @@ bool ProblemSolver::solveSteps(const ProblemContent& problem)
         failed_step_ = step.step;
         if (!finishAnimations())
             return false;
-        const bool filled = step.kind == StepKind::OperationScheme ? fillScheme(problem)
-                                                                   : fillSentence(step, problem);
+        const bool filled =
+            playForeseenMistakes(step, problem) &&
+            (step.kind == StepKind::OperationScheme ? fillScheme(problem) : fillSentence(step, problem));
         if (!filled || !pressVerifica(step, i + 1 < steps.size() ? &steps[i + 1] : nullptr)) {
             reason_ = "al " + stepLabel(window_.scheme().scheme, step.step) + " " + reason_;
             return false;
@@ -179,6 +182,12 @@ bool ProblemSolver::fillSentence(const StepRow& step, const ProblemContent& prob
 
 bool ProblemSolver::fillScheme(const ProblemContent& problem)
 {
+    ExpectedTexts answers;
+    return schemeAnswers(problem, answers) && fillTexts(answers);
+}
+
+bool ProblemSolver::schemeAnswers(const ProblemContent& problem, ExpectedTexts& answers)
+{
     const SchemeDescription& scheme = window_.scheme();
     PreparedFormulas formulas;
     bool refused = false;
@@ -195,7 +204,13 @@ bool ProblemSolver::fillScheme(const ProblemContent& problem)
         reason_ = "le formule del problema non si leggono, quindi non si sa che cosa scrivere nello schema.";
         return false;
     }
-    for (const ExpectedText& expected : scheme.expectations(formulas)) {
+    answers = scheme.expectations(formulas);
+    return true;
+}
+
+bool ProblemSolver::fillTexts(const ExpectedTexts& texts)
+{
+    for (const ExpectedText& expected : texts) {
         QObject* target = window_.TROVA_COMP(expected.widget);
         const std::string name = utf8(expected.widget);
         if (auto* box = qobject_cast<QLineEdit*>(target)) {

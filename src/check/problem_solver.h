@@ -5,9 +5,12 @@
 // formulas, and presses the step's Verifica, then tells whether the window
 // took it all and finished the problem. Everything runs without a screen:
 // the animations are ticked by hand and never by the clock, and every wait
-// is bounded.
+// is bounded. Before answering a step right it makes, once each, the
+// mistakes the problem file has a message for, and checks that the window
+// shows that message.
 
 #include "content/problem_file.h"
+#include "exercise/scheme_check.h"
 #include "shell/exercise_slot.h"
 
 #include <QString>
@@ -30,11 +33,18 @@ class ScriptedDialogs;
 
 namespace quorvia::check {
 
+// A foreseen mistake whose message the window did not show.
+struct UnshownMessage {
+    std::string key;          // the key of the message that should have been shown
+    std::string description;  // what happened, for the teacher
+};
+
 struct SolveResult {
     bool solved = false;
     int failed_step = 0;                // the step where it stopped; 0 when solved
     std::string reason;                 // why it stopped, for the teacher; empty when solved
     std::vector<std::string> messages;  // the message boxes the window showed meanwhile
+    std::vector<UnshownMessage> unshown;
 };
 
 class ProblemSolver {
@@ -57,6 +67,18 @@ private:
     bool solveSteps(const ProblemContent& problem);
     bool fillSentence(const StepRow& step, const ProblemContent& problem);
     bool fillScheme(const ProblemContent& problem);
+    // The texts the scheme's boxes must read for the problem; false with
+    // `reason_` set when its formulas cannot be prepared.
+    bool schemeAnswers(const ProblemContent& problem, ExpectedTexts& answers);
+    bool fillTexts(const ExpectedTexts& texts);
+
+    // Foreseen mistakes (problem_solver_mistakes.cpp). Each returns false
+    // only when the window went where a mistake cannot take it.
+    bool playForeseenMistakes(const StepRow& step, const ProblemContent& problem);
+    bool playSentenceMistakes(const StepRow& step, const ProblemContent& problem);
+    bool playSchemeMistakes(const StepRow& step, const ProblemContent& problem);
+    bool playMistake(const StepRow& step, const Mistake& mistake, const ProblemContent& problem,
+                     const std::string& what);
     bool pressVerifica(const StepRow& step, const StepRow* next);
     bool finishAnimations();
 
@@ -71,6 +93,7 @@ private:
     std::string reason_;
     int failed_step_ = 0;
     std::string typed_;  // what the last sentence step put in, for the reason
+    std::vector<UnshownMessage> unshown_;
 };
 
 }  // namespace quorvia::check

@@ -150,6 +150,8 @@ ProblemContent readProblem(const IniFile& file, int problem, Scheme scheme) {
         content.error_messages[s] = read("VERIFICA_MSG_NO" + std::to_string(step), kMissingCaption);
     }
 
+    content.mistakes = readMistakeMessages(file, section);
+
     for (std::size_t n = 1; n < content.data_numbers.size(); ++n)
         content.data_numbers[n] = readNumber(file, section, "DATO" + std::to_string(n) + "_VALORE");
     return content;

@@ -3,6 +3,7 @@
 // "|" turned into a line break exactly where the format says so.
 
 #include "content/ini_file.h"
+#include "content/mistake_messages.h"
 #include "content/scheme.h"
 
 #include <array>
@@ -45,6 +46,8 @@ struct ProblemContent {
     // Both read for s = 1..10 whatever the scheme; a window shows its own steps.
     std::array<std::string, kMaxSteps + 1> hints;           // MSG_HELP<s>, ""
     std::array<std::string, kMaxSteps + 1> error_messages;  // VERIFICA_MSG_NO<s>, "?"
+    // The optional messages for foreseen mistakes, "" each when absent.
+    MistakeMessages mistakes;
     // DATO<n>_VALORE, n = 1..10, with the current decimal separator; missing
     // or not a number: 0.
     std::array<long double, 11> data_numbers{};

@@ -32,4 +32,16 @@ int shuffleChoiceList(QStringList& items, RandomSource& random)
     return r;
 }
 
+int variantAtPosition(int position, int rightPosition)
+{
+    if (position < 0)
+        return 0;
+    if (position == rightPosition)
+        return 1;
+    // The swap put the sentence that stood at the right one's new place on top.
+    if (position == 0)
+        return rightPosition + 1;
+    return position + 1;
+}
+
 }  // namespace quorvia

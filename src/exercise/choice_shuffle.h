@@ -36,4 +36,9 @@ std::unique_ptr<RandomSource> makeClockRandomSource();
 // Returns r, the right sentence's new position; 0 for a list of one item.
 int shuffleChoiceList(QStringList& items, RandomSource& random);
 
+// The variant (1..5 as read) that stands at `position` of a list that
+// shuffleChoiceList put the right sentence at `rightPosition` of; 0 for no
+// position.
+int variantAtPosition(int position, int rightPosition);
+
 }  // namespace quorvia

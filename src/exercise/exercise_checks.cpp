@@ -50,6 +50,7 @@ void ExerciseWindow::B1Click(QAbstractButton* sender)
     auto* counter = control<QAbstractButton>(stepName("H", s));
 
     SentenceVerdict verdict = SentenceVerdict::Ignored;
+    Mistake mistake;
     if (mode_ == Mode::Advanced) {
         QLineEdit* box = nullptr;
         for (QWidget* w : controlsInOrder(this)) {
@@ -61,6 +62,7 @@ void ExerciseWindow::B1Click(QAbstractButton* sender)
         if (!box || s < 1 || s > kMaxSteps)
             return;
         verdict = checkTypedSentence(box->text().toStdString(), state_.answer_table[s]);
+        mistake = typedSentenceMistake(s, box->text().toStdString(), state_.mistakes);
     } else {
         auto* list = control<QComboBox>(stepName("EB0", s));
         if (!list)
@@ -68,13 +70,14 @@ void ExerciseWindow::B1Click(QAbstractButton* sender)
         const QString correct =
             s >= 1 && s <= state_.correct_items.size() ? state_.correct_items[s - 1] : QString();
         verdict = checkChosenItem(list->currentIndex(), correct.toStdString());
+        mistake = chosenItemMistake(s, list->currentIndex(), correct.toStdString());
     }
 
     switch (verdict) {
     case SentenceVerdict::Ignored:
         return;
     case SentenceVerdict::Wrong:
-        ERRORE(counter, s);
+        ERRORE(counter, s, mistake);
         return;
     case SentenceVerdict::Right:
         if (s < lastStep())
@@ -99,16 +102,17 @@ void ExerciseWindow::operationSchemeClick()
     if (result.passed)
         MBRAVO(control<QAbstractButton>(stepName("B", step)));
     else
-        ERRORE(counter, step);
+        ERRORE(counter, step, {result.mistake, step, result.row});
 }
 
-void ExerciseWindow::ERRORE(QAbstractButton* counter, int step)
+void ExerciseWindow::ERRORE(QAbstractButton* counter, int step, const Mistake& mistake)
 {
     const int count = state_.errors.record(step);
     if (counter)
         counter->setText(ErrorBook::counterCaption(count));
     if (step >= 1 && step <= kMaxSteps)
-        msg->showAt(counter, state_.error_messages[step]);
+        msg->showAt(counter, QString::fromStdString(errorMessageFor(
+                                 mistake, state_.mistakes, state_.error_messages[step].toStdString())));
     nooo->play();
     const int total = tag(error_num) + 1;
     setTag(error_num, total);

@@ -168,6 +168,7 @@ void ExerciseWindow::readProblemFile()
         state_.hints[s] = fromUtf8(content.hints[s]);
         state_.error_messages[s] = fromUtf8(content.error_messages[s]);
     }
+    state_.mistakes = content.mistakes;
     state_.general_help = fromUtf8(content.general_help);
 
     // A formula that cannot be prepared ends the load here; its scheme can

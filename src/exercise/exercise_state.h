@@ -4,6 +4,7 @@
 // printing find it.
 
 #include "content/formula_preparation.h"
+#include "content/mistake_messages.h"
 #include "content/scheme.h"
 #include "exercise/error_book.h"
 #include "shell/exercise_slot.h"
@@ -33,6 +34,7 @@ struct ExerciseState {
 
     std::array<QString, kMaxSteps + 1> hints;           // MSG_HELP<s>
     std::array<QString, kMaxSteps + 1> error_messages;  // VERIFICA_MSG_NO<s>
+    MistakeMessages mistakes;  // the messages for foreseen mistakes
     ErrorBook errors;
     QString general_help;
 

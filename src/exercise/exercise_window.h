@@ -61,7 +61,8 @@ public:
     void CARICA_PROBLEMA();
     void INIZIO();
     void ripulisci_editfield();
-    void ERRORE(QAbstractButton* counter, int step);
+    // `mistake` picks the teacher's message for that very mistake, if any.
+    void ERRORE(QAbstractButton* counter, int step, const Mistake& mistake = {});
     void MBRAVO(QAbstractButton* button);
     QObject* TROVA_COMP(const QString& name);
 

@@ -115,10 +115,10 @@ const SchemeDescription& scheme3Description()
 ExpectedTexts scheme3Expectations(const PreparedFormulas& formulas)
 {
     return {
-        {QStringLiteral("Risultato2"), generalText(formulas.expected_result)},
+        {QStringLiteral("Risultato2"), generalText(formulas.expected_result), SchemeBox::Result},
         {QStringLiteral("dato1"), generalText(formulas.data_values[0])},
         {QStringLiteral("dato2"), generalText(formulas.data_values[1])},
-        {QStringLiteral("Loper1"), QString::fromStdString(formulas.operator_sign)},
+        {QStringLiteral("Loper1"), QString::fromStdString(formulas.operator_sign), SchemeBox::Operator},
     };
 }
 

@@ -189,15 +189,15 @@ ExpectedTexts scheme4aExpectations(const PreparedFormulas& formulas)
     // The numbers of R1 stand from entry 1; the number of R2 follows them.
     const auto& values = formulas.data_values;
     return {
-        {QStringLiteral("E77"), generalText(formulas.final_result)},
-        {QStringLiteral("E57"), generalText(formulas.expected_result)},
+        {QStringLiteral("E77"), generalText(formulas.final_result), SchemeBox::Result, 2},
+        {QStringLiteral("E57"), generalText(formulas.expected_result), SchemeBox::Result},
         {QStringLiteral("E17"), generalText(values[1])},
         {QStringLiteral("E27"), generalText(values[2])},
         {QStringLiteral("E37"), generalText(values[3])},
         {QStringLiteral("E47"), generalText(values[4])},
-        {QStringLiteral("E67"), generalText(values[5])},
-        {QStringLiteral("Lop1"), QString::fromStdString(formulas.operator_sign)},
-        {QStringLiteral("Lop2"), QString::fromStdString(formulas.second_operator_sign)},
+        {QStringLiteral("E67"), generalText(values[5]), SchemeBox::Datum, 2},
+        {QStringLiteral("Lop1"), QString::fromStdString(formulas.operator_sign), SchemeBox::Operator},
+        {QStringLiteral("Lop2"), QString::fromStdString(formulas.second_operator_sign), SchemeBox::Operator, 2},
     };
 }
 

@@ -193,14 +193,14 @@ ExpectedTexts scheme4bExpectations(const PreparedFormulas& formulas)
     // there: the number of R2, or DATO4_VALORE).
     const auto& v = formulas.data_values;
     return {
-        {QStringLiteral("E77"), generalText(formulas.final_result)},
-        {QStringLiteral("E57"), generalText(formulas.expected_result)},
+        {QStringLiteral("E77"), generalText(formulas.final_result), SchemeBox::Result, 2},
+        {QStringLiteral("E57"), generalText(formulas.expected_result), SchemeBox::Result},
         {QStringLiteral("E17"), generalText(v[1])},
         {QStringLiteral("E27"), generalText(v[2])},
         {QStringLiteral("E37"), generalText(v[3])},
-        {QStringLiteral("E67"), generalText(v[4])},
-        {QStringLiteral("Lop1"), QString::fromStdString(formulas.operator_sign)},
-        {QStringLiteral("Lop2"), QString::fromStdString(formulas.second_operator_sign)},
+        {QStringLiteral("E67"), generalText(v[4]), SchemeBox::Datum, 2},
+        {QStringLiteral("Lop1"), QString::fromStdString(formulas.operator_sign), SchemeBox::Operator},
+        {QStringLiteral("Lop2"), QString::fromStdString(formulas.second_operator_sign), SchemeBox::Operator, 2},
     };
 }
 

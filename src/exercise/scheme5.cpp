@@ -214,13 +214,13 @@ const SchemeDescription& scheme5Description()
 ExpectedTexts scheme5Expectations(const PreparedFormulas& formulas)
 {
     return {
-        {QStringLiteral("Risultato2"), generalText(formulas.final_result)},
-        {QStringLiteral("dato3"), generalText(formulas.second_number)},
-        {QStringLiteral("Risultato1"), generalText(formulas.expected_result)},
+        {QStringLiteral("Risultato2"), generalText(formulas.final_result), SchemeBox::Result, 2},
+        {QStringLiteral("dato3"), generalText(formulas.second_number), SchemeBox::Datum, 2},
+        {QStringLiteral("Risultato1"), generalText(formulas.expected_result), SchemeBox::Result},
         {QStringLiteral("dato1"), generalText(formulas.data_values[0])},
         {QStringLiteral("dato2"), generalText(formulas.data_values[1])},
-        {QStringLiteral("Loper1"), QString::fromStdString(formulas.operator_sign)},
-        {QStringLiteral("Loper2"), QString::fromStdString(formulas.second_operator_sign)},
+        {QStringLiteral("Loper1"), QString::fromStdString(formulas.operator_sign), SchemeBox::Operator},
+        {QStringLiteral("Loper2"), QString::fromStdString(formulas.second_operator_sign), SchemeBox::Operator, 2},
     };
 }
 

@@ -3,6 +3,7 @@
 // against the accepted wordings (advanced windows), or the chosen item of a
 // list against the right one (beginner windows).
 
+#include "content/mistake_messages.h"
 #include "content/scheme.h"
 
 #include <array>
@@ -26,5 +27,12 @@ SentenceVerdict checkTypedSentence(const std::string& typed,
 // correct entry that is not a number (a load that never filled it) leaves
 // nothing to judge.
 SentenceVerdict checkChosenItem(int chosen, const std::string& correctItem);
+
+// Which foreseen mistake a wrong sentence of step `step` is, for its message:
+// a typed sentence that equals, after normalising, one of the step's
+// foreseen wrong sentences (the first that does); or the variant a chosen
+// item holds. General when it is none of them.
+Mistake typedSentenceMistake(int step, const std::string& typed, const MistakeMessages& messages);
+Mistake chosenItemMistake(int step, int chosen, const std::string& correctItem);
 
 }  // namespace quorvia
