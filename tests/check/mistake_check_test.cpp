@@ -79,7 +79,7 @@ TEST(MistakeKeyLint, NamesEveryKeyThatCannotShow)
     const std::string file =
         "[PROBLEMA_1]\n"
         "DOMANDA1=Quante figurine ha Luca?\n"
-        "VERIFICA_MSG_NO4_2=lo schema non ha varianti\n"           // 3: the operation step
+        "VERIFICA_MSG_NO5_2=lo schema non ha varianti\n"           // 3: the operation step
         "VERIFICA_MSG_NO9_2=non c'è il passo 9\n"                 // 4
         "VERIFICA_MSG_NO1_1=la variante giusta\n"                 // 5
         "VERIFICA_MSG_CALCOLO_3=non c'è la riga 3\n"              // 6
