@@ -8,6 +8,8 @@
 
 #include <optional>
 #include <regex>
+#include <utility>
+#include <vector>
 
 namespace quorvia::check {
 
@@ -29,39 +31,49 @@ struct MistakeKey {
 };
 
 // Numbers as the program writes them in key names: no sign, no leading zero.
-const char* const kNumber = "([1-9][0-9]{0,3})";
+const std::string kNumber = "([1-9][0-9]{0,3})";
+
+// The forms with a step and a number, each with the reader's own spelling,
+// so that a name the lint accepts is a name the windows read.
+struct NumberedForm {
+    KeyForm form;
+    std::regex pattern;
+    std::string (*name)(int step, int number);
+};
+
+const std::vector<NumberedForm>& numberedForms()
+{
+    static const std::vector<NumberedForm> forms = {
+        {KeyForm::VariantMessage, std::regex("VERIFICA_MSG_NO" + kNumber + "_" + kNumber), &wrongVariantKey},
+        {KeyForm::ForeseenMessage, std::regex("VERIFICA_MSG_NO" + kNumber + "_SE" + kNumber), &foreseenMessageKey},
+        {KeyForm::ForeseenSentence, std::regex("RISPOSTA_SBAGLIATA" + kNumber + "_" + kNumber),
+         &foreseenSentenceKey},
+    };
+    return forms;
+}
 
 std::optional<MistakeKey> parseKey(const std::string& upper)
 {
-    static const std::regex variant(std::string("VERIFICA_MSG_NO") + kNumber + "_" + kNumber);
-    static const std::regex foreseenMessage(std::string("VERIFICA_MSG_NO") + kNumber + "_SE" + kNumber);
-    static const std::regex foreseenSentence(std::string("RISPOSTA_SBAGLIATA") + kNumber + "_" + kNumber);
     std::smatch m;
-    std::optional<MistakeKey> key;
-    if (std::regex_match(upper, m, variant))
-        key = MistakeKey{KeyForm::VariantMessage, upper, std::stoi(m[1]), std::stoi(m[2])};
-    else if (std::regex_match(upper, m, foreseenMessage))
-        key = MistakeKey{KeyForm::ForeseenMessage, upper, std::stoi(m[1]), std::stoi(m[2])};
-    else if (std::regex_match(upper, m, foreseenSentence))
-        key = MistakeKey{KeyForm::ForeseenSentence, upper, std::stoi(m[1]), std::stoi(m[2])};
-    // The names as the reader spells them, so that the two never drift apart.
-    if (key) {
-        const std::string read = key->form == KeyForm::VariantMessage    ? wrongVariantKey(key->step, key->number)
-                                 : key->form == KeyForm::ForeseenMessage ? foreseenMessageKey(key->step, key->number)
-                                                                         : foreseenSentenceKey(key->step, key->number);
-        if (read != upper)
-            key.reset();
+    for (const NumberedForm& f : numberedForms()) {
+        if (!std::regex_match(upper, m, f.pattern))
+            continue;
+        const int step = std::stoi(m[1]);
+        const int number = std::stoi(m[2]);
+        if (f.name(step, number) == upper)
+            return MistakeKey{f.form, upper, step, number};
     }
-    for (MistakeKind kind : kSchemeMistakeKinds) {
-        const std::string stem = schemeMistakeKey(kind, 0);
-        static const std::regex suffix(std::string("_") + kNumber);
-        if (upper == stem)
-            key = MistakeKey{KeyForm::SchemeMessage, upper, 0, 0, kind};
-        else if (upper.compare(0, stem.size(), stem) == 0 &&
-                 std::regex_match(upper.begin() + static_cast<std::ptrdiff_t>(stem.size()), upper.end(), suffix))
-            key = MistakeKey{KeyForm::SchemeMessage, upper, 0, std::stoi(upper.substr(stem.size() + 1)), kind};
+    static const std::vector<std::pair<MistakeKind, std::regex>> schemeForms = [] {
+        std::vector<std::pair<MistakeKind, std::regex>> forms;
+        for (MistakeKind kind : kSchemeMistakeKinds)
+            forms.emplace_back(kind, std::regex(schemeMistakeKey(kind, 0) + "(?:_" + kNumber + ")?"));
+        return forms;
+    }();
+    for (const auto& [kind, pattern] : schemeForms) {
+        if (std::regex_match(upper, m, pattern))
+            return MistakeKey{KeyForm::SchemeMessage, upper, 0, m[1].matched ? std::stoi(m[1]) : 0, kind};
     }
-    return key;
+    return std::nullopt;
 }
 
 int schemeRows(Scheme scheme)
