@@ -51,7 +51,8 @@ class MistakeKeyFaults : public ForeseenMistakes, public ::testing::WithParamInt
 TEST_P(MistakeKeyFaults, AreWarnedAboutAloneAndEveryProblemIsStillSolved)
 {
     const KeyFault& c = GetParam();
-    const CheckReport report = checkResourceFolder(FixtureFolder(QString::fromLatin1(c.folder)).path());
+    const FixtureFolder folder(QString::fromLatin1(c.folder));
+    const CheckReport report = checkResourceFolder(folder.path(), ',');
     const std::vector<Finding> findings = allFindings(report);
     ASSERT_EQ(findings.size(), 1u) << describe(findings);
     const Finding& f = findings.front();
@@ -126,7 +127,8 @@ TEST(MistakeKeyLint, NamesEveryKeyThatCannotShow)
 
 TEST_F(ForeseenMistakes, EachShowsItsMessageInTheRealWindows)
 {
-    const CheckReport report = checkResourceFolder(FixtureFolder(QStringLiteral("foreseen_mistakes")).path());
+    const FixtureFolder folder(QStringLiteral("foreseen_mistakes"));
+    const CheckReport report = checkResourceFolder(folder.path(), ',');
     EXPECT_TRUE(allFindings(report).empty()) << describe(allFindings(report));
     EXPECT_TRUE(report.passed());
 }
