@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins qt6-translations-l10n
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-comic-neue
 )

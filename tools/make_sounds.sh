@@ -65,9 +65,13 @@ whistle 0.30 1175-1046
 finish fischio.wav "$work"/s0.wav "$work"/w{1..4}.wav "$work"/s1.wav \
   "$work"/w{5..8}.wav "$work"/s2.wav
 
-# --- ding.wav: one short bright ding for each point of the count-up.
+# --- ding.wav: one short bright ding for each point of the count-up. The
+# score window gives itself two ticks per second of this file (plus ten), and
+# every tick starts the ding again, so the silence after it lets the count
+# reach 20 while only the ding is ever heard.
 bell ding.wav 0.4 1318 -6
-finish ding.wav "$work/ding.wav"
+silence d0.wav 4.6
+finish ding.wav "$work/ding.wav" "$work/d0.wav"
 
 # --- bravo.wav: two quick rising chimes for a right step.
 bell b1.wav 0.18 1046 -6

@@ -4,6 +4,7 @@
 #include "content/decimal_separator_choice.h"
 #include "evaluator/decimal_number.h"
 #include "platform/application.h"
+#include "platform/translations.h"
 #include "platform/wheel_to_arrows.h"
 #include "shell/locale_separator.h"
 #include "shell/main_window.h"
@@ -20,6 +21,7 @@
 #endif
 
 #include <QIcon>
+#include <QLocale>
 
 #include <memory>
 
@@ -31,6 +33,8 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     quorvia::platform::WheelToArrows::installOnApplication();
 
+    // Qt's own dialogs in the user's language, Italian where none is set.
+    quorvia::platform::installQtTranslations(QLocale::system());
     const QString resources = quorvia::applicationResourceFolder();
     // Decided once for the whole run: the folder's GENERALE.INI says how its
     // numbers are written, else the user's locale decides.
@@ -43,7 +47,8 @@ int main(int argc, char* argv[])
         quorvia::TFrmSplashScreen splash(resources);
         splash.showBlocking(2000);
     }
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvia"));
+    // The application's name, not its display name: a display name would
+    // be appended to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Quorvia"));
 
     quorvia::TForm1 main_window(resources);

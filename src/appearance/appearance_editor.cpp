@@ -92,12 +92,13 @@ void AppearanceEditor::xMouseUp(QWidget* window, QWidget* control, Qt::MouseButt
         return;
     }
     if (modifiers & Qt::ControlModifier) {
-        const std::optional<QFont> font = platform::dialogs().chooseFont(window, last_font_);
+        const std::optional<platform::FontChoice> font = platform::dialogs().chooseFont(window, last_font_);
         if (!font)
             return;
         last_font_ = *font;
         TextStyle style = textStyleOf(control);
-        style.font = *font;
+        style.font = font->font;
+        style.colour = font->colour;
         setTextStyle(control, style);
         SAVE_COLORI(window, control);
         return;
@@ -119,7 +120,7 @@ void AppearanceEditor::editWording(QWidget* window, QWidget* control)
     const QString prefix = label->text().left(label->text().size() - wording.size());
     const std::optional<QString> answer = platform::dialogs().inputText(
         window, QStringLiteral("Input Box"), QStringLiteral("Prompt"), wording);
-    label->setText(prefix + answer.value_or(wording));
+    setCaptionFromSettings(label, prefix + answer.value_or(wording));
     // Cancelled or not, the settings are written.
     SAVE_COLORI(window, label);
 }
@@ -153,6 +154,20 @@ void AppearanceEditor::SAVE_COLORI(QWidget* window, QWidget* control)
 void AppearanceEditor::LOAD_COLORI(QWidget* window)
 {
     const std::optional<IniFile> settings = file_.settings(main_.resourceFolder());
+    // Every control starts from its designed look, whatever another problem,
+    // mode or scheme set before.
+    for (QWidget* control : controlsInOrder(window)) {
+        if (restylableKind(control) != Restylable::None) {
+            rememberDesignedLook(control);
+            restoreDesignedLook(control);
+        }
+    }
+    for (const char* name : kMemoPanels) {
+        if (auto* panel = qobject_cast<QWidget*>(findControl(window, QLatin1String(name)))) {
+            rememberDesignedLook(panel);
+            restoreDesignedLook(panel);
+        }
+    }
     if (!settings)
         return;
     for (QWidget* control : controlsInOrder(window)) {
@@ -165,8 +180,7 @@ void AppearanceEditor::LOAD_COLORI(QWidget* window)
             applyColour(control, settings->readInteger(problem, "COLOR", kDefaultColour));
             applyFont(control, settings->readString(problem, "FONT", kNoFont));
             window->update();
-            static_cast<QLabel*>(control)->setText(
-                QString::fromStdString(settings->readString(scheme, "CAPTION", "")));
+            setCaptionFromSettings(control, QString::fromStdString(settings->readString(scheme, "CAPTION", "")));
             applyFont(control, settings->readString(scheme, "FONT", kNoFont));
             window->update();
             break;

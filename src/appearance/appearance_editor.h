@@ -10,6 +10,7 @@
 //   N_Sm_Ls_Pp   NAME, COLOR and FONT of a label or of the memo, for problem p
 
 #include "appearance/configure_file.h"
+#include "platform/dialogs.h"
 
 #include <QColor>
 #include <QFont>
@@ -55,7 +56,7 @@ private:
     ConfigureFile file_;
     // Each dialog opens with its own last choice.
     QColor last_colour_ = Qt::black;
-    QFont last_font_;
+    platform::FontChoice last_font_;
 };
 
 }  // namespace quorvia::appearance

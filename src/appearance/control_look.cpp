@@ -2,6 +2,7 @@
 
 #include "shell/controls.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QVariant>
@@ -24,6 +25,14 @@ QPalette::ColorRole textRole(const QWidget* control)
 
 // Qt fonts have no character set; the one read from a file rides along.
 const char* const kCharsetProperty = "fontCharset";
+
+// The designed look, kept on the control itself so it lives as long as it.
+const char* const kDesignedPalette = "designedPalette";
+const char* const kDesignedFont = "designedFont";
+const char* const kDesignedFill = "designedAutoFill";
+const char* const kDesignedCharset = "designedCharset";
+const char* const kDesignedCaption = "designedCaption";
+const char* const kCaptionFromSettings = "captionFromSettings";
 
 }  // namespace
 
@@ -71,6 +80,41 @@ void setTextStyle(QWidget* control, const TextStyle& style)
     pal.setColor(QPalette::Inactive, textRole(control), style.colour);
     control->setPalette(pal);
     control->setProperty(kCharsetProperty, style.charset);
+}
+
+void rememberDesignedLook(QWidget* control)
+{
+    if (!control || control->property(kDesignedPalette).isValid())
+        return;
+    control->setProperty(kDesignedPalette, QVariant::fromValue(control->palette()));
+    control->setProperty(kDesignedFont, QVariant::fromValue(control->font()));
+    control->setProperty(kDesignedFill, control->autoFillBackground());
+    control->setProperty(kDesignedCharset, control->property(kCharsetProperty).toInt());
+    if (auto* label = qobject_cast<QLabel*>(control))
+        control->setProperty(kDesignedCaption, label->text());
+}
+
+void restoreDesignedLook(QWidget* control)
+{
+    if (!control || !control->property(kDesignedPalette).isValid())
+        return;
+    control->setPalette(control->property(kDesignedPalette).value<QPalette>());
+    control->setFont(control->property(kDesignedFont).value<QFont>());
+    control->setAutoFillBackground(control->property(kDesignedFill).toBool());
+    control->setProperty(kCharsetProperty, control->property(kDesignedCharset).toInt());
+    auto* label = qobject_cast<QLabel*>(control);
+    if (label && control->property(kCaptionFromSettings).toBool()) {
+        label->setText(control->property(kDesignedCaption).toString());
+        control->setProperty(kCaptionFromSettings, false);
+    }
+}
+
+void setCaptionFromSettings(QWidget* label, const QString& caption)
+{
+    if (auto* l = qobject_cast<QLabel*>(label)) {
+        l->setText(caption);
+        label->setProperty(kCaptionFromSettings, true);
+    }
 }
 
 }  // namespace quorvia::appearance

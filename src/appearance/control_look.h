@@ -21,4 +21,13 @@ void setBackground(QWidget* control, const QColor& colour);
 TextStyle textStyleOf(const QWidget* control);
 void setTextStyle(QWidget* control, const TextStyle& style);
 
+// The look a control was built with: taken once, before any setting touches
+// it, and put back before the settings of another problem, mode or scheme
+// apply, so what one of them set never shows on another.
+void rememberDesignedLook(QWidget* control);
+void restoreDesignedLook(QWidget* control);
+// A label's caption came from the settings; the designed one comes back
+// with the rest of the designed look. Other captions belong to the window.
+void setCaptionFromSettings(QWidget* label, const QString& caption);
+
 }  // namespace quorvia::appearance

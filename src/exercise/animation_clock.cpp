@@ -15,6 +15,13 @@ void AnimationClock::startClosing(bool gif2Shown)
     closing_without_gif2_ = !gif2Shown;
 }
 
+void AnimationClock::reset()
+{
+    phase_ = kClosing;
+    ticks_ = 0;
+    closing_without_gif2_ = false;
+}
+
 TickOutcome AnimationClock::tick(bool gif2Visible, bool gif1Visible, bool gif3Visible)
 {
     TickOutcome out;

@@ -41,6 +41,10 @@ public:
 
     TickOutcome tick(bool gif2Visible, bool gif1Visible, bool gif3Visible);
 
+    // Back to no animation at all: a new start or a closed window must not
+    // carry the last problem's phase into the next error or success.
+    void reset();
+
     int phase() const { return phase_; }
     int ticks() const { return ticks_; }
 

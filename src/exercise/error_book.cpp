@@ -14,6 +14,16 @@ int ErrorBook::count(int step) const
     return step >= 1 && step <= kMaxSteps ? counts_[step] : 0;
 }
 
+void ErrorBook::takeCounterCaption(int step, const QString& caption)
+{
+    if (step < 1 || step > kMaxSteps)
+        return;
+    const QString prefix = counterCaption(0).chopped(1);
+    bool ok = false;
+    const int count = caption.startsWith(prefix) ? caption.mid(prefix.size()).toInt(&ok) : 0;
+    counts_[step] = ok && count > 0 ? count : 0;
+}
+
 QString ErrorBook::counterCaption(int count)
 {
     return QStringLiteral("Err=") + QString::number(count);

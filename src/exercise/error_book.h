@@ -19,6 +19,10 @@ public:
     // One more error on `step` (1..10); its new count. Other steps count nothing.
     int record(int step);
     int count(int step) const;
+    // Takes over the count a step's counter button shows (a restored
+    // worksheet brings the captions back); a caption that is not one of
+    // ours leaves the step at 0.
+    void takeCounterCaption(int step, const QString& caption);
 
     // "Err=" and the count of a step, as its error counter button shows it.
     static QString counterCaption(int count);

@@ -3,6 +3,7 @@
 
 #include "exercise/exercise_window.h"
 
+#include "exercise/hint_balloon.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "shell/step_indicators.h"
@@ -34,6 +35,17 @@ void ExerciseWindow::Timer1Timer()
     }
     if (tick.move_gif3)
         GIF3->move(GIF3->x() + AnimationClock::kGif3Step, GIF3->y());
+}
+
+void ExerciseWindow::stopFeedback()
+{
+    Timer1->stop();
+    clock_.reset();
+    for (platform::GifPlayer* player : {GIF1, GIF2, GIF3}) {
+        player->stop();
+        player->hide();
+    }
+    msg->dismiss();
 }
 
 QStringList ExerciseWindow::lastStepWidgets(bool closingWindow) const

@@ -80,6 +80,8 @@ void ExerciseWindow::B1Click(QAbstractButton* sender)
         ERRORE(counter, s, mistake);
         return;
     case SentenceVerdict::Right:
+        // The step's error message has had its say.
+        msg->dismiss();
         if (s < lastStep())
             MBRAVO(sender);
         else
@@ -132,8 +134,12 @@ void ExerciseWindow::MBRAVO(QAbstractButton* button)
     if (!button)
         return;
     bravo->play();
+    msg->dismiss();
     const int step = tag(button);
     NextShape(step, this);
+    // The step's own input, not the first entry box that happens to carry
+    // its Tag (a box covered by a choice list, say).
+    focusStepInput(step + 1);
     // The next step comes into view, as the focus would bring it.
     if (QWidget* next = widgetNamed(stepName("Shape0", step + 1)))
         SB->ensureWidgetVisible(next, 50, 50);
@@ -163,9 +169,9 @@ void ExerciseWindow::finishProblem(int step)
     }
 
     const bool withHelp = state_.currentSolutionShown();
+    state_.recordFinished();
     QString closing = kGif3, still = kGif2;
     if (!withHelp) {
-        ++state_.solved_count;
         WFinale->play();
     } else {
         Afinale->play();

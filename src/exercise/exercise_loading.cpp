@@ -5,6 +5,7 @@
 #include "content/ini_file.h"
 #include "content/problem_file.h"
 #include "exercise/exercise_hooks.h"
+#include "platform/sound.h"
 #include "shell/controls.h"
 #include "shell/main_window_services.h"
 #include "shell/step_indicators.h"
@@ -63,6 +64,12 @@ void ExerciseWindow::resetIndicatorsForStart()
 
 void ExerciseWindow::INIZIO()
 {
+    // A start during the closing sequence or an animation must not let it
+    // finish on the new problem; its sound goes with it.
+    if (isAnimating())
+        platform::soundService().stopAll();
+    stopFeedback();
+    state_.problem_finished = false;
     ripulisci_editfield();
     // An advanced window that finishes a problem without its closing
     // animation never runs the sequence that would bring the last step back;
@@ -84,6 +91,15 @@ void ExerciseWindow::INIZIO()
     centreStepPanel();
     if (state_.currentSolutionShown())
         fillSolution();
+    focusStepInput(1);
+}
+
+void ExerciseWindow::focusStepInput(int step)
+{
+    const QString name = inputOfStep(step);
+    QWidget* input = name.isEmpty() ? nullptr : widgetNamed(name);
+    if (input && input->isEnabled() && !input->isHidden())
+        input->setFocus(Qt::OtherFocusReason);
 }
 
 void ExerciseWindow::setInstructionLine()

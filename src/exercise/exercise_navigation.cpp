@@ -85,6 +85,11 @@ void ExerciseWindow::LMDcaricaClick()
         main_->setProblemSpinner(state_.current_problem);
     INIZIO();
     hooks_->carica(this, choice->file_name);
+    // The next error of a step goes on from the count the worksheet restored.
+    for (int s = 1; s <= kMaxSteps; ++s) {
+        if (auto* counter = control<QAbstractButton>(stepName("H", s)))
+            state_.errors.takeCounterCaption(s, counter->text());
+    }
 }
 
 void ExerciseWindow::LMDButton2Click()
@@ -94,13 +99,9 @@ void ExerciseWindow::LMDButton2Click()
 
 void ExerciseWindow::FormClose()
 {
-    Timer1->stop();
-    GIF3->hide();
-    GIF3->stop();
-    // An error animation cut short by the closing would otherwise stay on
-    // screen and end the next closing sequence half-way.
-    GIF1->hide();
-    GIF1->stop();
+    // A sequence cut short by the closing would otherwise keep its phase
+    // and end the next error or success half-way.
+    stopFeedback();
     const bool withHelp = state_.currentSolutionShown();
     if (QWidget* picture = widgetNamed(withHelp ? QStringLiteral("CoccaHelp") : QStringLiteral("Image5")))
         picture->show();
@@ -114,8 +115,6 @@ void ExerciseWindow::FormClose()
         if (auto* led = control<ShapeIndicator>(stepName("Shape0", step)))
             led->setBrushColor(QColor(255, 0, 0));
     }
-    GIF2->hide();
-    msg->dismiss();
     state_.clearSolutionFlags();
 }
 

@@ -35,4 +35,11 @@ void ExerciseState::clearSolutionFlags()
         setSolutionShown(p, false);
 }
 
+void ExerciseState::recordFinished()
+{
+    problem_finished = true;
+    if (!currentSolutionShown() && solved_problems_.record(problem_file_name.toStdString(), current_problem))
+        ++solved_count;
+}
+
 }  // namespace quorvia

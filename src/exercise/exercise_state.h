@@ -7,6 +7,7 @@
 #include "content/mistake_messages.h"
 #include "content/scheme.h"
 #include "exercise/error_book.h"
+#include "exercise/solved_problems.h"
 #include "shell/exercise_slot.h"
 
 #include <QString>
@@ -39,6 +40,8 @@ struct ExerciseState {
     QString general_help;
 
     int solved_count = 0;  // only grows
+    // The attempt shown reached its end (cleared by every start).
+    bool problem_finished = false;
     int last_step = 0;     // beginner windows, from the step buttons at every showing
     // Beginner windows: entry s-1 holds the right item's position in the list
     // of step s, as decimal text; empty for the operation-scheme step.
@@ -59,8 +62,13 @@ struct ExerciseState {
     bool currentSolutionShown() const { return solutionShown(current_problem); }
     void clearSolutionFlags();
 
+    // The current problem was finished. Without the solution it adds to
+    // solved_count, once per problem for the whole run.
+    void recordFinished();
+
 private:
     std::array<bool, kMaxProblems + 1> solution_shown_{};
+    SolvedProblems solved_problems_;
 };
 
 }  // namespace quorvia

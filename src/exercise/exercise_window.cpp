@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <exception>
@@ -251,6 +252,10 @@ void ExerciseWindow::connectHandlers()
     SB->installEventFilter(this);
     SB->viewport()->installEventFilter(this);
     sb_contents_->installEventFilter(this);
+
+    // A balloon left behind by a scroll would point at another button.
+    for (QScrollBar* bar : {SB->verticalScrollBar(), SB->horizontalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, msg, &HintBalloon::dismiss);
 
     connect(PopupMenu1, &QMenu::triggered, this, [this](QAction* item) { guarded([&] { N1Click(item); }); });
     connect(Timer1, &QTimer::timeout, this, [this] { guarded([&] { Timer1Timer(); }); });

@@ -145,6 +145,12 @@ protected:
     void showText(const QString& name, const QString& text);
     QString inputOfStep(int step) const;
     void startAnimationClock();
+    // Stops whatever the last problem left running: the clock with its phase
+    // and ticks, the three animations and the hint balloon.
+    void stopFeedback();
+    // The first input of an open step takes the focus, so the child's
+    // typing lands there.
+    void focusStepInput(int step);
 
     ExerciseState state_;
     AnimationClock clock_;

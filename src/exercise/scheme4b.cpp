@@ -248,8 +248,8 @@ void Scheme4bWindow::finishWithBothAnswerRowsHidden(int step)
     const bool withHelp = state_.currentSolutionShown();
     QString closingFile = QStringLiteral("problema_GIF3.gif");
     QString stillFile = QStringLiteral("problema_GIF2.gif");
+    state_.recordFinished();
     if (!withHelp) {
-        ++state_.solved_count;
         if (auto* sound = control<platform::WavePlayer>(QStringLiteral("WFinale")))
             sound->play();
     } else {

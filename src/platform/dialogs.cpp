@@ -1,12 +1,13 @@
 #include "platform/dialogs.h"
 
+#include "platform/font_colour_dialog.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -83,13 +84,9 @@ public:
         return color;
     }
 
-    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override
     {
-        bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, initial, parent);
-        if (!ok)
-            return std::nullopt;
-        return font;
+        return chooseFontAndColour(parent, initial);
     }
 
     void showAbout(QWidget* parent, const QString& title, const QString& version,

@@ -17,6 +17,16 @@ class QWidget;
 
 namespace quorvia::platform {
 
+// A font with the colour its text is drawn in; the font dialog offers both.
+struct FontChoice {
+    FontChoice(const QFont& chosenFont = QFont(), const QColor& chosenColour = Qt::black)
+        : font(chosenFont), colour(chosenColour)
+    {
+    }
+    QFont font;
+    QColor colour;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -37,7 +47,7 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& caption,
                                  const QString& directory, const QString& filter) = 0;
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
-    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
+    virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) = 0;
     // The "Credits" box.
     virtual void showAbout(QWidget* parent, const QString& title, const QString& version,
                            const QString& credits) = 0;

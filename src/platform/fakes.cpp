@@ -59,10 +59,13 @@ std::optional<QColor> ScriptedDialogs::chooseColor(QWidget*, const QColor&)
     return colors_.isEmpty() ? std::nullopt : colors_.dequeue();
 }
 
-std::optional<QFont> ScriptedDialogs::chooseFont(QWidget*, const QFont&)
+std::optional<FontChoice> ScriptedDialogs::chooseFont(QWidget*, const FontChoice& initial)
 {
     ++font_dialogs_;
-    return fonts_.isEmpty() ? std::nullopt : fonts_.dequeue();
+    const std::optional<ScriptedFont> next = fonts_.isEmpty() ? std::nullopt : fonts_.dequeue();
+    if (!next)
+        return std::nullopt;
+    return FontChoice(next->font, next->colour.value_or(initial.colour));
 }
 
 void ScriptedDialogs::showAbout(QWidget*, const QString& title, const QString& version,

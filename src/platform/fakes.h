@@ -46,7 +46,12 @@ public:
     void setNextOpenFile(const QString& path) { open_files_.enqueue(path); }
     void setNextSaveFile(const QString& path) { save_files_.enqueue(path); }
     void setNextColor(std::optional<QColor> color) { colors_.enqueue(std::move(color)); }
-    void setNextFont(std::optional<QFont> font) { fonts_.enqueue(std::move(font)); }
+    // A font alone keeps the text colour the dialog opened with.
+    void setNextFont(std::optional<QFont> font)
+    {
+        fonts_.enqueue(font ? std::optional<ScriptedFont>(ScriptedFont{*font, std::nullopt}) : std::nullopt);
+    }
+    void setNextFont(const QFont& font, const QColor& colour) { fonts_.enqueue(ScriptedFont{font, colour}); }
 
     // Texts of the OK message boxes, in order.
     const QStringList& messages() const { return messages_; }
@@ -75,7 +80,7 @@ public:
     QString saveFileName(QWidget* parent, const QString& caption, const QString& directory,
                          const QString& filter) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
-    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
     void showAbout(QWidget* parent, const QString& title, const QString& version,
                    const QString& credits) override;
     void showPrintPreview(QWidget* parent, const QString& caption,
@@ -87,7 +92,11 @@ private:
     QQueue<QString> open_files_;
     QQueue<QString> save_files_;
     QQueue<std::optional<QColor>> colors_;
-    QQueue<std::optional<QFont>> fonts_;
+    struct ScriptedFont {
+        QFont font;
+        std::optional<QColor> colour;
+    };
+    QQueue<std::optional<ScriptedFont>> fonts_;
 
     QStringList messages_;
     QList<ErrorBox> errors_;

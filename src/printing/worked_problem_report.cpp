@@ -64,8 +64,10 @@ void printWorkedProblem(ExerciseWindow& window)
     report.setObjectText(QStringLiteral("memo1"),
                          QStringLiteral("%1/%2").arg(state.current_problem).arg(state.problem_count));
     const QString child = window.mainWindow() ? window.mainWindow()->childName() : QString();
-    const QString outcome =
-        state.currentSolutionShown() ? state.solved_with_help_text : state.solved_alone_text;
+    // A problem printed half-way has no outcome yet, with or without help.
+    const QString outcome = !state.problem_finished ? QString::fromUtf8(kNotFinishedText)
+                            : state.currentSolutionShown() ? state.solved_with_help_text
+                                                           : state.solved_alone_text;
     // The total's caption starts with a blank: two stand before "ERR".
     const QString line = child + QLatin1Char(' ') + outcome + QLatin1Char(' ') +
                          shownText(window, QStringLiteral("error_num"));

@@ -29,6 +29,9 @@ struct WorkedProblemLayout {
 
 const WorkedProblemLayout& workedProblemLayout(Scheme scheme);
 
+// The outcome of a problem printed before its last step was passed.
+inline const char* const kNotFinishedText = "non ha ancora finito il problema";
+
 // The window's report component `frReport1`, made at its first print.
 Report& reportComponent(ExerciseWindow& window);
 

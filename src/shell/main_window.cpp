@@ -12,6 +12,7 @@
 #include "shell/selection_spinner.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,7 +37,6 @@ const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 128, 0);
 const QColor kBlue(0, 0, 255);
 
-const QUrl kWebPage(QStringLiteral("https://quorvia.example/"));
 const QString kCredits = QStringLiteral(
     "Quorvia aiuta i bambini della scuola primaria a risolvere i problemi di "
     "matematica passo dopo passo: leggere il testo, riscrivere la domanda, "
@@ -56,8 +56,8 @@ const Placement kLayout[] = {
     {"RxGIFAnimator1", {587, 167, 105, 66}}, {"ani3", {699, 182, 80, 48}},
     {"Shape2", {0, 236, 569, 41}},         {"LMDstato", {3, 241, 31, 31}},
     {"Label7", {40, 242, 105, 29}},        {"SPLivello", {152, 240, 33, 34}},
-    {"LIVELLO", {192, 242, 105, 29}},      {"SPProblema", {308, 240, 33, 33}},
-    {"Label4", {344, 240, 113, 32}},       {"LMD5", {476, 239, 85, 33}},
+    {"LIVELLO", {192, 242, 105, 29}},      {"SPProblema", {308, 240, 46, 33}},
+    {"Label4", {357, 240, 113, 32}},       {"LMD5", {476, 239, 85, 33}},
     {"LMD6", {660, 232, 113, 40}},         {"Shape1", {416, 272, 368, 5}},
     {"RadioGroup1", {352, 280, 426, 67}},  {"LMDEdit1", {385, 303, 385, 35}},
     {"LMDintro", {12, 287, 157, 39}},      {"Image1", {0, 344, 329, 216}},
@@ -153,7 +153,6 @@ void TForm1::createControls()
     LMDSpeedButton3 = makeButton("LMDSpeedButton3", 14, kRed, c);
     LMDSpeedButton3->setText(QStringLiteral("Credits"));
     Image2 = new PictureBox(QStringLiteral("Image2"), c);
-    Image2->setCursor(Qt::PointingHandCursor);
     Image2->loadFile(resourceFile(resource_folder_, QStringLiteral("logo.png")));
     ani2 = makeAnimation(resource_folder_, "ani2", "ani2.gif", c);
     RxGIFAnimator1 = makeAnimation(resource_folder_, "RxGIFAnimator1", "gif_animator.gif", c);
@@ -250,6 +249,10 @@ void TForm1::LMDstatoChange()
     LMDintro->setText(text(program, "BTN_INTRO", "?"));
     Label5->setText(text(program, "MSG_SCEGLI_PROBLEMA", ""));
     Label1->setText(fromUtf8(withLineBreaks(ini.readString(program, "MSG_LAVAGNA", "???"))));
+    // The logo leads to the school's or the project's page only where the
+    // teacher gave one.
+    web_page_ = text(program, "SITO", "").trimmed();
+    Image2->setCursor(web_page_.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
 
     const char* const mode_section = LMDstato->value() == 1 ? "PRINCIPIANTE" : "AVANZATO";
     Label7->setText(text(mode_section, "LABEL", ""));
@@ -300,6 +303,8 @@ void TForm1::FormActivate()
     ani2->start();
     ani3->start();
     Timer1->start();
+    // The child starts by typing a name.
+    LMDEdit1->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::Timer1Timer()
@@ -321,8 +326,12 @@ void TForm1::Timer1Timer()
 void TForm1::LMDintroClick()
 {
     const QString help = resourceFile(resource_folder_, QStringLiteral("Help.pdf"));
-    if (!help.isEmpty())
-        platform::openDocument(help);
+    if (!help.isEmpty() && !platform::openDocument(help)) {
+        platform::dialogs().showMessage(
+            this, QStringLiteral("Non è stato possibile aprire la guida %1.\n"
+                                 "Serve un programma per leggere i file PDF.")
+                      .arg(QDir::toNativeSeparators(help)));
+    }
 }
 
 void TForm1::LMDSpeedButton3Click()
@@ -332,7 +341,12 @@ void TForm1::LMDSpeedButton3Click()
 
 void TForm1::Image2Click()
 {
-    platform::openWebPage(kWebPage);
+    if (web_page_.isEmpty())
+        return;
+    if (!platform::openWebPage(QUrl::fromUserInput(web_page_))) {
+        platform::dialogs().showMessage(
+            this, QStringLiteral("Non è stato possibile aprire l'indirizzo %1.").arg(web_page_));
+    }
 }
 
 QString TForm1::childName() const

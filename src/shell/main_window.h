@@ -104,6 +104,7 @@ private:
     std::array<QString, 5> problem_files_;  // index 1..4
     std::array<int, 5> problem_counts_{{1, 1, 1, 1, 1}};
     QString problem_label_prefix_;
+    QString web_page_;  // SITO, opened by the logo; empty: the logo opens nothing
 
     QMap<QPair<int, int>, ExerciseSlot*> exercise_windows_;
     TForm3* score_window_ = nullptr;

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLCDNumber>
 #include <QLabel>
 #include <QScreen>
@@ -162,6 +163,15 @@ void TForm3::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     FormActivate();
+}
+
+void TForm3::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TForm3::FormActivate()

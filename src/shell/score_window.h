@@ -52,6 +52,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The window closes itself when its count is over; Escape would cut the
+    // count short.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();

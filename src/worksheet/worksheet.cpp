@@ -7,7 +7,9 @@
 #include "shell/main_window_services.h"
 #include "worksheet/worksheet_format.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace quorvia::worksheet {
@@ -22,13 +24,51 @@ std::string pathOf(const QString& fileName)
     return fileName.toStdString();
 }
 
-// The name the child typed, with ".INI" when it has no extension.
+// The scheme spinner's values name the schemes as the child knows them.
+QString schemeName(int schemeValue)
+{
+    static const char* const kNames[] = {"3", "4a", "4b", "5"};
+    return schemeValue >= 1 && schemeValue <= 4 ? QLatin1String(kNames[schemeValue - 1]) : QString();
+}
+
+}  // namespace
+
 QString withExtension(const QString& fileName)
 {
-    if (!QFileInfo(fileName).suffix().isEmpty())
+    // "Marco 12.05" has a suffix of its own; only ".INI" makes it a worksheet
+    // the load dialog shows.
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("INI"), Qt::CaseInsensitive) == 0)
         return fileName;
     return fileName.endsWith(QLatin1Char('.')) ? fileName + QStringLiteral("INI")
                                                : fileName + QStringLiteral(".INI");
+}
+
+QString worksheetFolder(const QString& documents)
+{
+    if (documents.isEmpty())
+        return QString();
+    const QString folder = QDir(documents).filePath(QStringLiteral("Quorvia"));
+    return QDir().mkpath(folder) ? folder : documents;
+}
+
+QString suggestedName(const QString& childName, int schemeValue, int problem)
+{
+    QString name = childName.simplified();
+    // Characters a file name cannot hold on some of the disks a school uses.
+    static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : name) {
+        if (kForbidden.contains(c))
+            c = QLatin1Char('_');
+    }
+    const QString rest = QStringLiteral("schema %1 problema %2").arg(schemeName(schemeValue)).arg(problem);
+    return (name.isEmpty() ? rest : name + QLatin1Char(' ') + rest) + QStringLiteral(".INI");
+}
+
+namespace {
+
+QString documentsWorksheetFolder()
+{
+    return worksheetFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 }  // namespace
@@ -69,8 +109,11 @@ void applyWorksheet(const IniFile& file, QWidget* window)
 
 void salva(QWidget* window, const MainWindowServices& main, int problem, bool solutionShown)
 {
-    QString fileName = platform::dialogs().saveFileName(window, QStringLiteral("Salva la scheda"),
-                                                        QString(), kFilter);
+    const QString folder = documentsWorksheetFolder();
+    const QString suggestion = suggestedName(main.childName(), main.schemeValue(), problem);
+    QString fileName = platform::dialogs().saveFileName(
+        window, QStringLiteral("Salva la scheda"),
+        folder.isEmpty() ? suggestion : QDir(folder).filePath(suggestion), kFilter);
     if (fileName.isEmpty())
         return;
     fileName = withExtension(fileName);
@@ -101,7 +144,7 @@ void salva(QWidget* window, const MainWindowServices& main, int problem, bool so
 std::optional<PickedWorksheet> caricaINIT(QWidget* window, const MainWindowServices& main)
 {
     const QString fileName = platform::dialogs().openFileName(
-        window, QStringLiteral("Carica una scheda"), QString(), kFilter);
+        window, QStringLiteral("Carica una scheda"), documentsWorksheetFolder(), kFilter);
     if (fileName.isEmpty())
         return std::nullopt;
 
@@ -119,13 +162,17 @@ std::optional<PickedWorksheet> caricaINIT(QWidget* window, const MainWindowServi
     }
     // The window keeps one entry per problem; a worksheet naming a problem
     // outside them (a damaged or hand-made file) is not loaded at all.
-    if (!fitsProblemTables(header)) {
+    // Nor one beyond the problems the main window offers for this scheme: its
+    // problem file has no such problem to show.
+    const bool beyondTheScheme = header.problem > main.problemSpinnerMaximum();
+    if (!fitsProblemTables(header) || beyondTheScheme) {
         platform::dialogs().showMessage(
             window, QStringLiteral("La scheda %1 non è valida (problema %2 di %3): "
                                    "non è stata caricata.")
                         .arg(QFileInfo(fileName).fileName())
                         .arg(header.problem)
-                        .arg(header.problem_count));
+                        .arg(beyondTheScheme && fitsProblemTables(header) ? main.problemSpinnerMaximum()
+                                                                          : header.problem_count));
         return std::nullopt;
     }
     return PickedWorksheet{fileName, header};

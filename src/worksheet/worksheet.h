@@ -43,13 +43,22 @@ bool fitsProblemTables(const Header& header);
 // that name; sections of controls the window lacks (and "DATI") are skipped.
 void applyWorksheet(const IniFile& file, QWidget* window);
 
-// The save button: asks for a file name (".INI" is added to a name without
-// an extension) and writes the worksheet in one go. A file that cannot be
-// written is reported; the window keeps everything.
+// The name the child typed, with ".INI" added unless it already ends so.
+QString withExtension(const QString& fileName);
+// The "Quorvia" folder inside `documents`, created when needed; `documents`
+// itself when it cannot be created.
+QString worksheetFolder(const QString& documents);
+// The name the save dialog suggests: the child's name, the scheme and the
+// problem ("Marco schema 4a problema 2.INI").
+QString suggestedName(const QString& childName, int schemeValue, int problem);
+
+// The save button: asks for a file name in the child's worksheet folder
+// (".INI" is added to a name that lacks it) and writes the worksheet in one
+// go. A file that cannot be written is reported; the window keeps everything.
 void salva(QWidget* window, const MainWindowServices& main, int problem, bool solutionShown);
 // The load button: asks for a worksheet and checks it belongs to the scheme
 // and mode chosen on the main window and names a problem the window can
-// hold. Nothing when cancelled or refused (the refusal says why).
+// hold and the main window offers. Nothing when cancelled or refused (the refusal says why).
 std::optional<PickedWorksheet> caricaINIT(QWidget* window, const MainWindowServices& main);
 // Puts the worksheet's contents into the window.
 void carica(QWidget* window, const QString& fileName);

@@ -8,6 +8,7 @@
 #include "exercise/scheme3.h"
 
 #include <QAbstractButton>
+#include <QPlainTextEdit>
 #include <QTest>
 
 namespace quorvia::testing {
@@ -85,6 +86,58 @@ TEST_F(ExerciseWindowAppearance, TheProblemTextTakesItsFontWithCtrl)
     EXPECT_EQ(dialogs_->fontDialogCount(), 1);
     EXPECT_EQ(memo->font().family(), QStringLiteral("DejaVu Serif"));
     EXPECT_TRUE(configure().readString("Memo1_S2_L1_P1", "FONT", "").rfind("DejaVu Serif,0,", 0) == 0);
+}
+
+TEST_F(ExerciseWindowAppearance, AFontAndItsColourShowOnTheirProblemOnly)
+{
+    auto w = openAdvancedScheme3();
+    auto* memo = qobject_cast<QPlainTextEdit*>(w->TROVA_COMP(QStringLiteral("Memo1")));
+    const QFont designedFont = memo->font();
+    const QColor designedText = SmallWindow::colour(memo, QPalette::Text);
+    QFont chosen(QStringLiteral("DejaVu Serif"));
+    chosen.setPointSize(20);
+    const QColor blue(0, 0, 255);
+    dialogs_->setNextFont(chosen, blue);
+    QTest::mouseClick(memo->viewport(), Qt::RightButton, Qt::ControlModifier);
+    EXPECT_EQ(SmallWindow::colour(memo, QPalette::Text), blue);
+    // Blue is 16711680 with red in the low byte.
+    EXPECT_EQ(configure().readString("Memo1_S2_L1_P1", "FONT", ""), "DejaVu Serif,0,16711680,20,0");
+
+    for (const char* button : {"LMDButton1", "LMDButton1"}) {
+        move(*w, button);
+        EXPECT_EQ(memo->font(), designedFont) << selection_.problem;
+        EXPECT_EQ(SmallWindow::colour(memo, QPalette::Text), designedText) << selection_.problem;
+    }
+    move(*w, "LMDButton3");
+    move(*w, "LMDButton3");
+    EXPECT_EQ(memo->font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(SmallWindow::colour(memo, QPalette::Text), blue);
+}
+
+TEST_F(ExerciseWindowAppearance, ALabelRestyledInOneModeShowsAsDesignedInAnother)
+{
+    auto w = openAdvancedScheme3();
+    QLabel* heading = label(*w, "Label7");
+    const QColor designedBack = SmallWindow::colour(heading, QPalette::Window);
+    const QString designedCaption = heading->text();
+    dialogs_->setNextColor(kYellow);
+    QTest::mouseClick(heading, Qt::RightButton);
+    dialogs_->setNextInput(QStringLiteral("Scrivi la domanda"));
+    QTest::mouseClick(heading, Qt::RightButton, Qt::AltModifier);
+    ASSERT_EQ(heading->text(), QStringLiteral("Scrivi la domanda"));
+    w->close();
+
+    // Mode 3 is advanced mode too, in the same window, with settings of its own.
+    selection_.mode = 3;
+    w->show();
+    EXPECT_EQ(SmallWindow::colour(heading, QPalette::Window), designedBack);
+    EXPECT_EQ(heading->text(), designedCaption);
+    w->close();
+
+    selection_.mode = 2;
+    w->show();
+    EXPECT_EQ(SmallWindow::colour(heading, QPalette::Window), kYellow);
+    EXPECT_EQ(heading->text(), QStringLiteral("Scrivi la domanda"));
 }
 
 }  // namespace

@@ -97,6 +97,25 @@ TEST(AnimationClock, AnErrorAfterAClosingSequenceDoesNotEndItAgain)
     EXPECT_EQ(players.closing_ends, 1);
 }
 
+TEST(AnimationClock, AResetClosingSequenceNeverEndsAFreshProblemsError)
+{
+    // Cut short by a new start or a closed window in either part of the closing.
+    for (const int ticksBeforeReset : {5, 40}) {
+        SCOPED_TRACE(ticksBeforeReset);
+        AnimationClock clock;
+        Players players;
+        clock.startClosing(false);
+        for (int tick = 0; tick < ticksBeforeReset; ++tick)
+            clock.tick(false, false, false);
+        clock.reset();
+        EXPECT_EQ(clock.ticks(), 0);
+        players.gif1 = true;
+        clock.startError();
+        EXPECT_EQ(players.run(clock), 11);
+        EXPECT_EQ(players.closing_ends, 0);
+    }
+}
+
 TEST(AnimationClock, ErrorDuringStepSuccessEndsBothTogether)
 {
     AnimationClock clock;

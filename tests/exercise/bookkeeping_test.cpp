@@ -2,6 +2,7 @@
 
 #include "exercise/choice_shuffle.h"
 #include "exercise/error_book.h"
+#include "exercise/solved_problems.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,37 @@ TEST(ErrorBook, Captions)
     EXPECT_EQ(ErrorBook::counterCaption(0), QStringLiteral("Err=0"));
     EXPECT_EQ(ErrorBook::counterCaption(12), QStringLiteral("Err=12"));
     EXPECT_EQ(ErrorBook::totalCaption(4), QStringLiteral(" ERR=4"));
+}
+
+TEST(ErrorBook, TakesTheCountsARestoredWorksheetShows)
+{
+    const struct {
+        const char* caption;
+        int count;
+    } cases[] = {{"Err=2", 2}, {"Err=0", 0}, {"Err=15", 15}, {"", 0}, {"Err=", 0},
+                 {"Err=due", 0}, {"Err=-3", 0}, {"ERR=4", 0}, {"Verifica", 0}};
+    for (const auto& c : cases) {
+        ErrorBook book;
+        book.record(3);
+        book.takeCounterCaption(3, QLatin1String(c.caption));
+        EXPECT_EQ(book.count(3), c.count) << c.caption;
+        EXPECT_EQ(book.record(3), c.count + 1) << c.caption;
+    }
+    ErrorBook book;
+    book.takeCounterCaption(11, QStringLiteral("Err=2"));
+    EXPECT_EQ(book.count(11), 0);
+}
+
+TEST(SolvedProblems, EachProblemOfEachFileCountsOnce)
+{
+    SolvedProblems solved;
+    EXPECT_TRUE(solved.record("P3.INI", 1));
+    EXPECT_FALSE(solved.record("P3.INI", 1));
+    EXPECT_TRUE(solved.record("P3.INI", 2));
+    // Another file (another mode's problems) is another problem.
+    EXPECT_TRUE(solved.record("A3.INI", 1));
+    EXPECT_TRUE(solved.contains("P3.INI", 2));
+    EXPECT_FALSE(solved.contains("A3.INI", 2));
 }
 
 // Hands out the draws a test asks for, and records each range asked.

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -259,6 +260,26 @@ void WindowPrintTest::answerStep(int step, bool right)
     ASSERT_TRUE(verifica->isEnabled()) << "step " << step << " is not open";
     verifica->click();
     finishAnimations();
+}
+
+void WindowPrintTest::solveAlone()
+{
+    const SchemeDescription& scheme = window_->scheme();
+    for (const StepRow& step : scheme.steps) {
+        if (step.kind == StepKind::Sentence) {
+            answerStep(step.step, true);
+            continue;
+        }
+        for (const ExpectedText& expected : scheme.expectations(window_->state().formulas)) {
+            QObject* widget = window_->TROVA_COMP(expected.widget);
+            if (auto* box = qobject_cast<QLineEdit*>(widget))
+                box->setText(expected.text);
+            else if (auto* label = qobject_cast<QLabel*>(widget))
+                label->setText(expected.text);
+        }
+        window_->operationSchemeClick();
+        finishAnimations();
+    }
 }
 
 void WindowPrintTest::showSolution()

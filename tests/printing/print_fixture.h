@@ -58,6 +58,7 @@ QString sentenceText(const SchemeFacts& facts, int step, int k);
 inline const QString kChild = QStringLiteral("Giulia");
 inline const QString kSolvedAlone = QStringLiteral("ha risolto da solo");
 inline const QString kSolvedWithHelp = QStringLiteral("ha guardato la soluzione");
+inline const QString kNotFinished = QStringLiteral("non ha ancora finito il problema");
 inline const QString kProblemText = QStringLiteral("Primo rigo del problema.\nSecondo rigo del problema.");
 
 class WindowPrintTest : public ::testing::TestWithParam<WindowCase> {
@@ -71,6 +72,9 @@ protected:
 
     // The child's actions.
     void answerStep(int step, bool right);
+    // Every step right, the operation scheme with the values the problem's
+    // formulas give, to the end of the closing sequence.
+    void solveAlone();
     void showSolution();
     void pressPrint();
     void finishAnimations();

@@ -40,7 +40,7 @@ TEST_P(WorkedProblemPrint, BeforeAnyStepTheStepsPrintEmptyWithNoErrors)
     EXPECT_EQ(printed("memo0"), QStringLiteral("I problemi di primavera"));
     EXPECT_EQ(printed("memo1"), QStringLiteral("1/2"));
     EXPECT_EQ(plainLines(printed("memo3")), kProblemText);
-    EXPECT_EQ(printed("memo7"), kChild + QStringLiteral(" ") + kSolvedAlone + QStringLiteral("  ERR=0"));
+    EXPECT_EQ(printed("memo7"), kChild + QStringLiteral(" ") + kNotFinished + QStringLiteral("  ERR=0"));
     for (int step = 1; step <= facts().steps(); ++step) {
         SCOPED_TRACE(step);
         if (step != facts().operationStep()) {
@@ -67,7 +67,7 @@ TEST_P(WorkedProblemPrint, MidProblemTheStepsDoneAndTheirErrorsArePrinted)
     pressPrint();
 
     ASSERT_EQ(dialogs_->printPreviews().size(), 1);
-    EXPECT_EQ(printed("memo7"), kChild + QStringLiteral(" ") + kSolvedAlone + QStringLiteral("  ERR=1"));
+    EXPECT_EQ(printed("memo7"), kChild + QStringLiteral(" ") + kNotFinished + QStringLiteral("  ERR=1"));
     for (int step = 1; step <= facts().steps(); ++step) {
         SCOPED_TRACE(step);
         if (step != facts().operationStep()) {
@@ -87,6 +87,22 @@ TEST_P(WorkedProblemPrint, MidProblemTheStepsDoneAndTheirErrorsArePrinted)
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
     EXPECT_GT(pdf.size(), 1000);
+}
+
+TEST_P(WorkedProblemPrint, OnlyAFinishedProblemPrintsAsSolvedAloneUntilTheNextStart)
+{
+    open(1);
+    solveAlone();
+    pressPrint();
+    ASSERT_EQ(dialogs_->printPreviews().size(), 1);
+    EXPECT_EQ(printed("memo7"), kChild + QStringLiteral(" ") + kSolvedAlone + QStringLiteral("  ERR=0"));
+
+    // The same problem started again is not finished any more.
+    dialogs_->setNextYesNo(true);
+    qobject_cast<QAbstractButton*>(window_->TROVA_COMP(QStringLiteral("LMDButton1")))->click();
+    pressPrint();
+    ASSERT_EQ(dialogs_->printPreviews().size(), 2);
+    EXPECT_EQ(printed("memo7"), kChild + QStringLiteral(" ") + kNotFinished + QStringLiteral("  ERR=0"));
 }
 
 TEST_P(WorkedProblemPrint, AfterTheSolutionTheWholeProblemPrintsWithTheHelpedOutcome)

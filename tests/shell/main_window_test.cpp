@@ -7,6 +7,7 @@
 #include "shell_fixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -272,14 +273,66 @@ TEST_F(OpenedUrls, HelpCreditsAndLogo)
     ASSERT_EQ(opened_.size(), 1);
     EXPECT_EQ(opened_[0], QUrl::fromLocalFile(path("Help.pdf")));
 
+    // Without SITO the logo opens nothing and shows no pointing hand.
     QTest::mouseClick(control(window, "Image2"), Qt::LeftButton);
-    ASSERT_EQ(opened_.size(), 2);
-    EXPECT_EQ(opened_[1].scheme(), QStringLiteral("https"));
+    EXPECT_EQ(opened_.size(), 1);
+    EXPECT_EQ(control(window, "Image2")->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(dialogs_->messages().isEmpty());
 
     control<QPushButton>(window, "LMDSpeedButton3")->click();
     ASSERT_EQ(dialogs_->aboutBoxes().size(), 1);
     EXPECT_EQ(dialogs_->aboutBoxes()[0].version, QStringLiteral("Ver 3.0.0.1"));
     EXPECT_FALSE(dialogs_->aboutBoxes()[0].credits.isEmpty());
+}
+
+TEST_F(OpenedUrls, TheLogoOpensTheAddressTheTeacherGave)
+{
+    writeResource("GENERALE.INI", QByteArray(kGenerale).replace(
+                                      "LEV1=", "SITO=www.scuola-rodari.example/problemi\nLEV1="));
+    TForm1 window(folder());
+    window.show();
+    EXPECT_EQ(control(window, "Image2")->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(control(window, "Image2"), Qt::LeftButton);
+    ASSERT_EQ(opened_.size(), 1);
+    EXPECT_EQ(opened_[0], QUrl(QStringLiteral("http://www.scuola-rodari.example/problemi")));
+    EXPECT_TRUE(dialogs_->messages().isEmpty());
+}
+
+TEST_F(MainWindow, WhatTheDesktopCannotOpenIsToldNamingIt)
+{
+    platform::setUrlOpener([](const QUrl&) { return false; });
+    writeResource("GENERALE.INI", QByteArray(kGenerale).replace(
+                                      "LEV1=", "SITO=https://quorvia.example/\nLEV1="));
+    writeResource("Help.pdf", "%PDF-1.4");
+    TForm1 window(folder());
+    window.show();
+    control<QPushButton>(window, "LMDintro")->click();
+    QTest::mouseClick(control(window, "Image2"), Qt::LeftButton);
+    platform::setUrlOpener({});
+    ASSERT_EQ(dialogs_->messages().size(), 2);
+    EXPECT_TRUE(dialogs_->messages()[0].contains(QDir::toNativeSeparators(path("Help.pdf"))))
+        << dialogs_->messages()[0].toStdString();
+    EXPECT_TRUE(dialogs_->messages()[0].startsWith(QStringLiteral("Non è stato possibile aprire")));
+    EXPECT_EQ(dialogs_->messages()[1],
+              QStringLiteral("Non è stato possibile aprire l'indirizzo https://quorvia.example/."));
+}
+
+TEST_F(MainWindow, TheNameBoxHasTheFocusAndTheProblemSpinnerShowsTwoDigits)
+{
+    writeGenerale();
+    TForm1 window(folder());
+    window.show();
+    EXPECT_EQ(window.focusWidget(), control(window, "LMDEdit1"));
+
+    // Scheme 4 of beginner mode has 30 problems, brought to the 20 a window holds.
+    spinner(window, "SPLivello")->setValue(4);
+    QSpinBox* problems = spinner(window, "SPProblema");
+    problems->setValue(20);
+    auto* digits = problems->findChild<QLineEdit*>();
+    ASSERT_NE(digits, nullptr);
+    EXPECT_EQ(digits->text(), QStringLiteral("20"));
+    const int needed = digits->fontMetrics().horizontalAdvance(QStringLiteral("20"));
+    EXPECT_GE(digits->width(), needed) << "the spinner cuts its two digits";
 }
 
 TEST_F(MainWindow, LayoutNamesPositionsAndSizes)
@@ -295,7 +348,7 @@ TEST_F(MainWindow, LayoutNamesPositionsAndSizes)
         {"ani2", {40, 89, 101, 142}},          {"Shape2", {0, 236, 569, 41}},
         {"LMDstato", {3, 241, 31, 31}},        {"Label7", {40, 242, 105, 29}},
         {"SPLivello", {152, 240, 33, 34}},     {"LIVELLO", {192, 242, 105, 29}},
-        {"SPProblema", {308, 240, 33, 33}},    {"Label4", {344, 240, 113, 32}},
+        {"SPProblema", {308, 240, 46, 33}},    {"Label4", {357, 240, 113, 32}},
         {"LMD5", {476, 239, 85, 33}},          {"LMD6", {660, 232, 113, 40}},
         {"Shape1", {416, 272, 368, 5}},        {"RadioGroup1", {352, 280, 426, 67}},
         {"LMDEdit1", {385, 303, 385, 35}},     {"LMDintro", {12, 287, 157, 39}},

@@ -3,7 +3,9 @@
 #include "platform/wave_header.h"
 #include "shell_fixture.h"
 
+#include <QFile>
 #include <QLCDNumber>
+#include <QTest>
 
 namespace quorvia {
 namespace {
@@ -124,6 +126,22 @@ TEST_F(ScoreWindow, TicksFromTheSoundsLength)
     };
     for (const auto& c : cases)
         EXPECT_EQ(TForm3::ticksForSound(c.wave), c.ticks) << c.name;
+}
+
+TEST_F(ScoreWindow, TheBundledDingCountsTwentyPointsAndEscapeDoesNotCutItShort)
+{
+    QFile bundled(QStringLiteral(QUORVIA_RESOURCES "/ding.wav"));
+    ASSERT_TRUE(bundled.open(QIODevice::ReadOnly));
+    writeResource("ding.wav", bundled.readAll());
+    auto window = open(20);
+    EXPECT_GE(window->ticks(), 20);
+
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+    for (int tick = 1; tick <= 20; ++tick)
+        window->Timer1Timer();
+    EXPECT_EQ(window->displayedValue(), 20);
+    EXPECT_EQ(suonoPlays(), 20);
 }
 
 TEST_F(ScoreWindow, TheBuiltInSoundIsAWaveOfItsOwn)

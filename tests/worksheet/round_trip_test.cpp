@@ -6,6 +6,7 @@
 #include "exercise/choice_shuffle.h"
 #include "shell/controls.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -167,6 +168,31 @@ TEST_F(WorksheetRoundTrip, ProblemThreeIsRestoredWhileProblemOneIsShown)
     EXPECT_EQ(recordedState(*w), saved);
     // The main window, and with it the appearance settings, follow.
     EXPECT_EQ(main_->problemValue(), 3);
+}
+
+TEST_F(WorksheetRoundTrip, AStepsNextErrorGoesOnFromItsRestoredCount)
+{
+    ExerciseWindow* w = window(QStringLiteral("FormA3"));
+    ASSERT_NE(w, nullptr);
+    open(*w, 2);
+    auto* question = w->findChild<QLineEdit*>(QStringLiteral("LMDdomanda"));
+    auto* b1 = qobject_cast<QAbstractButton*>(w->TROVA_COMP(QStringLiteral("B1")));
+    for (int error = 0; error < 2; ++error) {
+        question->setText(QStringLiteral("Una domanda sbagliata"));
+        w->B1Click(b1);
+        finishAnimations(*w);
+    }
+    ASSERT_EQ(shownText(*w, "H1"), QStringLiteral("Err=2"));
+    const QString file = save(*w, QStringLiteral("due errori"));
+
+    next(*w);
+    load(*w, file);
+    ASSERT_EQ(shownText(*w, "H1"), QStringLiteral("Err=2"));
+    ASSERT_EQ(shownText(*w, "error_num"), QStringLiteral(" ERR=2"));
+    question->setText(QStringLiteral("Ancora sbagliata"));
+    w->B1Click(b1);
+    EXPECT_EQ(shownText(*w, "H1"), QStringLiteral("Err=3"));
+    EXPECT_EQ(shownText(*w, "error_num"), QStringLiteral(" ERR=3"));
 }
 
 }  // namespace

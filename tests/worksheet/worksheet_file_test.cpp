@@ -6,13 +6,17 @@
 
 #include "content/ini_file.h"
 #include "shell/controls.h"
+#include "worksheet/worksheet.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <unistd.h>
 
@@ -135,6 +139,51 @@ TEST_F(WorksheetFile, SaveDialogOffersIniFilesAndAddsTheExtension)
     EXPECT_TRUE(dialogs_->messages().isEmpty());
 }
 
+TEST_F(WorksheetFile, ANameWithADotOfItsOwnStillGetsTheExtension)
+{
+    ExerciseWindow& w = advancedWithWork();
+    for (const char* typed : {"Marco 12.05", "scheda.txt"}) {
+        dialogs_->setNextSaveFile(path(QLatin1String(typed)));
+        qobject_cast<QAbstractButton*>(w.TROVA_COMP("LMDsalva"))->click();
+        EXPECT_TRUE(QFileInfo::exists(path(QLatin1String(typed) + QStringLiteral(".INI")))) << typed;
+        EXPECT_FALSE(QFileInfo::exists(path(QLatin1String(typed)))) << typed;
+    }
+    for (const char* kept : {"con.ini", "CON.INI", "misto.Ini"})
+        EXPECT_EQ(worksheet::withExtension(QLatin1String(kept)), QLatin1String(kept));
+}
+
+TEST_F(WorksheetFile, TheDialogsOpenInTheChildsQuorviaFolderWithANameToSuggest)
+{
+    // The documents folder of a home of the test's own.
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = QDir(documents).filePath(QStringLiteral("Quorvia"));
+
+    ExerciseWindow& w = advancedWithWork();
+    main_->findChild<QLineEdit*>(QStringLiteral("LMDEdit1"))->setText(QStringLiteral("Marco/Anna"));
+    qobject_cast<QAbstractButton*>(w.TROVA_COMP("LMDsalva"))->click();
+    qobject_cast<QAbstractButton*>(w.TROVA_COMP("LMDcarica"))->click();
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+
+    EXPECT_TRUE(documents.startsWith(home.path())) << documents.toStdString();
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    ASSERT_EQ(dialogs_->saveFileRequests().size(), 1);
+    EXPECT_EQ(dialogs_->saveFileRequests()[0].directory,
+              QDir(folder).filePath(QStringLiteral("Marco_Anna schema 3 problema 2.INI")));
+    ASSERT_EQ(dialogs_->openFileRequests().size(), 1);
+    EXPECT_EQ(dialogs_->openFileRequests()[0].directory, folder);
+
+    EXPECT_EQ(worksheet::suggestedName(QString(), 3, 7), QStringLiteral("schema 4b problema 7.INI"));
+    // A documents folder where nothing can be created is used as it is.
+    EXPECT_EQ(worksheet::worksheetFolder(QStringLiteral("/proc/non-esiste")),
+              QStringLiteral("/proc/non-esiste"));
+}
+
 TEST_F(WorksheetFile, CancellingTheSaveDialogWritesNothing)
 {
     ExerciseWindow& w = advancedWithWork();
@@ -238,6 +287,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "La scheda scheda.INI non è valida (problema 7 di 5): non è stata caricata."},
         HeaderCase{"CountZero", "NUMERO=1\nMAX=0\nINIFILE=A_SCHEMA3.INI",
                    "La scheda scheda.INI non è valida (problema 1 di 0): non è stata caricata."},
+        // The bundled scheme has 10 problems (MAX1 of GENERALE.INI).
+        HeaderCase{"ProblemBeyondTheSchemesProblems", "NUMERO=12\nMAX=12\nINIFILE=A_SCHEMA3.INI",
+                   "La scheda scheda.INI non è valida (problema 12 di 10): non è stata caricata."},
+        HeaderCase{"LastProblemTheWindowCanHoldButNotTheScheme", "NUMERO=20\nMAX=20\nINIFILE=A_SCHEMA3.INI",
+                   "La scheda scheda.INI non è valida (problema 20 di 10): non è stata caricata."},
         HeaderCase{"CountAboveTheWindowsTables", "NUMERO=3\nMAX=21\nINIFILE=A_SCHEMA3.INI",
                    "La scheda scheda.INI non è valida (problema 3 di 21): non è stata caricata."},
         HeaderCase{"ProblemFarOutside", "NUMERO=2147483647\nMAX=2147483647\nINIFILE=A_SCHEMA3.INI",
@@ -245,16 +299,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "non è stata caricata."}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(WorksheetFile, TheLastProblemTheWindowCanHoldIsAccepted)
+TEST_F(WorksheetFile, TheLastProblemTheSchemeOffersIsAccepted)
 {
-    writeText(path("scheda.INI"), "[DATI]\nNUMERO=20\nMAX=20\nINIFILE=A_SCHEMA3.INI\n");
+    writeText(path("scheda.INI"), "[DATI]\nNUMERO=10\nMAX=10\nINIFILE=A_SCHEMA3.INI\n");
     ExerciseWindow& w = advancedWithWork();
     load(w, path("scheda.INI"));
-    // The bundled file has no problem 20; the window says so, the worksheet
-    // is not refused.
-    EXPECT_TRUE(dialogs_->messages().filter(QStringLiteral("scheda")).isEmpty()) << dialogs_->messages().join('\n').toStdString();
-    EXPECT_EQ(w.state().current_problem, 20);
-    EXPECT_EQ(w.state().problem_count, 20);
+    EXPECT_TRUE(dialogs_->messages().isEmpty()) << dialogs_->messages().join('\n').toStdString();
+    EXPECT_EQ(w.state().current_problem, 10);
+    EXPECT_EQ(w.state().problem_count, 10);
 }
 
 TEST_F(WorksheetFile, CancellingTheOpenDialogChangesNothing)
