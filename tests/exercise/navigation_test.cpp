@@ -132,7 +132,7 @@ TEST_F(Navigation, SolutionFillsEverythingAndCountsNothing)
     EXPECT_FALSE(shown(*w, "Image5"));
 }
 
-TEST_F(Navigation, SolutionDuringAnAnimationOnlyFillsIn)
+TEST_F(Navigation, SolutionDuringAnAnimationStopsItAndFinishesWithTheSolution)
 {
     addGif("problema_GIF1.gif");
     auto w = open(Mode::Advanced);
@@ -141,8 +141,10 @@ TEST_F(Navigation, SolutionDuringAnAnimationOnlyFillsIn)
     ASSERT_TRUE(w->isAnimating());
     click(*w, "LMDsoluzione");
     EXPECT_EQ(text(*w, "LMDrisposta"), QStringLiteral("Luca ha 36 figurine."));
-    EXPECT_TRUE(shown(*w, "B5"));
-    EXPECT_FALSE(sound_->wasPlayed("Afinale"));
+    EXPECT_FALSE(shown(*w, "GIF1"));
+    EXPECT_TRUE(sound_->wasPlayed("Afinale"));
+    EXPECT_TRUE(w->state().problem_finished);
+    EXPECT_EQ(w->solvedCount(), 0);
 }
 
 TEST_F(Navigation, AProblemReturnedToKeepsItsSolution)

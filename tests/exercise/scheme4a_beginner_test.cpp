@@ -51,17 +51,18 @@ TEST_F(Beginner4a, EditBoxesUnderTheListsTakeTheFocusAndEnterButAreNeverCleared)
         EXPECT_LT(siblings.indexOf(box), siblings.indexOf(list)) << step;
     }
 
-    // A right choice sends the focus to the box under the next list.
+    // A right choice sends the focus to the next list, not to the box it
+    // covers, where typing would show nothing.
     const ProblemContent problem = fixtureProblem(Mode::Beginner, 1);
     answerStep(*w, problem, 1);
-    EXPECT_EQ(w->focusWidget(), w->TROVA_COMP("E02"));
+    EXPECT_EQ(w->focusWidget(), w->TROVA_COMP("EB02"));
     // Enter there runs the Verifica of its step: no choice yet is an error.
     enter(*w, "E02");
     EXPECT_EQ(text(*w, "H2"), QStringLiteral("Err=1"));
     choose(*w, "EB02", rightPosition(*w, "EB02", QString::fromStdString(problem.variants[2][1])));
     enter(*w, "E02");
     EXPECT_EQ(ledColour(*w, "Shape02"), kLime);
-    EXPECT_EQ(w->focusWidget(), w->TROVA_COMP("E03"));
+    EXPECT_EQ(w->focusWidget(), w->TROVA_COMP("EB03"));
 
     // What the child typed into a hidden box stays there, a new start and all.
     QTest::keyClicks(find<QLineEdit>(*w, "E03"), "abc");

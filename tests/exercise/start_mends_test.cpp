@@ -49,7 +49,8 @@ TEST_F(StartMends, TheHintBalloonNeverOutlivesItsStep)
         answerStep(*w, problem, 1);
         EXPECT_FALSE(balloon->isVisible()) << "a right answer";
 
-        click(*w, QStringLiteral("H2"));
+        answerWrong(*w, 2);
+        finishAnimations(*w);
         ASSERT_TRUE(balloon->isVisible());
         QScrollBar* bar = find<QScrollArea>(*w, QStringLiteral("SB"))->verticalScrollBar();
         ASSERT_GT(bar->maximum(), bar->value());

@@ -287,7 +287,7 @@ TEST_F(OpenedUrls, HelpCreditsAndLogo)
 
 TEST_F(OpenedUrls, TheLogoOpensTheAddressTheTeacherGave)
 {
-    writeResource("GENERALE.INI", QByteArray(kGenerale).replace(
+    writeResource("GENERALE.INI", QByteArray(testing::kGenerale).replace(
                                       "LEV1=", "SITO=www.scuola-rodari.example/problemi\nLEV1="));
     TForm1 window(folder());
     window.show();
@@ -301,7 +301,7 @@ TEST_F(OpenedUrls, TheLogoOpensTheAddressTheTeacherGave)
 TEST_F(MainWindow, WhatTheDesktopCannotOpenIsToldNamingIt)
 {
     platform::setUrlOpener([](const QUrl&) { return false; });
-    writeResource("GENERALE.INI", QByteArray(kGenerale).replace(
+    writeResource("GENERALE.INI", QByteArray(testing::kGenerale).replace(
                                       "LEV1=", "SITO=https://quorvia.example/\nLEV1="));
     writeResource("Help.pdf", "%PDF-1.4");
     TForm1 window(folder());
