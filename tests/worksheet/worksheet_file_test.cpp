@@ -287,11 +287,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "La scheda scheda.INI non è valida (problema 7 di 5): non è stata caricata."},
         HeaderCase{"CountZero", "NUMERO=1\nMAX=0\nINIFILE=A_SCHEMA3.INI",
                    "La scheda scheda.INI non è valida (problema 1 di 0): non è stata caricata."},
-        // The bundled scheme has 10 problems (MAX1 of GENERALE.INI).
-        HeaderCase{"ProblemBeyondTheSchemesProblems", "NUMERO=12\nMAX=12\nINIFILE=A_SCHEMA3.INI",
-                   "La scheda scheda.INI non è valida (problema 12 di 10): non è stata caricata."},
+        // The bundled scheme has 12 problems (MAX1 of GENERALE.INI).
+        HeaderCase{"ProblemBeyondTheSchemesProblems", "NUMERO=13\nMAX=13\nINIFILE=A_SCHEMA3.INI",
+                   "La scheda scheda.INI non è valida (problema 13 di 12): non è stata caricata."},
         HeaderCase{"LastProblemTheWindowCanHoldButNotTheScheme", "NUMERO=20\nMAX=20\nINIFILE=A_SCHEMA3.INI",
-                   "La scheda scheda.INI non è valida (problema 20 di 10): non è stata caricata."},
+                   "La scheda scheda.INI non è valida (problema 20 di 12): non è stata caricata."},
         HeaderCase{"CountAboveTheWindowsTables", "NUMERO=3\nMAX=21\nINIFILE=A_SCHEMA3.INI",
                    "La scheda scheda.INI non è valida (problema 3 di 21): non è stata caricata."},
         HeaderCase{"ProblemFarOutside", "NUMERO=2147483647\nMAX=2147483647\nINIFILE=A_SCHEMA3.INI",
@@ -301,12 +301,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(WorksheetFile, TheLastProblemTheSchemeOffersIsAccepted)
 {
-    writeText(path("scheda.INI"), "[DATI]\nNUMERO=10\nMAX=10\nINIFILE=A_SCHEMA3.INI\n");
+    writeText(path("scheda.INI"), "[DATI]\nNUMERO=12\nMAX=12\nINIFILE=A_SCHEMA3.INI\n");
     ExerciseWindow& w = advancedWithWork();
     load(w, path("scheda.INI"));
     EXPECT_TRUE(dialogs_->messages().isEmpty()) << dialogs_->messages().join('\n').toStdString();
-    EXPECT_EQ(w.state().current_problem, 10);
-    EXPECT_EQ(w.state().problem_count, 10);
+    EXPECT_EQ(w.state().current_problem, 12);
+    EXPECT_EQ(w.state().problem_count, 12);
 }
 
 TEST_F(WorksheetFile, CancellingTheOpenDialogChangesNothing)
