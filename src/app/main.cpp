@@ -5,9 +5,11 @@
 #include "evaluator/decimal_number.h"
 #include "platform/application.h"
 #include "platform/translations.h"
+#include "platform/version.h"
 #include "platform/wheel_to_arrows.h"
 #include "shell/locale_separator.h"
 #include "shell/main_window.h"
+#include "shell/program_command_line.h"
 #include "shell/resource_folder.h"
 #include "shell/score_window.h"
 #include "shell/splash_screen.h"
@@ -19,15 +21,41 @@
 #ifdef QUORVIA_HAS_PROGRAM_HOOKS
 #include "app/program_hooks.h"
 #endif
+#ifdef QUORVIA_TEST_HOOKS
+#include "app/restyle_probe.h"
+#endif
 
 #include <QIcon>
 #include <QLocale>
 
+#include <iostream>
 #include <memory>
 
 int main(int argc, char* argv[])
 {
     quorvia::platform::Application app(argc, argv);
+    const quorvia::ProgramCommandLine line =
+        quorvia::parseProgramCommandLine(QApplication::arguments().mid(1));
+    if (!line.error.isEmpty()) {
+        std::cerr << "quorvia: " << line.error.toStdString() << "\n\n"
+                  << quorvia::programUsageText().toStdString();
+        return 2;
+    }
+    if (line.help) {
+        std::cout << quorvia::programUsageText().toStdString();
+        return 0;
+    }
+    if (line.version) {
+        std::cout << "quorvia " << quorvia::platform::versionText().toStdString() << '\n';
+        return 0;
+    }
+    // A folder the teacher named must be there: a program full of "?"
+    // would not say why.
+    const QString chosen = quorvia::chosenResourceFolder(line.folder);
+    if (const QString problem = quorvia::folderProblem(chosen); !chosen.isEmpty() && !problem.isEmpty()) {
+        std::cerr << "quorvia: " << problem.toStdString() << '\n';
+        return 2;
+    }
     // The run ends when the main window closes, never because the last
     // visible window went away (the main window hides while an exercise runs).
     QApplication::setQuitOnLastWindowClosed(false);
@@ -35,7 +63,7 @@ int main(int argc, char* argv[])
 
     // Qt's own dialogs in the user's language, Italian where none is set.
     quorvia::platform::installQtTranslations(QLocale::system());
-    const QString resources = quorvia::applicationResourceFolder();
+    const QString resources = quorvia::applicationResourceFolder(line.folder);
     // Decided once for the whole run: the folder's GENERALE.INI says how its
     // numbers are written, else the user's locale decides.
     quorvia::setDecimalSeparator(
@@ -50,6 +78,7 @@ int main(int argc, char* argv[])
     // The application's name, not its display name: a display name would
     // be appended to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Quorvia"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVIA_APP_ID));
 
     quorvia::TForm1 main_window(resources);
     quorvia::TForm3 score_window(resources);
@@ -60,6 +89,9 @@ int main(int argc, char* argv[])
     quorvia::createExerciseWindows(main_window, &hooks);
 #elif defined(QUORVIA_HAS_EXERCISE_WINDOWS)
     quorvia::createExerciseWindows(main_window);
+#endif
+#ifdef QUORVIA_TEST_HOOKS
+    quorvia::scheduleRestyleProbe(main_window);
 #endif
     main_window.show();
     return app.exec();

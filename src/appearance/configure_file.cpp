@@ -2,17 +2,31 @@
 
 #include "shell/resource_folder.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace quorvia::appearance {
 
 namespace {
 
-// The existing file, whatever the case of its name, or where a new one goes.
+// The folder's own file, whatever the case of its name, or where a new one goes.
 QString configurePath(const QString& folder)
 {
     const QString found = resourceFile(folder, ConfigureFile::kFileName);
     return found.isEmpty() ? folder + ConfigureFile::kFileName : found;
+}
+
+// Whether the user may create files in the folder: the crash-safe writer
+// puts a new file beside the old one and renames it over.
+bool folderWritable(const QString& folder)
+{
+    return QFileInfo(folder).isWritable();
+}
+
+bool usesUserFile(const QString& folder)
+{
+    return !folderWritable(folder) && !ConfigureFile::userFilePath().isEmpty();
 }
 
 void applySettings(IniFile& file, const std::vector<Setting>& settings)
@@ -25,9 +39,24 @@ void applySettings(IniFile& file, const std::vector<Setting>& settings)
 
 const QString ConfigureFile::kFileName = QStringLiteral("CONFIGURE.INI");
 
+QString ConfigureFile::userFilePath()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (base.isEmpty())
+        return QString();
+    return base + QStringLiteral("/quorvia/") + kFileName;
+}
+
+QString ConfigureFile::readPath(const QString& folder)
+{
+    if (usesUserFile(folder) && QFileInfo::exists(userFilePath()))
+        return userFilePath();
+    return configurePath(folder);
+}
+
 std::optional<IniFile> ConfigureFile::settings(const QString& folder) const
 {
-    const QString path = configurePath(folder);
+    const QString path = readPath(folder);
     const std::vector<Setting> pending = unwritten_.value(folder);
     if (!QFileInfo::exists(path) && pending.empty())
         return std::nullopt;
@@ -42,13 +71,18 @@ bool ConfigureFile::write(const QString& folder, const std::vector<Setting>& set
     std::vector<Setting>& pending = unwritten_[folder];
     pending.insert(pending.end(), settings.begin(), settings.end());
 
-    const std::string path = configurePath(folder).toStdString();
+    // The user's copy starts as the folder's own file.
+    const std::string source = readPath(folder).toStdString();
+    const bool personal = usesUserFile(folder);
+    const QString target = personal ? userFilePath() : configurePath(folder);
+    if (personal)
+        QDir().mkpath(QFileInfo(target).absolutePath());
     IniFile file;
     std::string reason;
     // A file that exists but cannot be read is never replaced.
-    if (IniFile::load(path, file, &reason)) {
+    if (IniFile::load(source, file, &reason)) {
         applySettings(file, pending);
-        if (file.save(path, &reason)) {
+        if (file.save(target.toStdString(), &reason)) {
             unwritten_.remove(folder);
             return true;
         }

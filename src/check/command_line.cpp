@@ -1,5 +1,7 @@
 #include "check/command_line.h"
 
+#include "shell/resource_folder.h"
+
 namespace quorvia::check {
 
 CommandLine parseCommandLine(const QStringList& arguments)
@@ -7,8 +9,22 @@ CommandLine parseCommandLine(const QStringList& arguments)
     CommandLine line;
     bool options = true;
     bool folderGiven = false;
-    for (const QString& argument : arguments) {
-        if (options && argument == QLatin1String("--")) {
+    const auto takeFolder = [&](const QString& folder) {
+        if (folderGiven) {
+            line.error = QStringLiteral("si controlla una cartella alla volta: %1 è di troppo").arg(folder);
+            return false;
+        }
+        line.folder = folder;
+        folderGiven = true;
+        return true;
+    };
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        QString folder;
+        if (options && readResourceOption(arguments, i, folder, line.error)) {
+            if (!line.error.isEmpty() || !takeFolder(folder))
+                return line;
+        } else if (options && argument == QLatin1String("--")) {
             options = false;
         } else if (options && argument == QLatin1String("--json")) {
             line.json = true;
@@ -17,15 +33,11 @@ CommandLine parseCommandLine(const QStringList& arguments)
         } else if (options && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             line.error = QStringLiteral("opzione sconosciuta: %1").arg(argument);
             return line;
-        } else if (folderGiven) {
-            line.error = QStringLiteral("si controlla una cartella alla volta: %1 è di troppo").arg(argument);
-            return line;
         } else if (argument.isEmpty()) {
             line.error = QStringLiteral("il nome della cartella è vuoto");
             return line;
-        } else {
-            line.folder = argument;
-            folderGiven = true;
+        } else if (!takeFolder(argument)) {
+            return line;
         }
     }
     return line;
@@ -34,14 +46,18 @@ CommandLine parseCommandLine(const QStringList& arguments)
 QString usageText()
 {
     return QStringLiteral(
-        "Uso: quorvia-check [--json] [CARTELLA]\n"
+        "Uso: quorvia-check [--json] [CARTELLA | --risorse CARTELLA]\n"
         "\n"
-        "Controlla una cartella di problemi di Quorvia (senza CARTELLA, la cartella\n"
-        "RISORSE accanto al programma): GENERALE.INI e ogni file di problemi che nomina,\n"
-        "poi risolve ogni problema nelle finestre del programma, senza mostrarle.\n"
+        "Controlla una cartella di problemi di Quorvia: GENERALE.INI e ogni file di\n"
+        "problemi che nomina, poi risolve ogni problema nelle finestre del programma,\n"
+        "senza mostrarle. Senza CARTELLA controlla quella della variabile d'ambiente\n"
+        "QUORVIA_RISORSE, se c'è, altrimenti la cartella che userebbe Quorvia:\n"
+        "RISORSE accanto al programma, oppure quella installata in\n"
+        "../share/quorvia/RISORSE.\n"
         "\n"
-        "  --json   il resoconto in JSON, per altri programmi\n"
-        "  --help   questo aiuto\n"
+        "  --json               il resoconto in JSON, per altri programmi\n"
+        "  --risorse CARTELLA   la cartella da controllare, come per quorvia\n"
+        "  --help               questo aiuto\n"
         "\n"
         "Esce con 0 quando ogni problema si può finire e non c'è nessun errore,\n"
         "con 1 quando c'è qualcosa da correggere, con 2 per una riga di comando\n"

@@ -1,5 +1,5 @@
 #pragma once
-// The command line of quorvia-check: [--json] [FOLDER].
+// The command line of quorvia-check: [--json] [FOLDER | --risorse FOLDER].
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +15,7 @@ enum class ExitStatus {
 struct CommandLine {
     bool json = false;
     bool help = false;
-    QString folder;  // empty: the RISORSE folder beside the executable
+    QString folder;  // empty: the folder quorvia itself would use
     QString error;   // set when the command line is bad
 };
 

@@ -10,7 +10,6 @@
 #include "shell/resource_folder.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <chrono>
 #include <cstdio>
@@ -60,12 +59,10 @@ int main(int argc, char* argv[])
         return static_cast<int>(ExitStatus::Passed);
     }
 
-    const QString folder = line.folder.isEmpty() ? quorvia::applicationResourceFolder() : line.folder;
-    const QFileInfo place(folder);
-    if (!place.exists())
-        return refuse(QStringLiteral("la cartella %1 non esiste").arg(folder), false);
-    if (!place.isDir())
-        return refuse(QStringLiteral("%1 non è una cartella").arg(folder), false);
+    const QString chosen = quorvia::chosenResourceFolder(line.folder);
+    const QString folder = chosen.isEmpty() ? quorvia::applicationResourceFolder() : chosen;
+    if (const QString problem = quorvia::folderProblem(folder); !problem.isEmpty())
+        return refuse(problem, false);
     const QString absolute = quorvia::withTrailingSeparator(QDir(folder).absolutePath());
     if (findGenerale(absolute.toStdString()).empty()) {
         return refuse(QStringLiteral("%1 non è una cartella di risorse di Quorvia: manca GENERALE.INI").arg(absolute),

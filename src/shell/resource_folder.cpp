@@ -4,12 +4,69 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace quorvia {
 
-QString applicationResourceFolder()
+const QString kResourceOption = QStringLiteral("--risorse");
+const char kResourceVariable[] = "QUORVIA_RISORSE";
+
+QString installedResourceFolder(const QString& programFolder)
 {
-    return withTrailingSeparator(QCoreApplication::applicationDirPath() + QStringLiteral("/RISORSE"));
+    const QDir program(programFolder);
+    const QString beside = program.absoluteFilePath(QStringLiteral("RISORSE"));
+    // The file-system standard's place for data, relative to bin/ so that
+    // any installation prefix works.
+    const QString installed =
+        QDir::cleanPath(program.absoluteFilePath(QStringLiteral("../share/quorvia/RISORSE")));
+    if (!QFileInfo(beside).isDir() && QFileInfo(installed).isDir())
+        return withTrailingSeparator(installed);
+    return withTrailingSeparator(beside);
+}
+
+QString chosenResourceFolder(const QString& option)
+{
+    if (!option.isEmpty())
+        return option;
+    return qEnvironmentVariable(kResourceVariable);
+}
+
+QString applicationResourceFolder(const QString& option)
+{
+    const QString chosen = chosenResourceFolder(option);
+    if (!chosen.isEmpty())
+        return withTrailingSeparator(QDir(chosen).absolutePath());
+    return installedResourceFolder(QCoreApplication::applicationDirPath());
+}
+
+QString folderProblem(const QString& folder)
+{
+    const QFileInfo place(folder);
+    if (!place.exists())
+        return QStringLiteral("la cartella %1 non esiste").arg(folder);
+    if (!place.isDir())
+        return QStringLiteral("%1 non è una cartella").arg(folder);
+    return QString();
+}
+
+bool readResourceOption(const QStringList& arguments, int& index, QString& folder, QString& error)
+{
+    const QString& argument = arguments.at(index);
+    const QString joined = kResourceOption + QLatin1Char('=');
+    if (argument.startsWith(joined)) {
+        folder = argument.mid(joined.size());
+    } else if (argument == kResourceOption) {
+        if (index + 1 >= arguments.size()) {
+            error = QStringLiteral("%1 vuole il nome di una cartella").arg(kResourceOption);
+            return true;
+        }
+        folder = arguments.at(++index);
+    } else {
+        return false;
+    }
+    if (folder.isEmpty())
+        error = QStringLiteral("il nome della cartella è vuoto");
+    return true;
 }
 
 QString withTrailingSeparator(const QString& folder)

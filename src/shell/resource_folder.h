@@ -3,11 +3,35 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace quorvia {
 
-// The RISORSE folder beside the executable, ending with a separator.
-QString applicationResourceFolder();
+// A teacher points both programs at a folder of their own (a shared drive,
+// a USB stick) with this option or this environment variable.
+extern const QString kResourceOption;    // "--risorse"
+extern const char kResourceVariable[];  // "QUORVIA_RISORSE"
+
+// The RISORSE folder found from the folder of the executable: beside it (a
+// build folder, a copied folder), else the installed data folder
+// ../share/quorvia/RISORSE; beside it when neither exists. Absolute, ending
+// with a separator.
+QString installedResourceFolder(const QString& programFolder);
+// The folder the teacher chose: `option` (the argument of --risorse) when
+// given, else $QUORVIA_RISORSE when set; empty when neither.
+QString chosenResourceFolder(const QString& option = QString());
+// The RISORSE folder the programs use: the chosen one, made absolute, or the
+// one found from the executable. Ends with a separator.
+QString applicationResourceFolder(const QString& option = QString());
+// Why `folder` cannot be read as a resource folder, in Italian; empty when
+// it is an existing folder.
+QString folderProblem(const QString& folder);
+
+// "--risorse CARTELLA" or "--risorse=CARTELLA" at arguments[index]: true
+// when the argument is that option, with `index` moved past its folder and
+// `folder` set, or `error` set when the folder is missing or empty.
+bool readResourceOption(const QStringList& arguments, int& index, QString& folder, QString& error);
+
 // `folder` made to end with a separator; empty stays empty.
 QString withTrailingSeparator(const QString& folder);
 // The existing file `name` in `folder`, found without regard to letter case;
