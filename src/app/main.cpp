@@ -30,12 +30,14 @@
 
 #include <iostream>
 #include <memory>
+#include <optional>
 
-int main(int argc, char* argv[])
+namespace {
+
+// --help, --version and a bad command line end the program before any
+// window: the exit status, or nothing when the program is to run.
+std::optional<int> answerCommandLine(const quorvia::ProgramCommandLine& line)
 {
-    quorvia::platform::Application app(argc, argv);
-    const quorvia::ProgramCommandLine line =
-        quorvia::parseProgramCommandLine(QApplication::arguments().mid(1));
     if (!line.error.isEmpty()) {
         std::cerr << "quorvia: " << line.error.toStdString() << "\n\n"
                   << quorvia::programUsageText().toStdString();
@@ -53,9 +55,22 @@ int main(int argc, char* argv[])
     // would not say why.
     const QString chosen = quorvia::chosenResourceFolder(line.folder);
     if (const QString problem = quorvia::folderProblem(chosen); !chosen.isEmpty() && !problem.isEmpty()) {
-        std::cerr << "quorvia: " << problem.toStdString() << '\n';
+        const char* source = line.folder.isEmpty() ? quorvia::kResourceVariable : "--risorse";
+        std::cerr << "quorvia: " << source << ": " << problem.toStdString() << '\n';
         return 2;
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    quorvia::platform::Application app(argc, argv);
+    const quorvia::ProgramCommandLine line =
+        quorvia::parseProgramCommandLine(QApplication::arguments().mid(1));
+    if (const std::optional<int> status = answerCommandLine(line))
+        return *status;
     // The run ends when the main window closes, never because the last
     // visible window went away (the main window hides while an exercise runs).
     QApplication::setQuitOnLastWindowClosed(false);

@@ -20,11 +20,16 @@ struct ProgramRun {
     QString err;
 };
 
-ProgramRun runProgram(const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8"))
+// `resources`: the value of QUORVIA_RISORSE, unset when empty.
+ProgramRun runProgram(const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8"),
+                      const QString& resources = QString())
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.remove(QStringLiteral("QUORVIA_RISORSE"));
+    if (!resources.isEmpty())
+        environment.insert(QStringLiteral("QUORVIA_RISORSE"), resources);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(QUORVIA_CHECK_PROGRAM), arguments);
     ProgramRun run;
@@ -84,7 +89,22 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const FixtureFolder&, const FixtureFolder&, const QString&) {
                         return QStringList{QStringLiteral("--help")};
                     },
-                    0, true, "Uso: quorvia-check [--json] [CARTELLA]"},
+                    0, true, "Uso: quorvia-check [--json] [CARTELLA | --risorse CARTELLA]"},
+        ProgramCase{"ResourceOptionNamesTheFolder",
+                    [](const FixtureFolder&, const FixtureFolder& faulty, const QString&) {
+                        return QStringList{QStringLiteral("--risorse"), faulty.path()};
+                    },
+                    1, true, "Problema 1: NON si può finire."},
+        ProgramCase{"ResourceOptionAndAFolder",
+                    [](const FixtureFolder& clean, const FixtureFolder& faulty, const QString&) {
+                        return QStringList{QStringLiteral("--risorse=") + clean.path(), faulty.path()};
+                    },
+                    2, false, "si controlla una cartella alla volta"},
+        ProgramCase{"ResourceOptionWithoutFolder",
+                    [](const FixtureFolder&, const FixtureFolder&, const QString&) {
+                        return QStringList{QStringLiteral("--risorse")};
+                    },
+                    2, false, "--risorse vuole il nome di una cartella"},
         ProgramCase{"UnknownOption",
                     [](const FixtureFolder& clean, const FixtureFolder&, const QString&) {
                         return QStringList{QStringLiteral("--verbose"), clean.path()};
@@ -140,6 +160,16 @@ TEST(ProgramLocale, FollowsTheFolderOverTheComputersLanguage)
     const QJsonObject root = QJsonDocument::fromJson(set.out.toUtf8()).object();
     EXPECT_EQ(root.value("decimal_separator").toString(), QLatin1String(","));
     EXPECT_EQ(root.value("decimal_separator_source").toString(), QLatin1String("GENERALE.INI"));
+}
+
+TEST(ProgramDefault, ChecksTheTeachersFolderFromTheEnvironment)
+{
+    const FixtureFolder faulty(QStringLiteral("result_too_long"));
+    const ProgramRun run = runProgram({}, QStringLiteral("C.UTF-8"), faulty.path());
+    EXPECT_EQ(run.status, 1) << run.out.toStdString() << run.err.toStdString();
+    // A folder on the command line comes first.
+    const FixtureFolder clean;
+    EXPECT_EQ(runProgram({clean.path()}, QStringLiteral("C.UTF-8"), faulty.path()).status, 0);
 }
 
 TEST(ProgramJson, GivesToolsTheSameFindings)
