@@ -22,47 +22,41 @@ case "${1:-}" in
   *) echo "usage: $0 [--check]" >&2; exit 2 ;;
 esac
 
-# The comment that carries the line in this file; nothing for a file that is
-# not source.
+# Sets `comment` to the comment that carries the line in a file whose first
+# line is $2; empty for a file that is not source. Builtins only, without a
+# subshell: the check runs in the test suite.
 comment_for() {
-  local file=$1
+  local file=$1 first=$2
+  comment=''
   case "$file" in
     tests/*/data/*|fuzz/corpus/*|resources/RISORSE/*) return ;;
+    *.cpp|*.cc|*.c|*.h|*.hpp) comment="// $tag" ;;
+    CMakeLists.txt|*/CMakeLists.txt|*.cmake|*.sh|*.py|*.desktop|*.desktop.in) comment="# $tag" ;;
+    *.ms) comment=".\\\" $tag" ;;
+    # Any other executable with a "#!" line is a script too.
+    *) if [ -x "$file" ] && [[ $first == '#!'* ]]; then comment="# $tag"; fi ;;
   esac
-  case "$file" in
-    *.cpp|*.cc|*.c|*.h|*.hpp) echo "// $tag" ;;
-    CMakeLists.txt|*/CMakeLists.txt|*.cmake|*.sh|*.py|*.desktop|*.desktop.in) echo "# $tag" ;;
-    *.ms) echo ".\\\" $tag" ;;
-    *)
-      # Any other executable text with a "#!" line is a script too.
-      if [ -x "$file" ] && [ "$(head -c 2 "$file")" = '#!' ]; then
-        echo "# $tag"
-      fi
-      ;;
-  esac
-}
-
-# How many lines stay above the licence line: a "#!" line, then a Python
-# coding line, which must stay among the first two.
-lines_above() {
-  local file=$1 n=0
-  if [ "$(head -c 2 "$file")" = '#!' ]; then
-    n=1
-    if sed -n 2p "$file" | grep -Eq '^[ \t\f]*#.*coding[:=]'; then n=2; fi
-  fi
-  echo "$n"
 }
 
 missing=0
 while IFS= read -r -d '' file; do
   [ -f "$file" ] || continue
-  comment=$(comment_for "$file")
+  lines=()
+  for _ in 1 2 3 4 5; do
+    IFS= read -r line || break
+    lines+=("$line")
+  done < "$file"
+  comment_for "$file" "${lines[0]:-}"
   [ -n "$comment" ] || continue
-  above=$(lines_above "$file")
-  # The line counts only at the top, not quoted somewhere further down.
-  if head -n $((above + 3)) "$file" | grep -qF "$tag"; then
-    continue
+  # A "#!" line, then a Python coding line (which must stay among the first
+  # two), stay above the licence line.
+  above=0
+  if [[ ${lines[0]:-} == '#!'* ]]; then
+    above=1
+    [[ ${lines[1]:-} =~ ^[[:space:]]*#.*coding[:=] ]] && above=2
   fi
+  # The line counts only at the top, not quoted somewhere further down.
+  [[ "${lines[*]:0:$((above + 3))}" == *"$tag"* ]] && continue
   if [ $check -eq 1 ]; then
     echo "$file"
     missing=$((missing + 1))

@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins qt6-translations-l10n
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-comic-neue
+  # the manual pages, and the validators of the menu entry and AppStream file
+  scdoc desktop-file-utils appstream
 )
 # Screenshots and rendered pages need these too; CI skips them.
 if [ "${QUORVIA_DEPS:-}" = "desktop" ]; then

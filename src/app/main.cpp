@@ -31,6 +31,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -55,7 +56,8 @@ std::optional<int> answerCommandLine(const quorvia::ProgramCommandLine& line)
     // would not say why.
     const QString chosen = quorvia::chosenResourceFolder(line.folder);
     if (const QString problem = quorvia::folderProblem(chosen); !chosen.isEmpty() && !problem.isEmpty()) {
-        const char* source = line.folder.isEmpty() ? quorvia::kResourceVariable : "--risorse";
+        const std::string source =
+            line.folder.isEmpty() ? quorvia::kResourceVariable : quorvia::kResourceOption.toStdString();
         std::cerr << "quorvia: " << source << ": " << problem.toStdString() << '\n';
         return 2;
     }
