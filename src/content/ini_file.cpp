@@ -12,7 +12,6 @@ namespace quorvia {
 
 using ini::isBlank;
 using ini::isQuote;
-using ini::kUtf8Bom;
 using ini::lowerAscii;
 using ini::trimBlanks;
 
@@ -67,17 +66,15 @@ bool parseInteger(std::string_view text, int& result) {
 
 IniFile IniFile::parse(std::string_view bytes) {
     IniFile file;
-    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-        bytes.remove_prefix(kUtf8Bom.size());
-        file.encoding_ = Encoding::Utf8WithBom;
-    }
-    if (isValidUtf8(bytes)) {
-        file.text_.assign(bytes);
-    } else {
-        // A BOM followed by bytes that are not UTF-8: the BOM lied, and the
-        // bytes are the code page's. The BOM is not written back.
+    DecodedText decoded = decodeTeacherFile(bytes);
+    file.text_ = std::move(decoded.text);
+    if (decoded.encoding == TextEncoding::Windows1252) {
+        // Marks followed by bytes that are not UTF-8 lied: the bytes are the
+        // code page's, and the marks are not written back.
         file.encoding_ = Encoding::Windows1252;
-        file.text_ = windows1252ToUtf8(bytes);
+    } else if (decoded.marks > 0) {
+        file.encoding_ = Encoding::Utf8WithBom;
+        file.marks_ = decoded.marks;
     }
 
     bool endingSeen = false;

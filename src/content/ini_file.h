@@ -119,6 +119,7 @@ private:
     std::vector<Section> sections_;  // file order
     std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> sections_
     Encoding encoding_ = Encoding::Utf8;
+    std::size_t marks_ = 1;  // byte-order marks a UTF-8 file is written with
     LineEnding newline_ = LineEnding::Lf;  // for lines this class adds
     bool truncated_ = false;
 };

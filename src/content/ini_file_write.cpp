@@ -110,13 +110,23 @@ std::string IniFile::serialize() const {
     }
     switch (encoding_) {
     case Encoding::Utf8: return utf8;
-    case Encoding::Utf8WithBom: return std::string(kUtf8Bom) + utf8;
+    case Encoding::Utf8WithBom: {
+        // Every mark the file came with, so that an untouched file keeps its
+        // bytes; a read drops them all again.
+        std::string bytes;
+        for (std::size_t i = 0; i < marks_; ++i) bytes += kUtf8Bom;
+        return bytes + utf8;
+    }
     case Encoding::Windows1252: {
         // Code-page bytes that happen to form valid UTF-8 ("Ã„" is C3 84, the
         // UTF-8 of "Ä") would be read back as UTF-8 once a write has removed
         // the bytes that gave the code page away; such a file goes as UTF-8.
+        // So does one whose text would start with the bytes of a mark, which
+        // a read drops.
         std::string bytes;
-        if (utf8ToWindows1252(utf8, bytes) && (bytes == utf8 || !isValidUtf8(bytes))) return bytes;
+        if (utf8ToWindows1252(utf8, bytes) && (bytes == utf8 || !isValidUtf8(bytes)) &&
+            bytes.compare(0, kUtf8Bom.size(), kUtf8Bom) != 0)
+            return bytes;
         return std::string(kUtf8Bom) + utf8;
     }
     }

@@ -121,10 +121,23 @@ bool utf8ToWindows1252(std::string_view utf8, std::string& out) {
     return true;
 }
 
+DecodedText decodeTeacherFile(std::string_view bytes) {
+    DecodedText decoded;
+    while (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+        bytes.remove_prefix(kUtf8Bom.size());
+        ++decoded.marks;
+    }
+    if (isValidUtf8(bytes)) {
+        decoded.text.assign(bytes);
+    } else {
+        decoded.encoding = TextEncoding::Windows1252;
+        decoded.text = windows1252ToUtf8(bytes);
+    }
+    return decoded;
+}
+
 std::string decodeTeacherText(std::string_view bytes) {
-    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) bytes.remove_prefix(kUtf8Bom.size());
-    if (isValidUtf8(bytes)) return std::string(bytes);
-    return windows1252ToUtf8(bytes);
+    return decodeTeacherFile(bytes).text;
 }
 
 std::size_t utf8Length(std::string_view utf8) {

@@ -10,8 +10,23 @@ bool isValidUtf8(std::string_view bytes);
 std::string windows1252ToUtf8(std::string_view bytes);
 // Returns false when a character has no Windows-1252 byte.
 bool utf8ToWindows1252(std::string_view utf8, std::string& out);
-// Bytes of unknown origin as UTF-8: kept when valid UTF-8, else read as
-// Windows-1252. A leading BOM is dropped.
+enum class TextEncoding { Utf8, Windows1252 };
+
+// A teacher's file as text: its encoding, the text as UTF-8, and how many
+// byte-order marks stood in front of it.
+struct DecodedText {
+    TextEncoding encoding = TextEncoding::Utf8;
+    std::size_t marks = 0;
+    std::string text;
+};
+
+// Bytes of unknown origin: every leading UTF-8 mark is dropped (tools that
+// prepend a mark to text that has one already leave two), then the rest is
+// kept when it is valid UTF-8 and read as Windows-1252 otherwise. Deciding
+// after all the marks are gone means a file reads the same after a save,
+// which writes at most the marks of a UTF-8 file back.
+DecodedText decodeTeacherFile(std::string_view bytes);
+// The text alone.
 std::string decodeTeacherText(std::string_view bytes);
 // Number of characters (code points) in valid UTF-8.
 std::size_t utf8Length(std::string_view utf8);

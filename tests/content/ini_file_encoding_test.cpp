@@ -114,6 +114,36 @@ TEST(IniFileEncoding, BomFollowedByWindows1252BytesReadsAsWindows1252) {
     EXPECT_EQ(file.readString("S", "k", ""), "caffè");
 }
 
+// Tools that prepend a mark to text that has one already leave two; the
+// file must read the same before and after a save.
+TEST(IniFileEncoding, EveryLeadingMarkIsDroppedBeforeTheEncodingIsDecided) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        IniFile::Encoding encoding;
+        std::string saved;  // an untouched file as written back
+    };
+    const std::string windowsBody = "[LAVORO]\r\nNOME=Giulia\r\nX=\x80\r\n";
+    const std::string utf8Body = "[LAVORO]\r\nNOME=Giulia\r\nX=€\r\n";
+    const std::string mark = "\xEF\xBB\xBF";
+    const Case cases[] = {
+        {"TwoMarksBeforeWindows1252", readBytes(std::string(QUORVIA_TEST_DATA) + "/doubled_mark_windows1252.ini"),
+         IniFile::Encoding::Windows1252, windowsBody},
+        {"ThreeMarksBeforeWindows1252", mark + mark + mark + windowsBody, IniFile::Encoding::Windows1252,
+         windowsBody},
+        {"TwoMarksBeforeUtf8", mark + mark + utf8Body, IniFile::Encoding::Utf8WithBom, mark + mark + utf8Body},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const IniFile file = IniFile::parse(c.bytes);
+        EXPECT_EQ(file.encoding(), c.encoding);
+        EXPECT_EQ(file.sectionNames(), std::vector<std::string>{"LAVORO"});
+        EXPECT_EQ(file.readString("LAVORO", "NOME", "?"), "Giulia");
+        EXPECT_EQ(file.serialize(), c.saved);
+        EXPECT_EQ(everyValue(IniFile::parse(file.serialize())), everyValue(file));
+    }
+}
+
 // Reading and writing back an untouched file gives the same bytes, whatever
 // they are: nothing a teacher wrote is lost by a save.
 TEST(IniFileEncoding, UntouchedFilesSerializeToTheirOwnBytes) {

@@ -87,6 +87,7 @@ TEST(TextEncoding, DecodeTeacherTextPicksTheEncoding) {
     EXPECT_EQ(decodeTeacherText("caff\xE8"), "caffè");
     EXPECT_EQ(decodeTeacherText("caffè"), "caffè");
     EXPECT_EQ(decodeTeacherText("\xEF\xBB\xBF" "caffè"), "caffè");
+    EXPECT_EQ(decodeTeacherText("\xEF\xBB\xBF\xEF\xBB\xBF" "caff\xE8"), "caffè");
     EXPECT_EQ(decodeTeacherText(""), "");
 }
 
