@@ -5,6 +5,7 @@
 #include "content/ini_syntax.h"
 #include "content/text_encoding.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
@@ -72,6 +73,9 @@ IniFile IniFile::parse(std::string_view bytes) {
         // Marks followed by bytes that are not UTF-8 lied: the bytes are the
         // code page's, and the marks are not written back.
         file.encoding_ = Encoding::Windows1252;
+    } else if (decoded.encoding == TextEncoding::Utf16Le || decoded.encoding == TextEncoding::Utf16Be) {
+        file.encoding_ = decoded.encoding == TextEncoding::Utf16Le ? Encoding::Utf16Le : Encoding::Utf16Be;
+        file.marks_ = decoded.marks;
     } else if (decoded.marks > 0) {
         file.encoding_ = Encoding::Utf8WithBom;
         file.marks_ = decoded.marks;
@@ -125,17 +129,15 @@ IniFile::Line IniFile::classify(std::size_t begin, std::size_t length) const {
     if (first == last || text[first] == ';' || text[first] == '#') return line;
 
     if (text[first] == '[') {
-        const std::size_t close = text.find(']', first + 1);
-        // "[name" without "]" is no header; like any other line it is a key
-        // when it holds "=".
-        if (close != std::string_view::npos) {
-            std::size_t nameFirst = first + 1, nameLast = close;
-            trimBlanks(text, nameFirst, nameLast);
-            line.kind = LineKind::Header;
-            line.nameBegin = static_cast<std::uint32_t>(nameFirst);
-            line.nameLength = static_cast<std::uint32_t>(nameLast - nameFirst);
-            return line;
-        }
+        // A header ends at "]"; a teacher's "[PROBLEMA_3" without one still
+        // opens section PROBLEMA_3, up to the end of the line, as with the
+        // platform's own reader. Such a line is never a key.
+        std::size_t nameFirst = first + 1, nameLast = std::min(text.find(']', first + 1), last);
+        trimBlanks(text, nameFirst, nameLast);
+        line.kind = LineKind::Header;
+        line.nameBegin = static_cast<std::uint32_t>(nameFirst);
+        line.nameLength = static_cast<std::uint32_t>(nameLast - nameFirst);
+        return line;
     }
 
     const std::size_t equals = text.find('=', first);

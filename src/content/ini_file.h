@@ -1,8 +1,9 @@
 #pragma once
 // INI files with the platform's private-profile semantics, read from and
-// written to files that teachers make on Windows (Windows-1252, CRLF) or on
-// Linux and macOS (UTF-8, with or without BOM). All text in and out of this
-// class is UTF-8; the file keeps its own encoding when written back.
+// written to files that teachers make on Windows (Windows-1252, CRLF, or
+// UTF-16 with a BOM from Notepad's "Unicode" saves) or on Linux and macOS
+// (UTF-8, with or without BOM). All text in and out of this class is UTF-8;
+// the file keeps its own encoding when written back.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +16,7 @@ namespace quorvia {
 
 class IniFile {
 public:
-    enum class Encoding { Utf8, Utf8WithBom, Windows1252 };
+    enum class Encoding { Utf8, Utf8WithBom, Windows1252, Utf16Le, Utf16Be };
 
     // Longest value read, in characters; the rest of the line is cut off.
     static constexpr std::size_t kMaxValueLength = 2047;
@@ -59,7 +60,8 @@ public:
     // its section, or appends the section at the end of the file. A line break
     // in a name or value becomes a space (one value per line); a value that
     // would lose blanks or quotes when read back is written in quotes, so it
-    // reads back exactly as given. An empty key name writes nothing.
+    // reads back exactly as given. An empty key name, or one that starts
+    // with "[" (the line would read as a header), writes nothing.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
 
     Encoding encoding() const { return encoding_; }
@@ -119,7 +121,7 @@ private:
     std::vector<Section> sections_;  // file order
     std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> sections_
     Encoding encoding_ = Encoding::Utf8;
-    std::size_t marks_ = 1;  // byte-order marks a UTF-8 file is written with
+    std::size_t marks_ = 1;  // byte-order marks a UTF-8 or UTF-16 file is written with
     LineEnding newline_ = LineEnding::Lf;  // for lines this class adds
     bool truncated_ = false;
 };

@@ -3,7 +3,10 @@
 
 #include "content/ini_file.h"
 
+#include "content/text_encoding.h"
+
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -11,6 +14,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -77,6 +81,55 @@ int createTemporary(const std::string& target, mode_t mode, std::string& name) {
     return -1;
 }
 
+// A save holds an exclusive lock on its temporary from just after creating
+// it until after the rename; the lock goes with the process, so a temporary
+// nobody holds was left by a save that was killed. The lock is taken here;
+// a temporary that a cleaner removed before the lock was taken has no name
+// left, and another is made.
+int createLockedTemporary(const std::string& target, mode_t mode, std::string& name) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const int fd = createTemporary(target, mode, name);
+        if (fd < 0) return fd;
+        struct stat info {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0) return fd;
+        ::close(fd);
+    }
+    errno = EAGAIN;
+    return -1;
+}
+
+// "<name>.tmp-" and six letters or digits, as createTemporary makes them.
+bool isTemporaryOf(const std::string& entry, const std::string& name) {
+    const std::string prefix = name + ".tmp-";
+    return entry.size() == prefix.size() + 6 && entry.compare(0, prefix.size(), prefix) == 0 &&
+           std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(prefix.size()), entry.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Removes the temporaries that earlier saves of `target` left when they were
+// killed before their rename; one that a running save holds is left alone.
+// Best effort: whatever cannot be removed stays.
+void removeStaleTemporaries(const std::string& target) {
+    const std::filesystem::path path(target);
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    const std::string name = path.filename().string();
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!isTemporaryOf(it->path().filename().string(), name)) continue;
+        const std::string candidate = it->path().string();
+        int raw = ::open(candidate.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (raw < 0) raw = ::open(candidate.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        FileDescriptor fd(raw);
+        struct stat held {}, named {};
+        if (fd.get() < 0 || ::fstat(fd.get(), &held) != 0 || !S_ISREG(held.st_mode)) continue;
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;  // a save is writing it
+        // Only the file that was locked, not one a new save made under the
+        // same name meanwhile.
+        if (::lstat(candidate.c_str(), &named) == 0 && named.st_dev == held.st_dev && named.st_ino == held.st_ino)
+            ::unlink(candidate.c_str());
+    }
+}
+
 // Where the bytes must go: a symbolic link stays a link to the new file.
 std::string resolveTarget(const std::string& path) {
     std::error_code ec;
@@ -137,8 +190,7 @@ bool IniFile::load(const std::string& path, IniFile& out, std::string* error) {
     const bool truncated = size > kMaxFileSize;
     if (truncated) {
         // Keep whole lines only, so that no value or character is cut in two.
-        const std::size_t lastBreak = bytes.find_last_of("\r\n", kMaxFileSize - 1);
-        bytes.resize(lastBreak == std::string::npos ? kMaxFileSize : lastBreak + 1);
+        bytes.resize(wholeLinesPrefix(bytes, kMaxFileSize));
     }
     out = parse(bytes);
     out.truncated_ = truncated;
@@ -173,15 +225,16 @@ bool IniFile::save(const std::string& path, std::string* error) const {
         mode = old.st_mode & 07777;
     }
 
+    removeStaleTemporaries(target);
     std::string temporary;
-    FileDescriptor fd(createTemporary(target, mode, temporary));
+    FileDescriptor fd(createLockedTemporary(target, mode, temporary));
     if (fd.get() < 0) {
         setError(error, writeError(path, std::strerror(errno)));
         return false;
     }
     const auto fail = [&](int code) {
-        fd.close();
         ::unlink(temporary.c_str());
+        fd.close();
         setError(error, writeError(path, std::strerror(code)));
         return false;
     };
@@ -190,8 +243,11 @@ bool IniFile::save(const std::string& path, std::string* error) const {
     if (replacing && ::fchmod(fd.get(), mode) != 0 && errno != EPERM) return fail(errno);
     if (const int code = writeAll(fd.get(), serialize())) return fail(code);
     if (::fsync(fd.get()) != 0) return fail(errno);
-    if (fd.close() != 0) return fail(errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
+    // Closed, and so unlocked, only now: until the rename the temporary is
+    // held, so no other save takes it for a leftover. The bytes are already
+    // on disk, so closing has nothing left to fail at.
+    fd.close();
     syncFolderOf(target);
     return true;
 }

@@ -56,7 +56,9 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     first = 0, last = keyName.size();
     trimBlanks(keyName, first, last);
     keyName = keyName.substr(first, last - first);
-    if (keyName.empty()) return;
+    // A line that starts with "[" reads as a header, so such a key could
+    // never be read back.
+    if (keyName.empty() || keyName[0] == '[') return;
     const std::string valueText = valueForFile(singleLine(value));
 
     const std::size_t existing = findKey(sectionName, keyName);
@@ -70,8 +72,6 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
         text_.append(text);
         line = classify(begin, text.size());
         line.ending = ending;
-        // A key spelled like "[x" with a value holding "]" reads as a header.
-        if (line.kind != LineKind::Key) rebuildIndex();
         return;
     }
 
@@ -113,20 +113,20 @@ std::string IniFile::serialize() const {
     case Encoding::Utf8WithBom: {
         // Every mark the file came with, so that an untouched file keeps its
         // bytes; a read drops them all again.
-        std::string bytes;
-        for (std::size_t i = 0; i < marks_; ++i) bytes += kUtf8Bom;
-        return bytes + utf8;
+        return byteOrderMarks(TextEncoding::Utf8, marks_) + utf8;
     }
+    case Encoding::Utf16Le:
+        return byteOrderMarks(TextEncoding::Utf16Le, marks_) + utf8ToUtf16(utf8, TextEncoding::Utf16Le);
+    case Encoding::Utf16Be:
+        return byteOrderMarks(TextEncoding::Utf16Be, marks_) + utf8ToUtf16(utf8, TextEncoding::Utf16Be);
     case Encoding::Windows1252: {
         // Code-page bytes that happen to form valid UTF-8 ("Ã„" is C3 84, the
         // UTF-8 of "Ä") would be read back as UTF-8 once a write has removed
-        // the bytes that gave the code page away; such a file goes as UTF-8.
-        // So does one whose text would start with the bytes of a mark, which
-        // a read drops.
+        // the bytes that gave the code page away, and bytes that start like a
+        // mark as a mark; the code page is kept only where its bytes read
+        // back as the same text, and the file goes as UTF-8 otherwise.
         std::string bytes;
-        if (utf8ToWindows1252(utf8, bytes) && (bytes == utf8 || !isValidUtf8(bytes)) &&
-            bytes.compare(0, kUtf8Bom.size(), kUtf8Bom) != 0)
-            return bytes;
+        if (utf8ToWindows1252(utf8, bytes) && decodeTeacherText(bytes) == utf8) return bytes;
         return std::string(kUtf8Bom) + utf8;
     }
     }

@@ -1,5 +1,6 @@
 #include "content/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -72,6 +73,46 @@ std::size_t sequenceAt(std::string_view bytes, std::size_t i, char32_t& cp) {
 }
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+
+bool startsWith(std::string_view bytes, std::string_view prefix) {
+    return bytes.substr(0, prefix.size()) == prefix;
+}
+
+char16_t unitAt(std::string_view bytes, std::size_t i, bool bigEndian) {
+    const auto b0 = static_cast<unsigned char>(bytes[i]);
+    const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
+    return static_cast<char16_t>(bigEndian ? (b0 << 8) | b1 : (b1 << 8) | b0);
+}
+
+void appendUnit(std::string& out, char16_t unit, bool bigEndian) {
+    const auto high = static_cast<char>(unit >> 8);
+    const auto low = static_cast<char>(unit & 0xFF);
+    out += bigEndian ? high : low;
+    out += bigEndian ? low : high;
+}
+
+// UTF-16 bytes (without their mark) as UTF-8; false when they are not
+// well-formed: an odd count, or a surrogate without its other half.
+bool utf16ToUtf8(std::string_view bytes, bool bigEndian, std::string& out) {
+    if (bytes.size() % 2 != 0) return false;
+    out.clear();
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        const char16_t unit = unitAt(bytes, i, bigEndian);
+        if (unit < 0xD800 || unit > 0xDFFF) {
+            appendUtf8(out, unit);
+            continue;
+        }
+        if (unit > 0xDBFF || i + 3 >= bytes.size()) return false;
+        const char16_t low = unitAt(bytes, i + 2, bigEndian);
+        if (low < 0xDC00 || low > 0xDFFF) return false;
+        appendUtf8(out, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (low - 0xDC00));
+        i += 2;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -123,6 +164,20 @@ bool utf8ToWindows1252(std::string_view utf8, std::string& out) {
 
 DecodedText decodeTeacherFile(std::string_view bytes) {
     DecodedText decoded;
+    const bool bigEndian = startsWith(bytes, kUtf16BeBom);
+    if ((bigEndian || startsWith(bytes, kUtf16LeBom)) &&
+        utf16ToUtf8(bytes.substr(2), bigEndian, decoded.text)) {
+        decoded.encoding = bigEndian ? TextEncoding::Utf16Be : TextEncoding::Utf16Le;
+        decoded.marks = 1;
+        while (startsWith(decoded.text, kUtf8Bom)) {  // U+FEFF, as UTF-8
+            decoded.text.erase(0, kUtf8Bom.size());
+            ++decoded.marks;
+        }
+        return decoded;
+    }
+    // Not well-formed UTF-16 after all: its bytes are read as those of any
+    // other file (as Windows-1252, since FF and FE are never UTF-8).
+    decoded.text.clear();
     while (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         bytes.remove_prefix(kUtf8Bom.size());
         ++decoded.marks;
@@ -134,6 +189,57 @@ DecodedText decodeTeacherFile(std::string_view bytes) {
         decoded.text = windows1252ToUtf8(bytes);
     }
     return decoded;
+}
+
+std::string utf8ToUtf16(std::string_view utf8, TextEncoding order) {
+    const bool bigEndian = order == TextEncoding::Utf16Be;
+    std::string out;
+    out.reserve(utf8.size() * 2);
+    char32_t cp;
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::size_t length = sequenceAt(utf8, i, cp);
+        if (length == 0) cp = 0xFFFD, length = 1;  // not reached with valid UTF-8
+        i += length;
+        if (cp < 0x10000) {
+            appendUnit(out, static_cast<char16_t>(cp), bigEndian);
+        } else {
+            appendUnit(out, static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)), bigEndian);
+            appendUnit(out, static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)), bigEndian);
+        }
+    }
+    return out;
+}
+
+std::string byteOrderMarks(TextEncoding encoding, std::size_t count) {
+    std::string_view mark;
+    switch (encoding) {
+    case TextEncoding::Utf8: mark = kUtf8Bom; break;
+    case TextEncoding::Utf16Le: mark = kUtf16LeBom; break;
+    case TextEncoding::Utf16Be: mark = kUtf16BeBom; break;
+    case TextEncoding::Windows1252: return {};
+    }
+    std::string out;
+    for (std::size_t i = 0; i < count; ++i) out += mark;
+    return out;
+}
+
+bool startsWithByteOrderMark(std::string_view bytes) {
+    return startsWith(bytes, kUtf8Bom) || startsWith(bytes, kUtf16LeBom) || startsWith(bytes, kUtf16BeBom);
+}
+
+std::size_t wholeLinesPrefix(std::string_view bytes, std::size_t limit) {
+    limit = std::min(limit, bytes.size());
+    const bool bigEndian = startsWith(bytes, kUtf16BeBom);
+    if (bigEndian || startsWith(bytes, kUtf16LeBom)) {
+        for (std::size_t i = limit & ~std::size_t(1); i >= 4; i -= 2) {
+            const char16_t unit = unitAt(bytes, i - 2, bigEndian);
+            if (unit == u'\n' || unit == u'\r') return i;
+        }
+        return limit;
+    }
+    if (limit == 0) return 0;
+    const std::size_t lastBreak = bytes.find_last_of("\r\n", limit - 1);
+    return lastBreak == std::string_view::npos ? limit : lastBreak + 1;
 }
 
 std::string decodeTeacherText(std::string_view bytes) {

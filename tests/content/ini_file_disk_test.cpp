@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <string>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -98,6 +100,45 @@ TEST(IniFileDisk, FileBeyondTheSizeLimitIsReadInPartAndNeverSavedShort) {
     EXPECT_FALSE(writeProfileString(path, "Inizio", "k", "2", &error));
     EXPECT_NE(error.find(path), std::string::npos);
     EXPECT_EQ(fs::file_size(path), text.size());
+}
+
+// The cut falls after a whole UTF-16 line break, never inside a character.
+TEST(IniFileDisk, Utf16FileBeyondTheSizeLimitIsCutAtALineOfItsOwn) {
+    TempFolder folder;
+    std::u16string text = u"\xFEFF[Inizio]\r\nk=1\r\n[Riempitivo]\r\n";
+    const std::u16string line = u"riga=" + std::u16string(1000, u'\x0A0A') + u"\r\n";
+    while (text.size() * 2 <= IniFile::kMaxFileSize) text += line;
+    text += u"[Fine]\r\nk=1\r\n";
+    std::string bytes;
+    for (char16_t unit : text) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    const IniFile file = IniFile::read(folder.write("grande.ini", bytes));
+    EXPECT_TRUE(file.truncated());
+    EXPECT_EQ(file.encoding(), IniFile::Encoding::Utf16Le);
+    EXPECT_EQ(file.readString("Inizio", "k", "?"), "1");
+    EXPECT_EQ(file.readString("Fine", "k", "?"), "?");
+}
+
+// A save killed between making its temporary file and the rename leaves the
+// temporary behind; the next save of the same file removes it, but never
+// one that a running save still holds, nor anything else.
+TEST(IniFileDisk, SaveRemovesTheTemporariesThatKilledSavesLeft) {
+    TempFolder folder;
+    const std::string path = folder.write("CONFIGURE.INI", "[S]\nk=1\n");
+    folder.write("CONFIGURE.INI.tmp-a1B2c3", "[S]\nk=mezza copia");
+    folder.write("CONFIGURE.INI.tmp-ZZZZZZ", "");
+    const std::string held = folder.write("CONFIGURE.INI.tmp-held01", "[S]\n");
+    folder.write("CONFIGURE.INI.tmp-lungo12", "non è un temporaneo");
+    folder.write("ALTRO.INI.tmp-a1B2c3", "di un altro file");
+    const int running = ::open(held.c_str(), O_RDONLY);
+    ASSERT_GE(running, 0);
+    ASSERT_EQ(::flock(running, LOCK_EX), 0);
+
+    ASSERT_TRUE(writeProfileString(path, "S", "k", "2"));
+    ::close(running);
+    EXPECT_EQ(readBytes(path), "[S]\nk=2\n");
+    EXPECT_EQ(folderEntries(folder), (std::vector<std::string>{"ALTRO.INI.tmp-a1B2c3", "CONFIGURE.INI",
+                                                                "CONFIGURE.INI.tmp-held01",
+                                                                "CONFIGURE.INI.tmp-lungo12"}));
 }
 
 TEST(IniFileDisk, WriteProfileStringCreatesAFileAndKeepsOtherKeys) {

@@ -144,6 +144,57 @@ TEST(IniFileEncoding, EveryLeadingMarkIsDroppedBeforeTheEncodingIsDecided) {
     }
 }
 
+// Notepad's "Unicode" and "Unicode big endian" saves.
+TEST(IniFileEncoding, Utf16FilesWithAMarkAreReadAndWrittenBackInTheirOwnOrder) {
+    struct Case {
+        const char* file;
+        IniFile::Encoding encoding;
+        const char* newLine;  // R1=24:4 in that encoding
+    };
+    const Case cases[] = {
+        {"utf16le_notepad.ini", IniFile::Encoding::Utf16Le, "R\0001\000=\0002\0004\000:\0004\000"},
+        {"utf16be_notepad.ini", IniFile::Encoding::Utf16Be, "\000R\0001\000=\0002\0004\000:\0004"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string original = readBytes(std::string(QUORVIA_TEST_DATA) + "/" + c.file);
+        IniFile file = IniFile::parse(original);
+        EXPECT_EQ(file.encoding(), c.encoding);
+        EXPECT_EQ(file.readString("PROBLEMA_1", "TESTO", ""), "Però la maestra è già là: più di 5 €");
+        EXPECT_EQ(file.readString("AREA_PROGRAMMA", "MSG_USCITA", ""), "Vuoi uscire? Così perderai il lavoro");
+        EXPECT_EQ(file.lineOf("PROBLEMA_1", "R1"), 5);
+        EXPECT_EQ(file.serialize(), original);
+
+        file.writeString("PROBLEMA_1", "R1", "24:4");
+        file.writeString("PROBLEMA_1", "FRECCIA", "5 → 6 𝄞");
+        const std::string saved = file.serialize();
+        EXPECT_EQ(saved.substr(0, 2), original.substr(0, 2));
+        EXPECT_NE(saved.find(std::string(c.newLine, 14)), std::string::npos);
+        const IniFile reread = IniFile::parse(saved);
+        EXPECT_EQ(reread.encoding(), c.encoding);
+        EXPECT_EQ(reread.readString("PROBLEMA_1", "FRECCIA", ""), "5 → 6 𝄞");
+        EXPECT_EQ(everyValue(reread), everyValue(file));
+    }
+}
+
+// A mark of UTF-16 in front of bytes that are not UTF-16 (an odd count, half
+// a surrogate pair): the bytes are read as any other file's, and a save
+// never turns them into UTF-16 that would read differently.
+TEST(IniFileEncoding, MalformedUtf16IsReadAsWindows1252AndStaysSo) {
+    const std::string cases[] = {
+        std::string("\xFF\xFE[\0S\0]\0\n\0k\0=\0v\0\n", 17),
+        std::string("\xFF\xFE\x00\xD8[S]\nk=v\n", 12),
+    };
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(::testing::PrintToString(bytes));
+        IniFile file = IniFile::parse(bytes);
+        EXPECT_EQ(file.encoding(), IniFile::Encoding::Windows1252);
+        EXPECT_EQ(file.serialize(), bytes);
+        file.writeString("S", "nuova", "x");
+        EXPECT_EQ(everyValue(IniFile::parse(file.serialize())), everyValue(file));
+    }
+}
+
 // Reading and writing back an untouched file gives the same bytes, whatever
 // they are: nothing a teacher wrote is lost by a save.
 TEST(IniFileEncoding, UntouchedFilesSerializeToTheirOwnBytes) {

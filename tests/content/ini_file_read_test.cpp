@@ -90,8 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
         StringCase{"KeyBeforeAnySectionBelongsToNone", "", "orphan", kFallback},
         StringCase{"KeyBeforeAnySectionIsNotInTheFirst", "Testi", "orphan", kFallback},
         StringCase{"SectionNameTrimmedTextAfterBracketIgnored", "Spaced Section", "k", "v"},
-        StringCase{"HeaderWithoutClosingBracketOpensNothing", "Rotta", "dopo", "2"},
-        StringCase{"BracketLineWithEqualsIsAKey", "Rotta", "[x", "bracket key"},
+        StringCase{"HeaderWithoutClosingBracketOpensItsSection", "Rotta2", "dopo", "2"},
+        StringCase{"HeaderWithoutClosingBracketEndsTheSectionBefore", "Rotta", "dopo", kFallback},
+        StringCase{"BracketLineWithEqualsIsAHeaderNotAKey", "Rotta2", "[x", kFallback},
         StringCase{"MissingSection", "Nessuna", "plain", kFallback},
         StringCase{"MissingKey", "Testi", "nessuna", kFallback}),
     [](const auto& info) { return std::string(info.param.name); });

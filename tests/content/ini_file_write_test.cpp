@@ -150,10 +150,12 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"LineBreaksBecomeSpaces", "uno\r\nforged=1\n[X]\rz", "uno forged=1 [X] z"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(IniFileWrite, EmptyKeyNameWritesNothing) {
+// A key line that starts with "[" would read back as a header.
+TEST(IniFileWrite, EmptyKeyNameOrOneOpeningABracketWritesNothing) {
     IniFile file = IniFile::parse("[S]\nk=v\n");
     file.writeString("S", "", "x");
     file.writeString("Nuova", "  ", "x");
+    file.writeString("S", " [PROBLEMA_2", "x");
     EXPECT_EQ(file.serialize(), "[S]\nk=v\n");
 }
 
