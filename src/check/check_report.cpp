@@ -16,7 +16,7 @@ int countIn(const std::vector<Finding>& findings, Severity severity)
 
 int CheckReport::count(Severity severity) const
 {
-    int n = countIn(general, severity);
+    int n = countIn(general, severity) + countIn(other_files, severity);
     for (const ProblemFileReport& file : files) {
         n += countIn(file.findings, severity);
         for (const ProblemReport& problem : file.problems)

@@ -47,12 +47,20 @@ struct ProblemFileReport {
     std::vector<ProblemReport> problems;
 };
 
+// An INI file the check read, and the encoding it was read in.
+struct FileEncoding {
+    std::string file;
+    std::string encoding;  // "UTF-8", "Windows-1252", "UTF-16 LE", ...
+};
+
 struct CheckReport {
     std::string folder;
     char decimal_separator = ',';
     SeparatorSource decimal_separator_source = SeparatorSource::Locale;
     std::vector<Finding> general;  // GENERALE.INI and the folder
     std::vector<ProblemFileReport> files;
+    std::vector<Finding> other_files;  // CONFIGURE.INI, the animations and sounds
+    std::vector<FileEncoding> encodings;  // in the order the files were read
 
     int count(Severity severity) const;
     int count(Outcome outcome) const;

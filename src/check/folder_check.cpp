@@ -1,7 +1,9 @@
 #include "check/folder_check.h"
 
+#include "check/configure_lint.h"
 #include "check/generale_lint.h"
 #include "check/lint_common.h"
+#include "check/media_check.h"
 #include "check/problem_lint.h"
 #include "check/problem_solver.h"
 #include "check/separator_lint.h"
@@ -59,12 +61,22 @@ void checkPicture(const std::string& folder, const std::string& file, const IniF
     if (content.picture.empty())
         return;
     const std::string found = findResourceFile(folder, content.picture);
-    if (found.empty() || !platform::loadPicture(QString::fromStdString(found)).isNull())
+    if (found.empty())
         return;
-    out.push_back(warning("picture-unreadable", file,
-                          ini.lineOf("PROBLEMA_" + std::to_string(problem), "JPG_PROBLEMA"),
-                          "l'immagine " + quote(content.picture) +
-                              " c'è, ma non si riesce a leggerla: il bambino non la vedrebbe."));
+    const int line = ini.lineOf("PROBLEMA_" + std::to_string(problem), "JPG_PROBLEMA");
+    switch (platform::inspectPicture(QString::fromStdString(found))) {
+    case platform::MediaState::Whole: return;
+    case platform::MediaState::Damaged:
+        out.push_back(warning("picture-damaged", file, line,
+                              "l'immagine " + quote(content.picture) +
+                                  " è tagliata o rovinata: il bambino ne vedrebbe una parte grigia."));
+        return;
+    case platform::MediaState::Unreadable:
+        out.push_back(warning("picture-unreadable", file, line,
+                              "l'immagine " + quote(content.picture) +
+                                  " c'è, ma non si riesce a leggerla: il bambino non la vedrebbe."));
+        return;
+    }
 }
 
 void solveProblems(ProblemFileReport& report, const std::string& path, const std::string& folder,
@@ -138,12 +150,21 @@ CheckReport runCheck(const QString& folder, char localeSeparator, TForm1& main,
     report.general = general.findings;
     for (Finding& finding : lintDecimalSeparator(base, general, separator))
         report.general.push_back(std::move(finding));
+    // Each file once, though two windows may share one.
+    const auto noteEncoding = [&report](const std::string& file, const std::string& encoding) {
+        const bool noted = std::any_of(report.encodings.begin(), report.encodings.end(),
+                                       [&](const FileEncoding& e) { return e.file == file; });
+        if (!file.empty() && !encoding.empty() && !noted)
+            report.encodings.push_back({file, encoding});
+    };
+    noteEncoding(general.file, general.encoding);
 
     for (const NamedProblemFile& named : general.problem_files) {
         if (progress)
             progress(named.name);
         ProblemFileLint lint = lintProblemFile(base, general.file, named);
         ProblemFileReport& file = lint.report;
+        noteEncoding(fileNameOf(lint.path.empty() ? named.name : lint.path), lint.encoding);
         auto* window = dynamic_cast<ExerciseWindow*>(main.exerciseWindow(named.mode, named.scheme));
         if (!window) {
             file.findings.push_back(error("no-window", general.file, named.name_line,
@@ -157,6 +178,16 @@ CheckReport runCheck(const QString& folder, char localeSeparator, TForm1& main,
         }
         report.files.push_back(std::move(file));
     }
+
+    if (progress)
+        progress("CONFIGURE.INI");
+    const ConfigureLint configure = lintConfigure(base);
+    report.other_files = configure.findings;
+    noteEncoding(configure.file, configure.encoding);
+    if (progress)
+        progress("animazioni e suoni");
+    const std::vector<Finding> media = checkProgramMedia(base);
+    report.other_files.insert(report.other_files.end(), media.begin(), media.end());
     return report;
 }
 

@@ -105,7 +105,11 @@ GeneraleLint lintGenerale(const std::string& folder)
         return section == kProgramSection || section == "PRINCIPIANTE" || section == "AVANZATO";
     };
     known.key = knownMainKey;
-    addStructureFindings(readOutline(path), lint.file, known, out);
+    const IniOutline outline = readOutline(path);
+    lint.encoding = encodingName(outline);
+    if (!addFileFindings(outline, lint.file, out))
+        return lint;
+    addStructureFindings(outline, lint.file, known, out);
 
     const int programLine = ini.lineOf(kProgramSection);
     for (const MainKey& key : kMainKeys) {

@@ -27,6 +27,7 @@ struct NamedProblemFile {
 
 struct GeneraleLint {
     std::string file;  // GENERALE.INI as it lies in the folder
+    std::string encoding;
     std::vector<Finding> findings;
     std::vector<NamedProblemFile> problem_files;  // those with a name, beginner mode first
 };

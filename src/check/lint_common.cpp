@@ -47,6 +47,24 @@ std::string upperAscii(std::string_view text)
     return out;
 }
 
+bool addFileFindings(const IniOutline& outline, const std::string& file, std::vector<Finding>& out)
+{
+    if (!outline.is_text) {
+        out.push_back(error("not-text", file, 0,
+                            "il file non è un testo che Quorvia sappia leggere: contiene byte nulli o di "
+                            "controllo (forse è UTF-16 senza BOM, o non è un file di testo). Salvalo come "
+                            "testo UTF-8, Windows-1252 (ANSI) o UTF-16 con BOM (Unicode nel Blocco note)."));
+        return false;
+    }
+    if (outline.cut_line > 0) {
+        out.push_back(warning("file-cut", file, outline.cut_line,
+                              "il file è più grande di " + std::to_string(IniFile::kMaxFileSize / (1024 * 1024)) +
+                                  " MB: Quorvia lo legge solo fino a qui, e non vede nulla da questa riga "
+                                  "in poi."));
+    }
+    return true;
+}
+
 void addStructureFindings(const IniOutline& outline, const std::string& file, const KnownNames& known,
                           std::vector<Finding>& out)
 {
@@ -58,6 +76,12 @@ void addStructureFindings(const IniOutline& outline, const std::string& file, co
 
     std::map<std::string, int> firstSection;  // upper-case name -> line
     for (const OutlineSection& section : outline.sections) {
+        if (!section.closed) {
+            out.push_back(warning("header-unclosed", file, section.line,
+                                  "alla riga della sezione [" + section.name +
+                                      " manca la «]» finale: Quorvia la legge come sezione [" + section.name +
+                                      "], ma è meglio chiuderla."));
+        }
         const std::string name = upperAscii(section.name);
         const auto seen = firstSection.find(name);
         if (seen != firstSection.end()) {

@@ -24,7 +24,13 @@ std::string fileNameOf(const std::string& path);
 // Names as the program compares them: ASCII letters in capitals.
 std::string upperAscii(std::string_view text);
 
-// A second section of the same name, a key written twice in a section, a key
+// What stands against a file as a whole: bytes that are no text are one
+// error, and the result is false (the rest of the file's lint would only
+// bury that under findings of its own); a file cut at the size limit is a
+// warning at the first line not read.
+bool addFileFindings(const IniOutline& outline, const std::string& file, std::vector<Finding>& out);
+
+// A header without its "]", a second section of the same name, a key written twice in a section, a key
 // before any section, a value longer than the reader takes. `knownSection`
 // and `knownKey(section, key)` tell which names the program reads; the
 // others are reported as probably misspelt.

@@ -224,7 +224,13 @@ ProblemFileLint lintProblemFile(const std::string& folder, const std::string& ge
         return section == kProgramSection ? keyKnown(programKeys(), key)
                                           : keyKnown(keys, key) || isMistakeKey(key);
     };
-    addStructureFindings(readOutline(lint.path), file, known, report.findings);
+    const IniOutline outline = readOutline(lint.path);
+    lint.encoding = encodingName(outline);
+    if (!addFileFindings(outline, file, report.findings)) {
+        lint.path.clear();  // nothing in it to solve
+        return lint;
+    }
+    addStructureFindings(outline, file, known, report.findings);
     lintKeys(ini, file, kProgramSection, ini.lineOf(kProgramSection), programKeys(), named.mode,
              report.findings);
 

@@ -17,7 +17,8 @@ constexpr int kSentenceBoxLength = 200;
 
 struct ProblemFileLint {
     ProblemFileReport report;  // one ProblemReport per problem offered, outcome NotTried
-    std::string path;          // the file found; empty when it is missing
+    std::string path;          // the file found; empty when it is missing or no text
+    std::string encoding;      // empty when it is missing
 };
 
 ProblemFileLint lintProblemFile(const std::string& folder, const std::string& generaleFile,

@@ -8,6 +8,7 @@
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "shell/controls.h"
+#include "shell/program_media.h"
 #include "shell/step_indicators.h"
 
 #include <QAction>
@@ -22,11 +23,11 @@ namespace quorvia {
 
 namespace {
 
-const QString kGif1 = QStringLiteral("problema_GIF1.gif");
-const QString kGif2 = QStringLiteral("problema_GIF2.gif");
-const QString kGif3 = QStringLiteral("problema_GIF3.gif");
-const QString kGif2WithHelp = QStringLiteral("problema_GIF2A.gif");
-const QString kGif3WithHelp = QStringLiteral("problema_GIF3A.gif");
+const QString kGif1 = QLatin1String(media::kWrongAnimation);
+const QString kGif2 = QLatin1String(media::kStepAnimation);
+const QString kGif3 = QLatin1String(media::kClosingAnimation);
+const QString kGif2WithHelp = QLatin1String(media::kStepAnimationWithHelp);
+const QString kGif3WithHelp = QLatin1String(media::kClosingAnimationWithHelp);
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "shell/controls.h"
+#include "shell/program_media.h"
 #include "shell/step_indicators.h"
 
 #include <QScrollArea>
@@ -246,8 +247,8 @@ void Scheme4bWindow::finishWithBothAnswerRowsHidden(int step)
     still->clear();
 
     const bool withHelp = state_.currentSolutionShown();
-    QString closingFile = QStringLiteral("problema_GIF3.gif");
-    QString stillFile = QStringLiteral("problema_GIF2.gif");
+    QString closingFile = QLatin1String(media::kClosingAnimation);
+    QString stillFile = QLatin1String(media::kStepAnimation);
     state_.recordFinished();
     if (!withHelp) {
         if (auto* sound = control<platform::WavePlayer>(QStringLiteral("WFinale")))
@@ -255,8 +256,8 @@ void Scheme4bWindow::finishWithBothAnswerRowsHidden(int step)
     } else {
         if (auto* sound = control<platform::WavePlayer>(QStringLiteral("Afinale")))
             sound->play();
-        closingFile = QStringLiteral("problema_GIF3A.gif");
-        stillFile = QStringLiteral("problema_GIF2A.gif");
+        closingFile = QLatin1String(media::kClosingAnimationWithHelp);
+        stillFile = QLatin1String(media::kStepAnimationWithHelp);
     }
     if (resourceExists(closingFile))
         closing->loadFile(resourcePath(closingFile));

@@ -4,6 +4,7 @@
 #include "exercise/scheme_placement.h"
 #include "platform/gif_player.h"
 #include "shell/controls.h"
+#include "shell/program_media.h"
 #include "shell/step_indicators.h"
 
 namespace quorvia {
@@ -155,7 +156,7 @@ protected:
             // The closing animation must be seen whether the child or the
             // solution finished the problem, even right after an error.
             setPlayerWidth("GIF2", animationPanelWidth());
-            if (!withHelp && resourceExists(QStringLiteral("problema_GIF2.gif")))
+            if (!withHelp && resourceExists(QLatin1String(media::kStepAnimation)))
                 setPlayerWidth("GIF1", 0);
         }
         ExerciseWindow::finishProblem(step);

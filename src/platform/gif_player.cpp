@@ -11,6 +11,16 @@ GifPlayer::GifPlayer(const QString& name, QWidget* parent) : QLabel(parent)
     setAlignment(Qt::AlignCenter);
 }
 
+namespace {
+
+// The file has an animation that a player takes.
+bool opens(QMovie& movie)
+{
+    return movie.isValid() && movie.frameCount() != 0 && movie.jumpToFrame(0);
+}
+
+}  // namespace
+
 bool GifPlayer::loadFile(const QString& path)
 {
     if (!QFileInfo(path).isFile())
@@ -18,7 +28,7 @@ bool GifPlayer::loadFile(const QString& path)
     auto* movie = new QMovie(path, QByteArray(), this);
     if (keep_frames_)
         movie->setCacheMode(QMovie::CacheAll);
-    if (!movie->isValid() || movie->frameCount() == 0 || !movie->jumpToFrame(0)) {
+    if (!opens(*movie)) {
         delete movie;
         return false;
     }
@@ -61,6 +71,20 @@ bool GifPlayer::isRunning() const
 QString GifPlayer::fileName() const
 {
     return movie_ ? movie_->fileName() : QString();
+}
+
+MediaState inspectAnimation(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return MediaState::Unreadable;
+    QMovie movie(path);
+    if (!opens(movie))
+        return MediaState::Unreadable;
+    for (int frame = 1; frame < movie.frameCount(); ++frame) {
+        if (!movie.jumpToNextFrame() || movie.currentImage().isNull())
+            return MediaState::Damaged;
+    }
+    return MediaState::Whole;
 }
 
 }  // namespace quorvia::platform

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QString>
 
+#include "platform/pictures.h"
+
 class QMovie;
 
 namespace quorvia::platform {
@@ -38,5 +40,10 @@ private:
     QMovie* movie_ = nullptr;  // owned through the parent
     bool keep_frames_ = false;
 };
+
+// The animation in the file decoded frame by frame, as a player plays it:
+// Unreadable where loadFile would refuse it, Damaged when a later frame
+// cannot be decoded.
+MediaState inspectAnimation(const QString& path);
 
 }  // namespace quorvia::platform

@@ -44,7 +44,9 @@ struct JpegDecoding {
 // Larger pictures than this are not worth holding in memory.
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 
-bool decodeInto(JpegDecoding& job, const QByteArray& bytes)
+// `scaleDenominator` 1 decodes the picture as it is, 8 at an eighth of its
+// width and height.
+bool decodeInto(JpegDecoding& job, const QByteArray& bytes, unsigned scaleDenominator = 1)
 {
     job.info.err = jpeg_std_error(&job.error.base);
     job.error.base.error_exit = jumpOnError;
@@ -68,6 +70,8 @@ bool decodeInto(JpegDecoding& job, const QByteArray& bytes)
     // channels (Adobe writes them inverted).
     const bool cmyk = job.info.jpeg_color_space == JCS_CMYK || job.info.jpeg_color_space == JCS_YCCK;
     job.info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+    job.info.scale_num = 1;
+    job.info.scale_denom = scaleDenominator;
     jpeg_start_decompress(&job.info);
 
     const int width = int(job.info.output_width);
@@ -115,6 +119,23 @@ QImage decodeJpeg(const QByteArray& bytes)
     if (!decodeInto(job, bytes))
         return QImage();
     return job.image;
+}
+
+MediaState inspectPicture(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return MediaState::Unreadable;
+    const QByteArray bytes = file.readAll();
+    if (looksLikeJpeg(bytes)) {
+        JpegDecoding job;
+        if (!decodeInto(job, bytes, 8))
+            return MediaState::Unreadable;
+        // libjpeg carries on over a cut or corrupt stream, filling in what
+        // is missing, and counts a warning for each such place.
+        return job.error.base.num_warnings > 0 ? MediaState::Damaged : MediaState::Whole;
+    }
+    return loadPicture(path).isNull() ? MediaState::Unreadable : MediaState::Whole;
 }
 
 QImage loadPicture(const QString& path)

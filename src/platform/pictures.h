@@ -15,4 +15,16 @@ QImage loadPicture(const QString& path);
 // JPEG bytes decoded by libjpeg; a null image when they are not a picture.
 QImage decodeJpeg(const QByteArray& bytes);
 
+// What a child would see of a picture, animation or sound file.
+enum class MediaState {
+    Whole,       // every part decodes
+    Damaged,     // shown, but partly (a cut JPEG ends in grey)
+    Unreadable,  // not shown at all: the widget keeps its design content
+};
+
+// The picture in the file decoded completely, as loadPicture would, without
+// keeping it: a JPEG is decoded at an eighth of its size, so a huge one
+// costs little memory. Its limits are those of loadPicture.
+MediaState inspectPicture(const QString& path);
+
 }  // namespace quorvia::platform

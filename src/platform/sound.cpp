@@ -97,12 +97,10 @@ private:
     void start(const QByteArray& wave, bool loop)
     {
         stopAll();
+        if (!isPlayableWave(wave))
+            return;
         const std::optional<WaveHeader> header = readWaveHeader(wave);
-        if (!header || header->data_size <= 0)
-            return;
         const std::optional<QAudioFormat> format = audioFormatOf(*header);
-        if (!format)
-            return;
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         if (device.isNull() || !device.isFormatSupported(*format))
             return;
@@ -134,6 +132,12 @@ QHash<QString, LoadedWave>& loadedWaves()
 }
 
 }  // namespace
+
+bool isPlayableWave(const QByteArray& wave)
+{
+    const std::optional<WaveHeader> header = readWaveHeader(wave);
+    return header && header->data_size > 0 && audioFormatOf(*header);
+}
 
 void SoundService::playNamedOnce(const QString&, const QByteArray& wave)
 {

@@ -22,6 +22,10 @@ public:
     virtual void playNamedLoop(const QString& player, const QByteArray& wave);
 };
 
+// The wave is one the service plays: a RIFF WAVE file with sound data in a
+// sample format it knows. Others are passed over in silence.
+bool isPlayableWave(const QByteArray& wave);
+
 // The service in use: Qt Multimedia unless a test installed another.
 SoundService& soundService();
 void setSoundService(SoundService* replacement);  // not owned; nullptr restores

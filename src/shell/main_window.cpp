@@ -8,6 +8,7 @@
 #include "platform/sound.h"
 #include "platform/version.h"
 #include "shell/controls.h"
+#include "shell/program_media.h"
 #include "shell/resource_folder.h"
 #include "shell/selection_spinner.h"
 
@@ -130,7 +131,7 @@ TForm1::TForm1(const QString& resourceFolder, QWidget* parent)
 
     // FormCreate
     points_total_ = 0;
-    const QString whistle = resourceFile(resource_folder_, QStringLiteral("fischio.wav"));
+    const QString whistle = resourceFile(resource_folder_, QLatin1String(media::kWhistle));
     if (!whistle.isEmpty() && fischio->loadFile(whistle))
         fischio->play();
     LMDstatoChange();
@@ -154,9 +155,9 @@ void TForm1::createControls()
     LMDSpeedButton3->setText(QStringLiteral("Credits"));
     Image2 = new PictureBox(QStringLiteral("Image2"), c);
     Image2->loadFile(resourceFile(resource_folder_, QStringLiteral("logo.png")));
-    ani2 = makeAnimation(resource_folder_, "ani2", "ani2.gif", c);
-    RxGIFAnimator1 = makeAnimation(resource_folder_, "RxGIFAnimator1", "gif_animator.gif", c);
-    ani3 = makeAnimation(resource_folder_, "ani3", "ani3.gif", c);
+    ani2 = makeAnimation(resource_folder_, "ani2", media::kCornerAnimation, c);
+    RxGIFAnimator1 = makeAnimation(resource_folder_, "RxGIFAnimator1", media::kTitleAnimation, c);
+    ani3 = makeAnimation(resource_folder_, "ani3", media::kSideAnimation, c);
 
     Shape2 = new ShapeIndicator(QStringLiteral("Shape2"), ShapeIndicator::Form::Rectangle, c);
     Shape2->setBrushColor(kRed);
@@ -195,7 +196,7 @@ void TForm1::createControls()
     Label1->setWordWrap(true);
     Label3 = makeLabel("Label3", 19, Qt::white, c);
     Label3->setText(QStringLiteral("2+3=?"));
-    mascotte = makeAnimation(resource_folder_, "mascotte", "mascotte.gif", c);
+    mascotte = makeAnimation(resource_folder_, "mascotte", media::kMascot, c);
     mascotte->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label6 = makeLabel("Label6", 12, Qt::white, c);
 

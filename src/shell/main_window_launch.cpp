@@ -6,6 +6,7 @@
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "shell/controls.h"
+#include "shell/program_media.h"
 #include "shell/resource_folder.h"
 #include "shell/score_window.h"
 
@@ -30,13 +31,13 @@ struct MediaFile {
 
 // In the order they are loaded.
 const MediaFile kExerciseMedia[] = {
-    {"AFinale", PlayerKind::Sound, "afinale.wav"},
-    {"WFinale", PlayerKind::Sound, "wfinale.wav"},
-    {"bravo", PlayerKind::Sound, "bravo.wav"},
-    {"nooo", PlayerKind::Sound, "nooo.wav"},
-    {"GIF3", PlayerKind::Animation, "problema_GIF3.gif"},
-    {"GIF2", PlayerKind::Animation, "problema_GIF2.gif"},
-    {"GIF1", PlayerKind::Animation, "problema_GIF1.gif"},
+    {"AFinale", PlayerKind::Sound, media::kSolvedWithHelpSound},
+    {"WFinale", PlayerKind::Sound, media::kSolvedSound},
+    {"bravo", PlayerKind::Sound, media::kRightSound},
+    {"nooo", PlayerKind::Sound, media::kWrongSound},
+    {"GIF3", PlayerKind::Animation, media::kClosingAnimation},
+    {"GIF2", PlayerKind::Animation, media::kStepAnimation},
+    {"GIF1", PlayerKind::Animation, media::kWrongAnimation},
 };
 
 QPair<int, int> slotKey(Mode mode, Scheme scheme)

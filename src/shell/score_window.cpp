@@ -4,6 +4,7 @@
 #include "platform/sound.h"
 #include "platform/wave_header.h"
 #include "shell/controls.h"
+#include "shell/program_media.h"
 #include "shell/resource_folder.h"
 
 #include <QApplication>
@@ -123,7 +124,7 @@ void TForm3::createControls()
     Image2 = new platform::GifPlayer(QStringLiteral("Image2"), this);
     Image2->setStretch(true);
     Image2->setAttribute(Qt::WA_TranslucentBackground);
-    Image2->loadFile(resourceFile(resource_folder_, QStringLiteral("ani2.gif")));
+    Image2->loadFile(resourceFile(resource_folder_, QLatin1String(media::kCornerAnimation)));
     Image2->hide();
 
     SUONO = new platform::WavePlayer(QStringLiteral("SUONO"), this);
@@ -188,13 +189,13 @@ void TForm3::FormActivate()
 
     ticks_ = 10;
     if (points_ > 0) {
-        const QByteArray ding = readableSound("ding.wav");
+        const QByteArray ding = readableSound(media::kPointSound);
         if (!ding.isEmpty()) {
             SUONO->setWave(ding);
             ticks_ = ticksForSound(ding);
         }
     } else {
-        const QByteArray closing = readableSound("msg_chiusura.wav");
+        const QByteArray closing = readableSound(media::kNoPointsSound);
         if (!closing.isEmpty()) {
             SUONO->setWave(closing);
             ticks_ = ticksForSound(closing);

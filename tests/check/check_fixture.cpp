@@ -1,5 +1,7 @@
 #include "check_fixture.h"
 
+#include "shell/program_media.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -23,6 +25,10 @@ FixtureFolder::FixtureFolder(const QString& fault)
 {
     EXPECT_TRUE(dir_.isValid());
     copyFiles(kFixtures + QStringLiteral("/clean"), path());
+    for (const media::ProgramMedia& media : media::programMedia()) {
+        const QString name = QLatin1String(media.file);
+        EXPECT_TRUE(QFile::copy(QStringLiteral(QUORVIA_SOURCE_RESOURCES "/") + name, path() + name)) << media.file;
+    }
     if (!fault.isEmpty())
         copyFiles(kFixtures + QStringLiteral("/faults/") + fault, path());
 }
@@ -37,6 +43,7 @@ void FixtureFolder::write(const QString& name, const QByteArray& bytes) const
 std::vector<Finding> allFindings(const CheckReport& report)
 {
     std::vector<Finding> all = report.general;
+    all.insert(all.end(), report.other_files.begin(), report.other_files.end());
     for (const ProblemFileReport& file : report.files) {
         all.insert(all.end(), file.findings.begin(), file.findings.end());
         for (const ProblemReport& problem : file.problems)

@@ -1,6 +1,7 @@
 #pragma once
 // Resource folders for the checker's tests: a copy of the clean fixture
-// folder, with the files of one fault folder laid over it.
+// folder with the bundled animations and sounds, and the files of one fault
+// folder laid over it.
 
 #include "check/check_report.h"
 

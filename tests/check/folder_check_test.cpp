@@ -4,10 +4,13 @@
 #include "check_fixture.h"
 
 #include "check/folder_check.h"
+#include "check/report_format.h"
 #include "evaluator/decimal_number.h"
 #include "exercise/exercise_windows.h"
 #include "platform/fakes.h"
 #include "shell/main_window.h"
+
+#include <QFile>
 
 #include <algorithm>
 #include <map>
@@ -90,11 +93,12 @@ TEST_P(FaultyFolder, ReportsTheFaultWhereItIs)
         ++codes[f.code];
     EXPECT_EQ(codes, c.codes) << describe(findings);
 
-    const auto named = std::find_if(findings.begin(), findings.end(), [&](const Finding& f) {
+    const auto named = c.codes.empty() ? findings.end() : std::find_if(findings.begin(), findings.end(), [&](const Finding& f) {
         return f.code == c.code && f.file == c.file && f.line == c.line &&
                f.message.find(c.says) != std::string::npos;
     });
-    EXPECT_NE(named, findings.end()) << "no " << c.code << " at " << c.file << ":" << c.line << " saying \""
+    if (!c.codes.empty())
+        EXPECT_NE(named, findings.end()) << "no " << c.code << " at " << c.file << ":" << c.line << " saying \""
                                      << c.says << "\" in\n"
                                      << describe(findings);
     EXPECT_EQ(report.passed(), c.passes);
@@ -145,6 +149,23 @@ INSTANTIATE_TEST_SUITE_P(
                   "in VERIFICA_MSG_NO2 il segno «|» non va a capo", true, "P_SCHEMA4B.INI", Solved, 0},
         FaultCase{"missing_picture", {{"missing-picture", 1}}, "missing-picture", "A_SCHEMA5.INI", 13,
                   "«salvadanaio.jpg» non c'è", false, "A_SCHEMA5.INI", Solved, 0},
+        FaultCase{"damaged_picture", {{"picture-damaged", 1}}, "picture-damaged", "A_SCHEMA5.INI", 13,
+                  "«salvadanaio.jpg» è tagliata o rovinata", true, "A_SCHEMA5.INI", Solved, 0},
+        // The files as a whole
+        FaultCase{"utf16_files", {}, "", "", 0, "", true, "A_SCHEMA3.INI", Solved, 0},
+        FaultCase{"not_text", {{"not-text", 1}}, "not-text", "P_SCHEMA3.INI", 0, "forse è UTF-16 senza BOM",
+                  false, "P_SCHEMA3.INI", NotTried, 0},
+        FaultCase{"header_without_bracket", {{"header-unclosed", 1}}, "header-unclosed", "A_SCHEMA3.INI", 10,
+                  "manca la «]» finale: Quorvia la legge come sezione [PROBLEMA_1]", true, "A_SCHEMA3.INI",
+                  Solved, 0},
+        FaultCase{"terminal_escapes", {{"unknown-key", 1}}, "unknown-key", "A_SCHEMA3.INI", 11,
+                  "Quorvia non usa la chiave CHIAVE\x1b]0;X\a\x1b[2J", true, "A_SCHEMA3.INI", Solved, 0},
+        // CONFIGURE.INI, animations and sounds
+        FaultCase{"configure_color", {{"color-invalid", 1}}, "color-invalid", "CONFIGURE.INI", 6,
+                  "COLOR=rosso nella sezione [Titolo_S1_L1_P1] non è un numero", true, "A_SCHEMA3.INI", Solved, 0},
+        FaultCase{"broken_media", {{"animation-unreadable", 1}, {"sound-unplayable", 1}}, "animation-unreadable",
+                  "problema_GIF1.gif", 0, "«problema_GIF1.gif» (l'animazione di un errore) non si riesce a leggere",
+                  true, "A_SCHEMA3.INI", Solved, 0},
         // Formulas
         FaultCase{"formula_syntax", {{"formula-syntax", 1}, {"not-solvable", 1}, {"window-message", 1}},
                   "formula-syntax", "A_SCHEMA3.INI", 13, "«12 +» non si legge: manca un numero", false,
@@ -189,6 +210,47 @@ TEST_F(WindowsFolder, PassesWithItsAccentedSentencesSolved)
     EXPECT_EQ(advanced->problems[0].outcome, Outcome::Solved);
     EXPECT_EQ(beginner->problems[0].outcome, Outcome::Solved);
     EXPECT_TRUE(allFindings(report).empty()) << describe(allFindings(report));
+}
+
+// Notepad's "Unicode" saves read as the program reads them, and the report
+// names the encoding of every file it read.
+using EncodedFolder = CommaSeparator;
+
+TEST_F(EncodedFolder, ReportNamesTheEncodingOfEveryFile)
+{
+    const FixtureFolder folder(QStringLiteral("utf16_files"));
+    folder.write(QStringLiteral("CONFIGURE.INI"), "\xEF\xBB\xBF[Titolo_S1_L1]\nCAPTION=Problemi\n");
+    const CheckReport report = checkResourceFolder(folder.path());
+    std::map<std::string, std::string> encodings;
+    for (const FileEncoding& e : report.encodings)
+        encodings[e.file] = e.encoding;
+    EXPECT_EQ(report.encodings.size(), 10u);
+    EXPECT_EQ(encodings["GENERALE.INI"], "UTF-16 BE");
+    EXPECT_EQ(encodings["A_SCHEMA3.INI"], "UTF-16 LE");
+    EXPECT_EQ(encodings["P_SCHEMA3.INI"], "UTF-8");
+    EXPECT_EQ(encodings["CONFIGURE.INI"], "UTF-8 con BOM");
+    EXPECT_NE(formatText(report).find("  A_SCHEMA3.INI: UTF-16 LE\n"), std::string::npos);
+}
+
+// The windows do without a missing animation or sound; the check says so.
+using MediaFolder = CommaSeparator;
+
+TEST_F(MediaFolder, AMissingAnimationOrSoundIsAWarning)
+{
+    const FixtureFolder folder;
+    ASSERT_TRUE(QFile::remove(folder.path() + QStringLiteral("bravo.wav")));
+    ASSERT_TRUE(QFile::remove(folder.path() + QStringLiteral("mascotte.gif")));
+    folder.write(QStringLiteral("ding.wav"), "RIFF");
+    const CheckReport report = checkResourceFolder(folder.path());
+    std::map<std::string, std::string> found;
+    for (const Finding& f : report.other_files) {
+        EXPECT_EQ(f.severity, Severity::Warning) << f.message;
+        found[f.file] = f.code;
+    }
+    EXPECT_EQ(found, (std::map<std::string, std::string>{{"bravo.wav", "media-missing"},
+                                                          {"mascotte.gif", "media-missing"},
+                                                          {"ding.wav", "sound-unplayable"}}));
+    EXPECT_TRUE(report.passed());
 }
 
 using MissingWindow = CommaSeparator;

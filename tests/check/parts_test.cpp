@@ -8,6 +8,7 @@
 #include "check/lint_common.h"
 #include "check/report_format.h"
 #include "check/watchdog.h"
+#include "content/ini_file.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -100,6 +101,86 @@ TEST(StructureFindings, ReadWindows1252AndEveryLineEnding)
     EXPECT_EQ(outline.sections[0].keys[1].line, 3);
     EXPECT_EQ(outline.sections[1].line, 4);
     EXPECT_EQ(outline.sections[1].keys[0].line, 5);
+}
+
+CheckReport sampleReport();
+
+// What a file is as a whole: its encoding, a cut at the size limit, bytes
+// that are no text, a header without its "]".
+TEST(StructureFindings, NameTheEncodingAndWhatStandsAgainstTheWholeFile)
+{
+    const std::string body = "[A]\r\nK=perché\r\n";
+    std::string utf16le = "\xFF\xFE";
+    for (char16_t c : std::u16string(u"[A]\r\nK=perché\r\n"))
+        utf16le += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    std::string huge = body;
+    while (huge.size() <= IniFile::kMaxFileSize)
+        huge += "; " + std::string(1000, 'x') + "\r\n";
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* encoding;
+        std::vector<std::pair<std::string, int>> findings;
+    } rows[] = {
+        {"Utf8", body, "UTF-8", {}},
+        {"Utf8WithBom", "\xEF\xBB\xBF" + body, "UTF-8 con BOM", {}},
+        {"Windows1252", "[A]\r\nK=perch\xE9\r\n", "Windows-1252", {}},
+        {"Utf16Le", utf16le, "UTF-16 LE", {}},
+        {"Utf16WithoutMark", utf16le.substr(2), "Windows-1252", {{"not-text", 0}}},
+        {"CodePageFullOfControls", "[A]\r\nK=\x01\x02\x03\x04\x05\xE9\r\n", "Windows-1252", {{"not-text", 0}}},
+        {"CutAtTheSizeLimit", huge, "UTF-8", {{"file-cut", 16713}}},
+        {"HeaderWithoutBracket", "[A\r\nK=1\r\n", "UTF-8", {{"header-unclosed", 1}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const IniOutline outline = outlineOf(row.bytes);
+        EXPECT_EQ(encodingName(outline), row.encoding);
+        std::vector<Finding> found;
+        if (addFileFindings(outline, "PROVA.INI", found))
+            addStructureFindings(outline, "PROVA.INI", {}, found);
+        std::vector<std::pair<std::string, int>> codes;
+        for (const Finding& f : found)
+            codes.emplace_back(f.code, f.line);
+        EXPECT_EQ(codes, row.findings) << describe(found);
+    }
+}
+
+// Text from a teacher's file never reaches the terminal as a control: the
+// line from the report of an escape-laden key, and the rest of the kinds.
+TEST(ReadableReport, ShowsEveryControlCharacterEscaped)
+{
+    const struct {
+        const char* name;
+        std::string text;
+        std::string shown;
+    } rows[] = {
+        {"RetitleAndClear", "CHIAVE\x1b]0;X\a\x1b[2J=ok", "CHIAVE\\u001b]0;X\\u0007\\u001b[2J=ok"},
+        {"HiddenText", "\x1b[8mresto", "\\u001b[8mresto"},
+        {"TabAndLineBreaks", "a\tb\r\nc", "a\\u0009b\\u000d\\u000ac"},
+        {"Delete", "a\x7f", "a\\u007f"},
+        {"C1ControlInUtf8", "a\xC2\x9B" "2J", "a\\u009b2J"},
+        {"BytesThatAreNotUtf8", "a\x9B\xE8", "a\\x9b\\xe8"},
+        {"AccentsAndSignsStay", "perché 5 € «|»", "perché 5 € «|»"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(terminalSafe(row.text), row.shown);
+    }
+
+    CheckReport report = sampleReport();
+    report.folder = "/scuola/\x1b[2J/";
+    report.other_files.push_back(warning("unknown-key", "A.INI\x9b", 3, "chiave \x1b]0;X\a\x7f\xC2\x85"));
+    const std::string text = formatText(report);
+    EXPECT_EQ(text.find_first_of("\x1b\a\x7f\x9b"), std::string::npos) << text;
+    EXPECT_EQ(text.find("\xC2\x85"), std::string::npos) << text;
+    EXPECT_NE(text.find("avviso  A.INI\\x9b riga 3: chiave \\u001b]0;X\\u0007\\u007f\\u0085\n"), std::string::npos)
+        << text;
+    const std::string json = formatJson(report);
+    EXPECT_EQ(json.find_first_of("\x1b\a\x7f"), std::string::npos) << json;
+    EXPECT_EQ(json.find("\xC2\x85"), std::string::npos) << json;
+    const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
+    EXPECT_EQ(root.value("other_files").toArray().at(0).toObject().value("message").toString(),
+              QString::fromUtf8("chiave \x1b]0;X\a\x7f\xC2\x85"));
 }
 
 CheckReport sampleReport()

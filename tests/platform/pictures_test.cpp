@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace quorvia::platform {
 namespace {
 
@@ -156,6 +158,43 @@ TEST_F(Pictures, MissingOrUnreadableFileIsNoPicture)
     EXPECT_TRUE(loadPicture(dir_.path()).isNull());
     EXPECT_TRUE(loadPicture(write("empty.bmp", QByteArray())).isNull());
     EXPECT_TRUE(loadPicture(write("text.png", "not a picture")).isNull());
+}
+
+// The check decodes every part of a picture or animation, as a child's
+// window would show it.
+TEST_F(Pictures, InspectionTellsWholeDamagedAndUnreadableFiles)
+{
+    QImage large(1600, 1200, QImage::Format_RGB32);
+    large.fill(QColor(10, 120, 200));
+    const QByteArray jpeg = jpegOf(large);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    twoColours().save(&buffer, "PNG");
+    const QByteArray gif = testing::makeGif();
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        MediaState picture;
+        std::optional<MediaState> animation;  // animations are GIFs; Qt reads a JPEG its own way
+    } rows[] = {
+        {"WholeJpeg", jpeg, MediaState::Whole, std::nullopt},
+        {"JpegCutShort", jpeg.left(jpeg.size() * 2 / 3), MediaState::Damaged, std::nullopt},
+        {"JpegHeaderOnly", jpeg.left(40), MediaState::Unreadable, std::nullopt},
+        {"Png", png, MediaState::Whole, MediaState::Whole},
+        {"Gif", gif, MediaState::Whole, MediaState::Whole},
+        {"GifSecondFrameCut", gif.left(gif.size() - 6), MediaState::Whole, MediaState::Damaged},
+        {"NoPicture", "GIF89a ma niente altro", MediaState::Unreadable, MediaState::Unreadable},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString path = write(QStringLiteral("file"), row.bytes);
+        EXPECT_EQ(inspectPicture(path), row.picture);
+        if (row.animation)
+            EXPECT_EQ(inspectAnimation(path), *row.animation);
+    }
+    EXPECT_EQ(inspectPicture(dir_.filePath("nothing.jpg")), MediaState::Unreadable);
+    EXPECT_EQ(inspectAnimation(dir_.filePath("nothing.gif")), MediaState::Unreadable);
 }
 
 TEST_F(Pictures, GifPlayerLoadsStartsAndStops)
