@@ -85,13 +85,17 @@ int createTemporary(const std::string& target, mode_t mode, std::string& name) {
 // it until after the rename; the lock goes with the process, so a temporary
 // nobody holds was left by a save that was killed. The lock is taken here;
 // a temporary that a cleaner removed before the lock was taken has no name
-// left, and another is made.
+// left, and another is made. Where the file system has no locks the save
+// goes on without one: no cleaner can lock its temporary either, so none
+// takes it for a leftover.
 int createLockedTemporary(const std::string& target, mode_t mode, std::string& name) {
     for (int attempt = 0; attempt < 10; ++attempt) {
         const int fd = createTemporary(target, mode, name);
         if (fd < 0) return fd;
+        int locked;
+        while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {}
         struct stat info {};
-        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0) return fd;
+        if (locked != 0 || ::fstat(fd, &info) != 0 || info.st_nlink > 0) return fd;
         ::close(fd);
     }
     errno = EAGAIN;

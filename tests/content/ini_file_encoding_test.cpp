@@ -193,6 +193,12 @@ TEST(IniFileEncoding, MalformedUtf16IsReadAsWindows1252AndStaysSo) {
         file.writeString("S", "nuova", "x");
         EXPECT_EQ(everyValue(IniFile::parse(file.serialize())), everyValue(file));
     }
+
+    // Behind a UTF-8 mark, UTF-16 bytes are code-page text; written without
+    // the mark they would read as UTF-16, so the file goes as UTF-8.
+    const IniFile behindMark = IniFile::parse("\xEF\xBB\xBF" + std::string("\xFF\xFEk\0=\0v\0", 8));
+    EXPECT_EQ(behindMark.encoding(), IniFile::Encoding::Windows1252);
+    EXPECT_EQ(IniFile::parse(behindMark.serialize()).encoding(), IniFile::Encoding::Utf8WithBom);
 }
 
 // Reading and writing back an untouched file gives the same bytes, whatever
