@@ -220,7 +220,7 @@ TEST_F(EncodedFolder, ReportNamesTheEncodingOfEveryFile)
 {
     const FixtureFolder folder(QStringLiteral("utf16_files"));
     folder.write(QStringLiteral("CONFIGURE.INI"), "\xEF\xBB\xBF[Titolo_S1_L1]\nCAPTION=Problemi\n");
-    const CheckReport report = checkResourceFolder(folder.path());
+    const CheckReport report = checkResourceFolder(folder.path(), ',');
     std::map<std::string, std::string> encodings;
     for (const FileEncoding& e : report.encodings)
         encodings[e.file] = e.encoding;
@@ -241,7 +241,7 @@ TEST_F(MediaFolder, AMissingAnimationOrSoundIsAWarning)
     ASSERT_TRUE(QFile::remove(folder.path() + QStringLiteral("bravo.wav")));
     ASSERT_TRUE(QFile::remove(folder.path() + QStringLiteral("mascotte.gif")));
     folder.write(QStringLiteral("ding.wav"), "RIFF");
-    const CheckReport report = checkResourceFolder(folder.path());
+    const CheckReport report = checkResourceFolder(folder.path(), ',');
     std::map<std::string, std::string> found;
     for (const Finding& f : report.other_files) {
         EXPECT_EQ(f.severity, Severity::Warning) << f.message;
