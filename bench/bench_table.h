@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the benchmarks registered with add() and prints their results as one
 // Markdown table, with each row's target and whether it is met.

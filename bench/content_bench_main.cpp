@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluator and the content work of a problem load, as rows of the
 // table that scripts/bench.sh prints.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluator against muparser on the same formulas: parse, then evaluate,
 // as a window does at every problem load. The bundled problems' R1 and R2
 // are prepared by the windows' own preparation; longer formulas show how

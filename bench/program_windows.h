@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows of a run, made as the program makes them at start-up: the
 // main window, the score window and the eight exercise windows with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' rows of the table that scripts/bench.sh prints: creating the
 // ten windows of a run, the CPU of a window that waits for the child, and
 // the peak memory of a run against a bare Qt Widgets window.

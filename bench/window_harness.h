@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Measures that need a process of their own: the first creation of the
 // windows (fonts, styles and plugins are loaded once per process), the CPU

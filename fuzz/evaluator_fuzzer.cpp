@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as a formula, with either decimal separator. Setting it must end
 // in a tree or in one reported syntax error; evaluating the tree in a finite
 // value or an EvaluationError (ConversionError for a number out of range).

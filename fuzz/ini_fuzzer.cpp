@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an INI file. Besides not crashing, the reader must give the
 // file back byte for byte when nothing was written, and a write must change
 // exactly the key written: worksheets and CONFIGURE.INI are written back

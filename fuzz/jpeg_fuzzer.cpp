@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a JPEG picture that a problem file names. libjpeg's errors
 // come back through our own error manager by longjmp; a broken file must be
 // no picture, never an end of the program, a leak of the decoder's memory

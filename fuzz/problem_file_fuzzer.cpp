@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a problem file, loaded the way every exercise window loads a
 // problem: the window texts, the problem's section and its formulas. The
 // faults the windows show the teacher (a part that is not a number, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a report template of the resource folder, which teachers may
 // edit by hand. The reader answers with a whole template or with an error
 // that says where, never both and never neither; and a template it accepts

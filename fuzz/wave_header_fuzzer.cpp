@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a sound file of the resource folder. The header reader walks
 // chunk sizes taken from the file, so every offset it hands on must stay
 // inside the bytes it was given.

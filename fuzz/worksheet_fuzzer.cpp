@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a worksheet the child picks with the load button: the header
 // that caricaINIT checks, then, when it names a problem the window can hold,
 // every section that carica puts back into the window. The window is a small

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in build-bench/ (an optimised build with debug
 # information, as the program ships) and prints one Markdown table: every
 # row with its target and whether it is met, headed by the machine and date.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the tests and the screenshots need,
 # asking apt only for what is missing so a ready machine starts at once.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the test suite with AddressSanitizer and UndefinedBehaviorSanitizer
 # in build-asan/ and runs it headless. Any memory fault, leak or undefined
 # behaviour fails the run.

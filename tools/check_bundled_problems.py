@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Sanity check of the bundled problem files in resources/RISORSE.
 
 Solves every problem the way the program will (formulas in the child's

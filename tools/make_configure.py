@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes CONFIGURE.INI, the bundled appearance settings: the title line
 `Titolo` of every exercise window names the kind of problem.
 

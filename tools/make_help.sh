@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates resources/RISORSE/Help.pdf from docs/help/aiuto.ms with groff
 # (ms macros, tbl, UTF-8 input through preconv; -U lets .PDFPIC read the cover) and puts the program's owl on
 # the cover.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws every picture and animation of resources/RISORSE with ImageMagick.
 
 Each picture is a list of vector shapes in its own pixel coordinates

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the sounds of resources/RISORSE with sox (and espeak-ng for the
 # spoken goodbye). Every file is a plain PCM wave, 16-bit mono at 22050 Hz,
 # with nothing but the "fmt " and "data" chunks: the score window works out

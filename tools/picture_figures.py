@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The figures of Quorvia's pictures (faces, star, bulb, owl, child, cup,
 book, medal, fireworks), each a list of shapes from picture_kit."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drawing kit of tools/make_pictures.py: vector shapes written as ImageMagick
 -draw primitives, and the writing of PNG, JPEG and animated GIF files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quorvia: start-up. The splash, the main window, the score window and the
 // exercise windows are created once and live until the end of the run.
 

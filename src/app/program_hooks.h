@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's answer to what the exercise windows hand on: the appearance
 // settings of their labels and problem text, worksheets and printing. Each operation

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The appearance settings of the exercise windows: a teacher restyles the
 // instruction labels and the problem text with the mouse, and the settings

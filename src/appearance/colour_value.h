@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as CONFIGURE.INI stores them: a signed integer with red in the low
 // byte (red 255, lime 65280, yellow 65535). Negative values name one of the

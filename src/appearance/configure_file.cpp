@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "appearance/configure_file.h"
 
 #include "shell/resource_folder.h"

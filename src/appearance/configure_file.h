@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CONFIGURE.INI of a resource folder, with the changes of this run that
 // could not be written (a full disk, no place at all). Those stay in force

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "appearance/control_look.h"
 
 #include "shell/controls.h"

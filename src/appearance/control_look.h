@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look that the appearance settings change, on the two kinds of control
 // that take part: labels (background colour, font, text colour, caption)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "appearance/font_text.h"
 
 #include "appearance/colour_value.h"

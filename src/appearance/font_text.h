@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The font of a label or of the problem text as CONFIGURE.INI stores it:
 // five fields joined by "," - face name, character set (0..255), text colour

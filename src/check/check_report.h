@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the checker found in a resource folder: the findings of the lint and
 // the outcome of solving every problem through its window, grouped as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/folder_check.h"
 
 #include "check/configure_lint.h"

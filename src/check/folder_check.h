@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole check of a resource folder: the lint of GENERALE.INI and of
 // every problem file it names, then every problem those files offer solved

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/formula_lint.h"
 
 #include "check/lint_common.h"

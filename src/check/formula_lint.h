@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lint of a problem's formulas: present, readable, made of numbers, of
 // the shape the scheme's boxes need, computable, and with every number short

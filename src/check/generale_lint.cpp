@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/generale_lint.h"
 
 #include "check/ini_outline.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lint of GENERALE.INI: the texts of the main window and, per mode, the
 // problem file and the number of problems of each scheme.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The headers and keys of an INI file as they stand, with their lines:
 // what the reader skips (a second section of the same name, a key written

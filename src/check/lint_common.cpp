@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/lint_common.h"
 
 #include "content/ini_file.h"

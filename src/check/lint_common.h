@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pieces every part of the lint shares: making a finding, quoting a
 // teacher's text, and the findings about a file's structure that the reader

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvia-check: a teacher's check of a resource folder before the lesson.
 
 #include "check/command_line.h"

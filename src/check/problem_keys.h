@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys a problem file may hold for one scheme, with what the windows do
 // with each: its default, whether a "|" in it becomes a line break, and what

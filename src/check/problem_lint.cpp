@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/problem_lint.h"
 
 #include "check/formula_lint.h"

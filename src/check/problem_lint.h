@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lint of a problem file for the window of one mode and scheme: the file
 // itself, the MAX<n> that GENERALE.INI gives it, and each problem the window

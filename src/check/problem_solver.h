@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives an exercise window through one problem as a child who knows every
 // answer: at each step it types (or picks) the right sentence, fills the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two faces of a check report: a readable one in Italian for teachers,
 // grouped by problem file and problem and ending with one summary line, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ends the program when the check stops moving: a problem whose window
 // never returns would otherwise hold a teacher's terminal, or a CI job,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Preparing a problem's formulas for the checks: the operator signs, the
 // numbers, the expected results and, for the second formula, which operand

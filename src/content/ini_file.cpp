@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing INI text into lines with an index, and reading keys from it.
 
 #include "content/ini_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // INI files with the platform's private-profile semantics, read from and
 // written to files that teachers make on Windows (Windows-1252, CRLF, or

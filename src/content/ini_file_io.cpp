@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading INI files from disk and writing them back without ever leaving a
 // half-written file behind.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing keys into an IniFile and turning it back into the file's bytes.
 
 #include "content/ini_file.h"

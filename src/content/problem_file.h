@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading one problem of a problem file: every key with its default, and
 // "|" turned into a line break exactly where the format says so.

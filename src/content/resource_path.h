@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File names in teachers' INI files are written on Windows, where letter case
 // does not matter. These lookups find "Problemi3.ini" as "PROBLEMI3.INI".

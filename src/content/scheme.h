@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four problem schemes and the two modes, and the facts about them that
 // more than one layer needs.

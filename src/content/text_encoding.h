@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The encodings teachers' files come in: Windows-1252 and UTF-8, and UTF-16
 // with a byte-order mark (Notepad's "Unicode" and "Unicode big endian").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcExpress: parses an arithmetic formula into a tree once, then evaluates
 // the tree for lists of variable values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers as the child reads and types them: the locale's decimal separator,
 // the general number format every check compares with, and text-to-number

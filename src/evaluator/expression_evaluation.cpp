@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "evaluator/decimal_number.h"
 #include "evaluator/expression_tree.h"
 #include "evaluator/functions.h"

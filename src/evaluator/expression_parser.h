@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recursive descent over the tokenizer: one function per grammar rule.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parsed form of a formula, shared by the parser and the evaluation.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general number format: every number a child's typing is compared with
 // is written by this function, and the comparison is of texts, so its output
 // must be stable to the character.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "evaluator/tokenizer.h"
 
 #include "evaluator/functions.h"

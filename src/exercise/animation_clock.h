@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The phases of a window's animations, driven by its 100 ms clock. The clock
 // only decides; the window owns the players and does what a tick asks.

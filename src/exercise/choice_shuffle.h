@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shuffling of a beginner's choice list: the right sentence (item 0 as
 // read) never stays first. The random source is handed in, so a test can

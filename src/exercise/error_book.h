@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The errors of one attempt at a problem: a count per step, shown on the
 // step's error counter button, and the window's total, shown on the error

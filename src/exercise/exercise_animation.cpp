@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation clock of the window: every 100 ms tick asks the clock what
 // to do and does it to the players.
 

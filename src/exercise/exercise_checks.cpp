@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks of the steps and what follows them: an error counted and shown,
 // a step passed, the problem finished; the hints and the operator menu.
 

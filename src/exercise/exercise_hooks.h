@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operations an exercise window hands to other parts of the program:
 // the appearance settings of its labels and problem text, worksheets, and

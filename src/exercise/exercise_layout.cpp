@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building an exercise window: the parts every window has (tool bar, title
 // lines, problem band, scroll box, players, operator menu, hint balloon) and
 // the pictures of its own design.

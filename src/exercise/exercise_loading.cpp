@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a problem into the window and starting it afresh.
 
 #include "exercise/exercise_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving between problems, the solution, the general help, the worksheet,
 // print and close buttons, and the closing of the window.
 

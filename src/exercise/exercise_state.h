@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of an exercise window that no widget shows. The error total is
 // not here: it lives in the Tag of the error label, where worksheets and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creation of an exercise window, its wiring to the events, and the small
 // helpers the mechanics share.
 

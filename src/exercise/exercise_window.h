@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One exercise window: the common mechanics of all eight, built from a
 // scheme's description for one mode. The window is the view; the rules of a

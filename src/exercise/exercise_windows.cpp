@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/exercise_windows.h"
 
 #include "exercise/exercise_window.h"

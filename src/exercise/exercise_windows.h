@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Creates the exercise windows of the program and registers each with the
 // main window for its mode and scheme.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hint balloon of an exercise window: one message at a time, pointing at
 // the centre of a button. A child widget of the window, so what it says and

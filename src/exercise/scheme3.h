@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scheme 3: one operation between two data, solved in five steps (question,
 // first datum, second datum, operation scheme, answer).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scheme 4a: a column of four data under one operator gives the partial
 // result; a second operation joins it and a fifth datum into the final

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scheme 4b: two questions, a column of three data giving the partial result,
 // a second operation joining it with a fourth datum, and two answers, solved

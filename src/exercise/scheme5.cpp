@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/scheme5.h"
 
 #include "exercise/exercise_window.h"

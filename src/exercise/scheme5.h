@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scheme 5: two operations in two rows, the partial result of the first
 // feeding the second, solved in six steps (question, three data, operation

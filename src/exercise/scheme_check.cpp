@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/scheme_check.h"
 
 #include "evaluator/decimal_number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The check of an operation scheme: the texts the child put into the number
 // boxes and operator labels against the texts they must read, compared

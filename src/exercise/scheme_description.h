@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What makes one scheme's pair of exercise windows: the table of its step
 // widgets (name, kind, Tag, place in each window), its steps, the parts of

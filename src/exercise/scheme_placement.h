@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sizes every scheme's windows share and the small builders of the
 // places in their widget tables.

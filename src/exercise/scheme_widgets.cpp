@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The step widgets of an exercise window, made from its scheme's table for
 // the window's mode.
 

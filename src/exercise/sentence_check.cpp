@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/sentence_check.h"
 
 #include "content/normalize_answer.h"

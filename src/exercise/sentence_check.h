@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The check of a sentence step, apart from any widget: a typed sentence
 // against the accepted wordings (advanced windows), or the chosen item of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of the exercise windows' own design, drawn in code: the tool
 // bar glyphs, the error counter glyph, the logo and the two end pictures.

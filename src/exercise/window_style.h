@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look shared by the parts of the exercise windows: the children's
 // typeface, the sign face, and painted backgrounds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object. Its general error handler catches an exception
 // that leaves an event handler, shows the exception's text in a message box

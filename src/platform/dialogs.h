@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every modal interaction of the program goes through here, so tests can
 // script the answers in advance and run without a screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for the dialogs and the sound service: answers are queued before
 // the action, and everything the program asked for is recorded. Used by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An animated GIF player: a label that shows a QMovie. It keeps the picture
 // it has (its design content) until a file loads successfully, so a missing

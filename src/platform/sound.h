@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simple sound service: a wave held in memory, played once without
 // waiting or in an endless loop; a new sound replaces the one playing.

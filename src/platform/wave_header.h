@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the header of a RIFF WAVE file held in memory. Bytes from any
 // source are safe to pass: every read is bounds-checked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mouse wheel of the whole application acts as the arrow keys: turned
 // away from the user it presses Up, towards the user Down, on the widget that

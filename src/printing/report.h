@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The report component an exercise window owns (`frReport1`): it loads a
 // template by path, lets the program write the texts of its named objects,

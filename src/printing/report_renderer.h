@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing a report with QPainter, so that one piece of code makes the print
 // preview, the printed page and the PDF file alike.

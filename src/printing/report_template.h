@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A report template as the program holds it: pages of text objects, lines,
 // boxes and pictures, placed in millimetres from the top-left corner of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The attributes of one element of a template file and the values they may
 // hold: numbers in millimetres with a point for decimals, yes or no, colours,

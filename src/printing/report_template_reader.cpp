@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The template file is XML written by hand, so the reader is strict where a
 // slip of the pen would otherwise go unseen (an unknown attribute such as
 // "widht", a comma as decimal point, a style that does not exist) and says

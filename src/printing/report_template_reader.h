@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a report template from the bytes of its file. A plain function of
 // the bytes: whatever they hold, the answer is either a whole template or a

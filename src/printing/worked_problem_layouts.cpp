@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The objects each scheme's report fills in and the widgets they take their
 // texts from. The templates name their objects alike in every scheme:
 // "memo6" the question, "memo34" the second question, "memo9", "memo10",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing the worked problem of an exercise window (its print button,
 // `LMDButton2Click`): the scheme's template is loaded, its named objects take

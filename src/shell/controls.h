@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kinds of control that the shared operations of the main window, the
 // worksheets and the printout tell apart, the widget classes that make each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window needs of an exercise window to launch it. The exercise
 // layer implements it; the main window knows no exercise class, so new scheme

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the child types a name and picks mode, scheme and
 // problem; the start button opens the exercise window of that choice. It

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening an exercise window from the main window, and ending the run.
 
 #include "shell/exercise_slot.h"

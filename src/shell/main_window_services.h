@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an exercise window asks of the main window. TForm1 implements it;
 // tests give the exercise windows a fake.

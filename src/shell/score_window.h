@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The last window of a run: it counts the points up on a seven-segment
 // display, one point and one sound every half second, and closes itself

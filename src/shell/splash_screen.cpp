@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/splash_screen.h"
 
 #include "shell/controls.h"

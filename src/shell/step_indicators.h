@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operations every exercise window calls to move through its steps. They
 // know nothing of the window's class: they find its controls by name

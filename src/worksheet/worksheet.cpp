@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "worksheet/worksheet.h"
 
 #include "content/ini_file.h"

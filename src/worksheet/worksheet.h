@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving the child's work on a problem to a worksheet file and restoring it.
 // The operations know no window class: they record every control of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which controls a worksheet records and how: one row per control kind, with
 // the TIPO value that names the kind in the file and the keys of its section

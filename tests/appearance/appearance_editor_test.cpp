@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Restyling labels and the problem text with the mouse, the settings kept
 // per mode, scheme and problem, and applying them at a load.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window of the test's own with the controls the appearance settings know
 // (labels, the problem text and its side panels), the main window's

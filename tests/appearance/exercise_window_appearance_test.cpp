@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The appearance settings on a real exercise window, with the mouse, through
 // the program's hooks: what a teacher sees when moving between problems.
 

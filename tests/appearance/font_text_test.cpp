@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five fields of a stored font, read field by field, and the colour
 // values they and CONFIGURE.INI hold.
 

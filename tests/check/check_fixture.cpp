@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "check_fixture.h"
 
 #include "shell/program_media.h"

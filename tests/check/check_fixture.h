@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Resource folders for the checker's tests: a copy of the clean fixture
 // folder with the bundled animations and sounds, and the files of one fault

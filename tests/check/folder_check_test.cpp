@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole check on fixture folders: a clean one, and copies of it with one
 // fault each, through the lint and the real exercise windows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of the checker that need no window: the command line, the
 // structure of an INI file, the report's two faces and the watchdog.
 

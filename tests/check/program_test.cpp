@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program quorvia-check itself: its command line, its output and its
 // exit statuses, run as a teacher or a CI job runs it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The problem files that ship with the program, loaded as a window loads
 // them: every problem must prepare without a message, fit its number boxes
 // and offer sentences that the step checks can tell apart.

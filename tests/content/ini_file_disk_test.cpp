@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI files on disk: hostile files read without harm, and a failed save
 // leaves the old file whole.
 

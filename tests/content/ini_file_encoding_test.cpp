@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The encodings teachers' files come in: each is read right and written back
 // as it came.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading INI text the way the platform's private-profile calls read the
 // files teachers write on Windows.
 

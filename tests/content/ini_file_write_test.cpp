@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing keys into INI text: the rest of a teacher's file stays as it was,
 // byte for byte, in its own encoding and line endings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/normalize_answer.h"
 
 #include <gtest/gtest.h>

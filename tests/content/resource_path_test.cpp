@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Teachers name resource files on Windows, where letter case does not matter.
 
 #include "content/resource_path.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arithmetic faults surface from evaluate() as EvaluationError with a clear
 // message, never as an infinity or a NaN handed back to the caller.
 

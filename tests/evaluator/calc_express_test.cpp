@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formulas as the windows hand them over: values, syntax errors and
 // formulas that must mean the same. The comma is the decimal separator.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general number format decides whether a child's typed number is right
 // (texts are compared), so every character of it matters.
 

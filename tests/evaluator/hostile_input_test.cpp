@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formulas come from files that anyone can edit: whatever their size or
 // shape, setting and evaluating them must end in a value, a reported syntax
 // error or an EvaluationError, never in a stack overflow.

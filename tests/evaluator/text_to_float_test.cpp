@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Converting text to a number as the windows do: the separator in force,
 // and the platform's message for a text that is not a number.
 

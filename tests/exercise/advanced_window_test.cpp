@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFormA3 driven through its widgets: typed sentences, the scheme check,
 // errors, the busy rule and the end of a problem.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phases of the animation clock, tick by tick, with the players' state
 // as the window would report it.
 

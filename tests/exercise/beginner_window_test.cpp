@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFormP3 driven through its widgets: sentences picked from shuffled lists.
 
 #include "exercise_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Error counting and the shuffling of the beginner's lists.
 
 #include "exercise/choice_shuffle.h"

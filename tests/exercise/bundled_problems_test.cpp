@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every bundled problem of every scheme can be solved in both windows, from
 // the first question to the last answer, with the answers its problem file
 // gives, in the window the program builds for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise_fixture.h"
 
 #include "content/ini_file.h"

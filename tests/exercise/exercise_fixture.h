@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh exercise window per test, headless: scripted dialogs, recorded
 // sounds, a stand-in for the main window, and a resource folder of its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise windows as the main window opens them: created and registered
 // at start-up, shown modally by the start button, and counted in the points.
 

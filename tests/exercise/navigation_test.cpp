@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving between problems, the solution, the help, closing and reopening,
 // and what every load does to the window.
 

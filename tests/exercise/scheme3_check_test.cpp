@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scheme check of scheme 3 over typed texts, with prepared formulas.
 
 #include "exercise/scheme3.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFormA4a driven through its widgets: the problem loaded, a solve by typing,
 // the mirror of the partial result, the operator menu, the scheme check, the
 // solution, the end of a problem and the formulas the scheme cannot hold.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFormP4a driven through its widgets: the choice lists, the edit boxes
 // lying under them, a solve by choosing, the end of a problem and the
 // solution.

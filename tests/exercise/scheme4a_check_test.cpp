@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scheme check of scheme 4a over typed texts, with prepared formulas:
 // its order, the first difference deciding, and what each box is held to.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh scheme-4a window per test on the fixture files A4A_PROVA.INI and
 // P4A_PROVA.INI, with the helpers that answer its steps and fill its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout of the scheme-4a windows: the names, Tags and places that
 // worksheets and printing find, and the second row of the operation scheme
 // laid out by the second formula, problem after problem.

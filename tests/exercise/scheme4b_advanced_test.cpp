@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFormA4b driven through its widgets: both questions, the column of three
 // data, the second operation, both answers and the ending that hides both
 // answer rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFormP4b driven through its widgets: sentences picked from shuffled lists,
 // the ending that hides only the last row, the start of a problem whose
 // solution was shown, and the scroll box that takes the focus (and so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scheme-4b windows on their own fixture problem files, and the steps a
 // child takes through them.

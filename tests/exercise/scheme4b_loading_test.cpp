@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formulas the scheme-4b windows cannot hold stop the load with a message;
 // the window stays open and usable, and the scheme of such a problem cannot
 // be passed.

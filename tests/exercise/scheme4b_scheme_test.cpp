@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operation scheme of both scheme-4b windows: its widgets, the second
 // operation laid out by the formula, the mirror of the partial result, the
 // operator menu, the keys and the scheme check.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFormA5 driven through its widgets: the two rows of the operation scheme
 // (in both windows), the copy of the partial result, the two operator labels
 // and the scheme check.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFormP5 driven through its widgets: sentences picked from shuffled lists,
 // the two-row scheme typed, the beginner's ending.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scheme check of scheme 5 over typed texts, with prepared formulas.
 
 #include "exercise/scheme5.h"

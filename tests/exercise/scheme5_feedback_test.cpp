@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scheme-5 windows' own feedback and endings: the solution shown lime
 // before it is checked, the animation players' widths in TFormA5, the last
 // error counter after the closing sequence, and formulas the windows refuse.

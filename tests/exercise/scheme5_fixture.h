@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh scheme-5 window per test on the fixture files A5_PROVA.INI and
 // P5_PROVA.INI, with the helpers that fill its two-row operation scheme.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The second row of the two-operation schemes after a worksheet put its
 // boxes back without their captions (worksheets store the boxes' places
 // only): the next load leaves the partial result on the side its formula

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of a sentence step, apart from any window.
 
 #include "exercise/sentence_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small services of the platform layer: version, desktop, sounds and the
 // scripted dialogs other tests rely on.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/wave_header.h"
 
 #include "support/wave_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight exercise windows as the program creates them, each on problem
 // files of its scheme written for these tests, with the bundled report

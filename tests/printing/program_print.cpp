@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own hooks carry every window's print button to the report.
 
 #include "print_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A paint device that remembers what is drawn on it instead of drawing: the
 // text runs with their places and fonts, lines, rectangles, paths and

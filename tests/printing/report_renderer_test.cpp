@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a report: read back off a recording device for what is drawn and
 // where, and written to a real PDF file for the printer's path.
 

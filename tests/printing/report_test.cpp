@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report component: loading by path, writing objects, preparing and the
 // preview, with the messages a failure shows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading templates: what a well-formed file gives, what a teacher's slips
 // are told as, and that no damaged file can bring the reader down.
 

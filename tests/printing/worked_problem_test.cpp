@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print button of every exercise window: the texts each report object
 // receives at any point of a problem, and the three ways a print stops.
 

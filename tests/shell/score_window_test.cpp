@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/score_window.h"
 
 #include "platform/wave_header.h"

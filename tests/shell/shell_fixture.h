@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A resource folder of its own for each test, and the fakes every window
 // test installs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the GUI test programs: the tests run inside the program's
 // own application object, so its general error handler is the one in force.
 

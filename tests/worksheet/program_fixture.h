@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program as it runs: the main window on a resource folder of the
 // test's own (the bundled INI files copied in), every exercise window that

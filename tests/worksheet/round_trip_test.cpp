@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A worksheet saved in the middle of a problem and loaded back restores
 // every control it records, in every exercise window the program creates.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a worksheet file holds and how saving and loading treat the file:
 // the layout of its sections, the save dialog, files that cannot be
 // written, and worksheets that are refused or only partly apply.
