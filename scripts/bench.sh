@@ -16,15 +16,8 @@ build=${QUORVIA_BENCH_BUILD_DIR:-$root/build-bench}
 programs=(content_bench window_bench)
 
 # muparser is only the yardstick of the evaluator rows, so the build proper
-# does not need it and scripts/deps.sh does not install it.
-"$root/scripts/deps.sh"
-if ! dpkg-query -W -f='${Status}' libmuparser-dev 2>/dev/null | grep -q 'install ok installed'; then
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -q
-  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends libmuparser-dev
-fi
+# does not need it: scripts/deps.sh installs it only when asked here.
+"$root/scripts/deps.sh" libmuparser-dev
 
 generator=()
 command -v ninja >/dev/null && [ ! -f "$build/CMakeCache.txt" ] && generator=(-G Ninja)

@@ -2,6 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the tests and the screenshots need,
 # asking apt only for what is missing so a ready machine starts at once.
+# A script that needs more (the fuzzer's clang, the package tools) names
+# them as arguments: scripts/deps.sh clang libclang-rt-14-dev
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,7 @@ packages=(
   # the manual pages, and the validators of the menu entry and AppStream file
   scdoc desktop-file-utils appstream
 )
+packages+=("$@")
 # Screenshots and rendered pages need these too; CI skips them.
 if [ "${QUORVIA_DEPS:-}" = "desktop" ]; then
   packages+=(xvfb xauth xdotool imagemagick poppler-utils)

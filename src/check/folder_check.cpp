@@ -36,18 +36,6 @@ public:
     }
 };
 
-// The separator of a check run, for its time only.
-class ScopedDecimalSeparator {
-public:
-    explicit ScopedDecimalSeparator(char separator) : saved_(decimalSeparator()) { setDecimalSeparator(separator); }
-    ~ScopedDecimalSeparator() { setDecimalSeparator(saved_); }
-    ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
-    ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
-
-private:
-    char saved_;
-};
-
 class ScopedDialogs {
 public:
     explicit ScopedDialogs(platform::Dialogs* dialogs) { platform::setDialogs(dialogs); }

@@ -23,6 +23,19 @@ public:
 char decimalSeparator();
 void setDecimalSeparator(char separator);
 
+// Sets the separator for the life of the object and puts the previous one
+// back: a check run over one folder, or a test.
+class ScopedDecimalSeparator {
+public:
+    explicit ScopedDecimalSeparator(char separator) : saved_(decimalSeparator()) { setDecimalSeparator(separator); }
+    ~ScopedDecimalSeparator() { setDecimalSeparator(saved_); }
+    ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
+    ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
+
+private:
+    char saved_;
+};
+
 // Shortest text with at most 15 significant digits, using the decimal
 // separator: 36, 2,5, 3,33333333333333, 1E20, 1E-7. Fixed notation from
 // 0,00001 up to 15 integer digits, scientific otherwise; -0 is "0"; NaN and

@@ -21,16 +21,7 @@ namespace quorvia::check::testing {
 namespace {
 
 class ForeseenMistakes : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        saved_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(saved_); }
-
-private:
-    char saved_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 struct KeyFault {

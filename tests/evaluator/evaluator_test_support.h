@@ -13,20 +13,6 @@
 
 namespace quorvia::test {
 
-// Sets the decimal separator for one test and puts the previous one back.
-class ScopedDecimalSeparator {
-public:
-    explicit ScopedDecimalSeparator(char separator) : saved_(decimalSeparator()) {
-        setDecimalSeparator(separator);
-    }
-    ~ScopedDecimalSeparator() { setDecimalSeparator(saved_); }
-    ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
-    ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
-
-private:
-    char saved_;
-};
-
 // An evaluator whose reported messages are kept, as the window layer would
 // show them.
 struct RecordingEvaluator {

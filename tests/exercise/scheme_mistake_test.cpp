@@ -49,16 +49,7 @@ ExpectedTexts rightTexts(Scheme scheme)
 }
 
 class SchemeMistakes : public ::testing::TestWithParam<MistakeCase> {
-protected:
-    void SetUp() override
-    {
-        separator_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(separator_); }
-
-private:
-    char separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 TEST_P(SchemeMistakes, AreToldByKindAndRow)
