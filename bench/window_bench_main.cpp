@@ -4,6 +4,7 @@
 // the peak memory of a run against a bare Qt Widgets window.
 
 #include "bench_table.h"
+#include "exercise_response_bench.h"
 #include "program_windows.h"
 #include "window_harness.h"
 
@@ -84,5 +85,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     quorvia::setDecimalSeparator(',');
     quorvia::bench::addWindowBenchmarks();
+    quorvia::bench::addExerciseResponseBenchmarks();
     return quorvia::bench::runAsTable(argc, argv);
 }
