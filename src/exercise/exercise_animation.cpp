@@ -16,65 +16,60 @@ namespace quorvia {
 
 void ExerciseWindow::Timer1Timer()
 {
+    const ExerciseWidgets& w = widgets_;
     // "Visible" is the player's own flag: the clock may tick while the
     // window itself is covered or hidden.
-    const TickOutcome tick = clock_.tick(!GIF2->isHidden(), !GIF1->isHidden(), !GIF3->isHidden());
-    Timer1->setInterval(100);
+    const TickOutcome tick = clock_.tick(!w.GIF2->isHidden(), !w.GIF1->isHidden(), !w.GIF3->isHidden());
+    w.Timer1->setInterval(100);
     if (tick.freeze_gif2)
-        GIF2->stop();
+        w.GIF2->stop();
     if (tick.end_step_success) {
-        GIF2->stop();
-        GIF2->hide();
-        Timer1->stop();
+        w.GIF2->stop();
+        w.GIF2->hide();
+        w.Timer1->stop();
     }
     if (tick.end_closing)
         endClosingSequence();
     if (tick.end_error) {
-        Timer1->stop();
-        GIF1->stop();
-        GIF1->hide();
+        w.Timer1->stop();
+        w.GIF1->stop();
+        w.GIF1->hide();
     }
     if (tick.move_gif3)
-        GIF3->move(GIF3->x() + AnimationClock::kGif3Step, GIF3->y());
+        w.GIF3->move(w.GIF3->x() + AnimationClock::kGif3Step, w.GIF3->y());
 }
 
 void ExerciseWindow::stopFeedback()
 {
-    Timer1->stop();
+    widgets_.Timer1->stop();
     clock_.reset();
-    for (platform::GifPlayer* player : {GIF1, GIF2, GIF3}) {
+    for (platform::GifPlayer* player : {widgets_.GIF1, widgets_.GIF2, widgets_.GIF3}) {
         player->stop();
         player->hide();
     }
-    msg->dismiss();
+    widgets_.msg->dismiss();
 }
 
 QStringList ExerciseWindow::lastStepWidgets(bool closingWindow) const
 {
-    const int last = scheme_.lastStep();
-    QStringList names{inputOfStep(last), stepName("B", last), stepName("H", last)};
-    if (closingWindow)
-        names.append(stepName("Shape0", last));
-    return names;
+    return panel_.answerRowWidgets(closingWindow);
 }
 
 void ExerciseWindow::endClosingSequence()
 {
-    GIF3->hide();
-    GIF3->stop();
+    const ExerciseWidgets& w = widgets_;
+    w.GIF3->hide();
+    w.GIF3->stop();
     const bool withHelp = state_.currentSolutionShown();
-    if (QWidget* picture = widgetNamed(withHelp ? QStringLiteral("CoccaHelp") : QStringLiteral("Image5"))) {
+    if (QWidget* picture = panel_.widget(withHelp ? QStringLiteral("CoccaHelp") : QStringLiteral("Image5"))) {
         picture->show();
-        SB->ensureWidgetVisible(picture, 0, 0);
+        w.SB->ensureWidgetVisible(picture, 0, 0);
     }
-    Timer1->stop();
+    w.Timer1->stop();
     platform::soundService().stopAll();
-    for (const QString& name : lastStepWidgets(false)) {
-        if (QWidget* w = widgetNamed(name))
-            w->show();
-    }
+    panel_.setShown(lastStepWidgets(false), true);
     SetLED(kStepAhead, this);
-    GIF2->hide();
+    w.GIF2->hide();
 }
 
 }  // namespace quorvia

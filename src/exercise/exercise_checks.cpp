@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The checks of the steps and what follows them: an error counted and shown,
-// a step passed, the problem finished; the hints and the operator menu.
+// The checks of the steps and how the window shows what the step flow
+// decides: an error counted and shown, a step passed, the problem finished;
+// the hints and the operator menu.
 
 #include "exercise/exercise_window.h"
 
+#include "content/operator_signs.h"
 #include "exercise/hint_balloon.h"
 #include "exercise/sentence_check.h"
 #include "platform/gif_player.h"
@@ -22,26 +24,9 @@
 
 namespace quorvia {
 
-namespace {
-
-const QString kGif1 = QLatin1String(media::kWrongAnimation);
-const QString kGif2 = QLatin1String(media::kStepAnimation);
-const QString kGif3 = QLatin1String(media::kClosingAnimation);
-const QString kGif2WithHelp = QLatin1String(media::kStepAnimationWithHelp);
-const QString kGif3WithHelp = QLatin1String(media::kClosingAnimationWithHelp);
-
-}  // namespace
-
 int ExerciseWindow::lastStep()
 {
-    if (mode_ == Mode::Beginner)
-        return state_.last_step;
-    int last = 1;
-    for (QWidget* w : controlsInOrder(this)) {
-        if (controlKind(w) == ControlKind::StepButton)
-            last = std::max(last, tag(w));
-    }
-    return last;
+    return mode_ == Mode::Beginner ? state_.last_step : LastButton_Verifica(this);
 }
 
 void ExerciseWindow::B1Click(QAbstractButton* sender)
@@ -49,7 +34,6 @@ void ExerciseWindow::B1Click(QAbstractButton* sender)
     if (!sender || isAnimating())
         return;
     const int s = tag(sender);
-    auto* counter = control<QAbstractButton>(stepName("H", s));
 
     SentenceVerdict verdict = SentenceVerdict::Ignored;
     Mistake mistake;
@@ -66,7 +50,7 @@ void ExerciseWindow::B1Click(QAbstractButton* sender)
         verdict = checkTypedSentence(box->text().toStdString(), state_.answer_table[s]);
         mistake = typedSentenceMistake(s, box->text().toStdString(), state_.mistakes);
     } else {
-        auto* list = control<QComboBox>(stepName("EB0", s));
+        auto* list = panel_.control<QComboBox>(StepPanel::stepName("EB0", s));
         if (!list)
             return;
         const QString correct =
@@ -74,58 +58,63 @@ void ExerciseWindow::B1Click(QAbstractButton* sender)
         verdict = checkChosenItem(list->currentIndex(), correct.toStdString());
         mistake = chosenItemMistake(s, list->currentIndex(), correct.toStdString());
     }
-
-    switch (verdict) {
-    case SentenceVerdict::Ignored:
-        return;
-    case SentenceVerdict::Wrong:
-        ERRORE(counter, s, mistake);
-        return;
-    case SentenceVerdict::Right:
-        // The step's error message has had its say.
-        msg->dismiss();
-        if (s < lastStep())
-            MBRAVO(sender);
-        else
-            finishProblem(s);
-        return;
-    }
+    showDecision(flow_.afterSentence(s, verdict, mistake, lastStep()), sender);
 }
 
 void ExerciseWindow::operationSchemeClick()
 {
     // No busy rule here: the scheme is checked even while an animation plays.
     const int step = scheme_.operationStep();
-    auto* counter = control<QAbstractButton>(stepName("H", step));
-    if (!state_.formulas_ready) {
-        ERRORE(counter, step);
+    SchemeCheckResult result;
+    if (state_.formulas_ready) {
+        result = checkOperationScheme(scheme_.expectations(state_.formulas),
+                                      [this](const QString& name) { return panel_.shownText(name); });
+    }
+    showDecision(flow_.afterScheme(step, state_.formulas_ready, result),
+                 panel_.control<QAbstractButton>(StepPanel::stepName("B", step)));
+}
+
+void ExerciseWindow::showDecision(const StepDecision& decision, QAbstractButton* button)
+{
+    switch (decision.outcome) {
+    case StepOutcome::Nothing:
+        return;
+    case StepOutcome::CountError:
+        showError(panel_.control<QAbstractButton>(StepPanel::stepName("H", decision.step)), decision);
+        return;
+    case StepOutcome::OpenNextStep:
+        MBRAVO(button);
+        return;
+    case StepOutcome::FinishProblem:
+        // The step's error message has had its say.
+        widgets_.msg->dismiss();
+        finishProblem(decision.step);
         return;
     }
-    const SchemeCheckResult result = checkOperationScheme(
-        scheme_.expectations(state_.formulas), [this](const QString& name) { return shownText(name); });
-    if (result.passed)
-        MBRAVO(control<QAbstractButton>(stepName("B", step)));
-    else
-        ERRORE(counter, step, {result.mistake, step, result.row});
 }
 
 void ExerciseWindow::ERRORE(QAbstractButton* counter, int step, const Mistake& mistake)
 {
-    const int count = state_.errors.record(step);
+    showError(counter, flow_.wrong(step, mistake));
+}
+
+void ExerciseWindow::showError(QAbstractButton* counter, const StepDecision& error)
+{
+    const ExerciseWidgets& w = widgets_;
     if (counter)
-        counter->setText(ErrorBook::counterCaption(count));
-    if (step >= 1 && step <= kMaxSteps)
-        msg->showAt(counter, QString::fromStdString(errorMessageFor(
-                                 mistake, state_.mistakes, state_.error_messages[step].toStdString())));
-    nooo->play();
-    const int total = tag(error_num) + 1;
-    setTag(error_num, total);
-    error_num->setText(ErrorBook::totalCaption(total));
-    if (resourceExists(kGif1)) {
-        beforeFeedbackAnimation(GIF1);
-        GIF1->loadFile(resourcePath(kGif1));
-        GIF1->show();
-        GIF1->start();
+        counter->setText(ErrorBook::counterCaption(error.step_errors));
+    if (error.has_message)
+        w.msg->showAt(counter, error.message);
+    w.nooo->play();
+    const int total = tag(w.error_num) + 1;
+    setTag(w.error_num, total);
+    w.error_num->setText(ErrorBook::totalCaption(total));
+    const QString animation = resourcePath(QLatin1String(media::kWrongAnimation));
+    if (!animation.isEmpty()) {
+        beforeFeedbackAnimation(w.GIF1);
+        w.GIF1->loadFile(animation);
+        w.GIF1->show();
+        w.GIF1->start();
         clock_.startError();
         startAnimationClock();
     }
@@ -135,20 +124,21 @@ void ExerciseWindow::MBRAVO(QAbstractButton* button)
 {
     if (!button)
         return;
-    bravo->play();
-    msg->dismiss();
+    const ExerciseWidgets& w = widgets_;
+    w.bravo->play();
+    w.msg->dismiss();
     const int step = tag(button);
     NextShape(step, this);
     // The step's own input, not the first entry box that happens to carry
     // its Tag (a box covered by a choice list, say).
-    focusStepInput(step + 1);
+    panel_.focusStepInput(step + 1);
     // The next step comes into view, as the focus would bring it.
-    if (QWidget* next = widgetNamed(stepName("Shape0", step + 1)))
-        SB->ensureWidgetVisible(next, 50, 50);
-    if (!departures().step_success_needs_file || resourceExists(kGif2)) {
-        beforeFeedbackAnimation(GIF2);
-        GIF2->show();
-        GIF2->start();
+    if (QWidget* next = panel_.widget(StepPanel::stepName("Shape0", step + 1)))
+        w.SB->ensureWidgetVisible(next, 50, 50);
+    if (!options().step_success_needs_file || !resourcePath(QLatin1String(media::kStepAnimation)).isEmpty()) {
+        beforeFeedbackAnimation(w.GIF2);
+        w.GIF2->show();
+        w.GIF2->start();
         clock_.startStepSuccess();
         startAnimationClock();
     }
@@ -156,52 +146,56 @@ void ExerciseWindow::MBRAVO(QAbstractButton* button)
 
 void ExerciseWindow::finishProblem(int step)
 {
+    const ExerciseWidgets& w = widgets_;
     const bool advanced = mode_ == Mode::Advanced;
+    // The closing sequence of a window that always runs it, whether or not
+    // its pictures are there.
+    const bool always = options().closing_always_runs;
     if (advanced) {
-        if (QWidget* b = widgetNamed(stepName("B", step))) {
+        if (QWidget* b = panel_.widget(StepPanel::stepName("B", step))) {
             b->hide();
             b->setEnabled(false);
         }
     } else {
         const int last = state_.last_step;
-        for (const char* prefix : {"Shape0", "EB0", "H", "B"}) {
-            if (QWidget* w = widgetNamed(stepName(prefix, last)))
-                w->hide();
-        }
+        for (const char* prefix : {"Shape0", "EB0", "H", "B"})
+            panel_.setShown({StepPanel::stepName(prefix, last)}, false);
+    }
+    if (always) {
+        panel_.hideAnswerRows();
+        w.GIF3->clear();
+        w.GIF2->clear();
     }
 
+    // The step flow has recorded the end; the solution's flag tells which
+    // sequence it is.
     const bool withHelp = state_.currentSolutionShown();
-    state_.recordFinished();
-    QString closing = kGif3, still = kGif2;
-    if (!withHelp) {
-        WFinale->play();
-    } else {
-        Afinale->play();
-        closing = kGif3WithHelp;
-        still = kGif2WithHelp;
+    (withHelp ? w.Afinale : w.WFinale)->play();
+    const QString closing =
+        resourcePath(QLatin1String(withHelp ? media::kClosingAnimationWithHelp : media::kClosingAnimation));
+    const QString still =
+        resourcePath(QLatin1String(withHelp ? media::kStepAnimationWithHelp : media::kStepAnimation));
+
+    if (!closing.isEmpty())
+        w.GIF3->loadFile(closing);
+    if (!closing.isEmpty() || always) {
+        w.GIF3->move(0, w.GIF3->y());
+        w.GIF3->start();
+        w.GIF3->show();
+        w.GIF3->raise();
+        w.SB->ensureWidgetVisible(w.GIF3, 0, 0);
+        if (advanced)
+            panel_.setShown({panel_.inputOfStep(step), StepPanel::stepName("H", step),
+                             StepPanel::stepName("Shape0", step)},
+                            false);
     }
 
-    if (resourceExists(closing)) {
-        GIF3->loadFile(resourcePath(closing));
-        GIF3->move(0, GIF3->y());
-        GIF3->start();
-        GIF3->show();
-        GIF3->raise();
-        SB->ensureWidgetVisible(GIF3, 0, 0);
-        if (advanced) {
-            for (const QString& name : {inputOfStep(step), stepName("H", step), stepName("Shape0", step)}) {
-                if (QWidget* w = widgetNamed(name))
-                    w->hide();
-            }
-        }
-    }
-
-    bool gif2Shown = false;
-    if (resourceExists(still)) {
-        GIF2->loadFile(resourcePath(still));
-        GIF2->show();
-        GIF2->start();
-        gif2Shown = true;
+    if (!still.isEmpty())
+        w.GIF2->loadFile(still);
+    const bool gif2Shown = !still.isEmpty() || always;
+    if (gif2Shown) {
+        w.GIF2->show();
+        w.GIF2->start();
     }
     // The advanced windows play the closing sequence only with its animation;
     // the beginner windows always do, and run it by the clock when it is missing.
@@ -221,7 +215,7 @@ void ExerciseWindow::H1Click(QAbstractButton* sender)
     if (!sender)
         return;
     const int t = tag(sender);
-    msg->showAt(sender, t >= 1 && t <= kMaxSteps ? state_.hints[t] : QString());
+    widgets_.msg->showAt(sender, t >= 1 && t <= kMaxSteps ? state_.hints[t] : QString());
 }
 
 void ExerciseWindow::Loper2MouseUp(QLabel* label, const QPoint& globalPos)
@@ -229,22 +223,20 @@ void ExerciseWindow::Loper2MouseUp(QLabel* label, const QPoint& globalPos)
     if (!label)
         return;
     setTag(label, 1);
-    PopupMenu1->popup(globalPos);
+    widgets_.PopupMenu1->popup(globalPos);
 }
 
 void ExerciseWindow::N1Click(QAction* item)
 {
-    static const char* const kSigns[] = {"", "+", "-", "X", ":"};
-    const int t = item ? tag(item) : 0;
-    if (t < 1 || t > 4)
+    const QString sign = QString::fromStdString(operatorSignOfTag(item ? tag(item) : 0));
+    if (sign.isEmpty())
         return;
-    const QString sign = QLatin1String(kSigns[t]);
     for (const WidgetRow& row : scheme_.widgets) {
         if (row.kind != WidgetKind::OperatorLabel)
             continue;
-        auto* label = control<QLabel>(QLatin1String(row.name));
+        auto* label = panel_.control<QLabel>(QLatin1String(row.name));
         if (label && tag(label) == 1) {
-            showText(label->objectName(), sign);
+            panel_.putText(label->objectName(), sign);
             setTag(label, 0);
         }
     }

@@ -3,16 +3,20 @@
 // lines, problem band, scroll box, players, operator menu, hint balloon) and
 // the pictures of its own design.
 
-#include "exercise/exercise_window.h"
+#include "exercise/exercise_builder.h"
 
+#include "content/operator_signs.h"
+#include "exercise/error_book.h"
 #include "exercise/hint_balloon.h"
 #include "exercise/window_art.h"
 #include "exercise/window_style.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "shell/controls.h"
+#include "shell/resource_folder.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -21,6 +25,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+
+#include <iterator>
 
 namespace quorvia {
 
@@ -57,27 +63,44 @@ QPushButton* toolButton(QWidget* bar, const char* name, ToolGlyph glyph, const Q
     return b;
 }
 
+// The operator menu, in the order of the signs' Tags. The second item reads
+// "_": a minus alone is hard to see and to hit.
+struct OperatorMenuItem {
+    const char* name;
+    const char* caption;
+};
+constexpr OperatorMenuItem kOperatorMenu[] = {{"N1", "+"}, {"N3", "_"}, {"x1", "X"}, {"N4", ":"}};
+static_assert(std::size(kOperatorMenu) == kOperatorSigns.size());
+
 }  // namespace
 
-void ExerciseWindow::buildWindow()
+const char* operatorMenuItemName(const QString& sign)
 {
-    setFont(childFont(15));
-    setWindowTitle(QStringLiteral("Problemi di Matematica per la Scuola Primaria"));
-    paintBackground(this, QColor(236, 244, 250));
-    buildToolBar();
-    buildProblemBand();
-    buildStepArea();
-    buildSchemeWidgets();
-    buildPlayers();
-    buildOperatorMenu();
-    msg = new HintBalloon(this);
-    resize(kWidth, kHeight);
-    layoutChrome();
+    const int tag = operatorTagOfSign(sign.toStdString());
+    return tag ? kOperatorMenu[tag - 1].name : nullptr;
 }
 
-void ExerciseWindow::buildToolBar()
+ExerciseWidgets ExerciseWindowBuilder::build(QDialog& window) const
 {
-    auto* bar = new QFrame(this);
+    ExerciseWidgets w;
+    window.setFont(childFont(15));
+    window.setWindowTitle(QStringLiteral("Problemi di Matematica per la Scuola Primaria"));
+    paintBackground(&window, QColor(236, 244, 250));
+    buildToolBar(window, w);
+    buildProblemBand(window, w);
+    buildStepArea(window, w);
+    buildSchemeWidgets(window, w);
+    buildPlayers(window, w);
+    buildOperatorMenu(window, w);
+    w.msg = new HintBalloon(&window);
+    window.resize(kWidth, kHeight);
+    layoutChrome(window, w);
+    return w;
+}
+
+void ExerciseWindowBuilder::buildToolBar(QWidget& window, ExerciseWidgets& w) const
+{
+    auto* bar = new QFrame(&window);
     bar->setObjectName(QStringLiteral("ToolBar1"));
     paintBackground(bar, QColor(200, 225, 245));
 
@@ -97,36 +120,36 @@ void ExerciseWindow::buildToolBar()
     solution->setFont(childFont(15, true));
     solution->setText(QStringLiteral("?"));
 
-    Numero_problema = new QLabel(bar);
-    Numero_problema->setObjectName(QStringLiteral("Numero_problema"));
-    Numero_problema->setFont(childFont(28, true));
-    Numero_problema->setAlignment(Qt::AlignCenter);
-    Numero_problema->setStyleSheet(QStringLiteral("color: rgb(0, 60, 160);"));
-    Numero_problema->setGeometry(left + 148, 4, 100, 48);
+    w.Numero_problema = new QLabel(bar);
+    w.Numero_problema->setObjectName(QStringLiteral("Numero_problema"));
+    w.Numero_problema->setFont(childFont(28, true));
+    w.Numero_problema->setAlignment(Qt::AlignCenter);
+    w.Numero_problema->setStyleSheet(QStringLiteral("color: rgb(0, 60, 160);"));
+    w.Numero_problema->setGeometry(left + 148, 4, 100, 48);
 
-    error_num = new QLabel(bar);
-    error_num->setObjectName(QStringLiteral("error_num"));
-    error_num->setFont(childFont(24, true));
-    error_num->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-    error_num->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
-    error_num->setText(ErrorBook::totalCaption(0));
-    error_num->setGeometry(left + 256, 4, 150, 48);
+    w.error_num = new QLabel(bar);
+    w.error_num->setObjectName(QStringLiteral("error_num"));
+    w.error_num->setFont(childFont(24, true));
+    w.error_num->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    w.error_num->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+    w.error_num->setText(ErrorBook::totalCaption(0));
+    w.error_num->setGeometry(left + 256, 4, 150, 48);
 
-    Titolo = new QLabel(this);
-    Titolo->setObjectName(QStringLiteral("Titolo"));
-    Titolo->setFont(childFont(17, true));
-    Titolo->setIndent(8);
-    paintBackground(Titolo, QColor(0, 0, 255), Qt::white);
+    w.Titolo = new QLabel(&window);
+    w.Titolo->setObjectName(QStringLiteral("Titolo"));
+    w.Titolo->setFont(childFont(17, true));
+    w.Titolo->setIndent(8);
+    paintBackground(w.Titolo, QColor(0, 0, 255), Qt::white);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(childFont(17, true));
-    Label1->setIndent(8);
-    Label1->setText(QStringLiteral("Leggi e segui le indicazioni"));
-    paintBackground(Label1, QColor(255, 0, 0), Qt::white);
-    instruction_caption_ = Label1->text();
+    w.Label1 = new QLabel(&window);
+    w.Label1->setObjectName(QStringLiteral("Label1"));
+    w.Label1->setFont(childFont(17, true));
+    w.Label1->setIndent(8);
+    w.Label1->setText(QStringLiteral("Leggi e segui le indicazioni"));
+    paintBackground(w.Label1, QColor(255, 0, 0), Qt::white);
+    w.instruction_caption = w.Label1->text();
 
-    auto* logoPanel = new QFrame(this);
+    auto* logoPanel = new QFrame(&window);
     logoPanel->setObjectName(QStringLiteral("Panel1"));
     paintBackground(logoPanel, QColor(255, 255, 255));
     auto* logo = new PictureBox(QStringLiteral("Image2"), logoPanel);
@@ -134,20 +157,20 @@ void ExerciseWindow::buildToolBar()
     logo->setGeometry(kLogoArea);
 }
 
-void ExerciseWindow::buildProblemBand()
+void ExerciseWindowBuilder::buildProblemBand(QWidget& window, ExerciseWidgets& w) const
 {
-    auto* left = new QFrame(this);
+    auto* left = new QFrame(&window);
     left->setObjectName(QStringLiteral("LMDSimplePanel3"));
     paintBackground(left, kMemoBack);
-    GIF2 = new platform::GifPlayer(QStringLiteral("GIF2"), left);
-    GIF1 = new platform::GifPlayer(QStringLiteral("GIF1"), left);
-    for (auto* gif : {GIF2, GIF1}) {
+    w.GIF2 = new platform::GifPlayer(QStringLiteral("GIF2"), left);
+    w.GIF1 = new platform::GifPlayer(QStringLiteral("GIF1"), left);
+    for (auto* gif : {w.GIF2, w.GIF1}) {
         gif->setGeometry(0, 0, kAnimationPanelWidth, kBandHeight);
         gif->setStretch(true);
         gif->hide();
     }
 
-    Memo1 = new QPlainTextEdit(this);
+    auto* Memo1 = w.Memo1 = new QPlainTextEdit(&window);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
@@ -160,21 +183,22 @@ void ExerciseWindow::buildProblemBand()
     pal.setColor(QPalette::Text, QColor(20, 20, 80));
     Memo1->setPalette(pal);
 
-    auto* right = new QFrame(this);
+    auto* right = new QFrame(&window);
     right->setObjectName(QStringLiteral("LMDSimplePanel4"));
     paintBackground(right, kMemoBack);
-    Image4 = new PictureBox(QStringLiteral("Image4"), right);
-    Image4->setGeometry(kProblemPictureArea);
+    w.Image4 = new PictureBox(QStringLiteral("Image4"), right);
+    w.Image4->setGeometry(kProblemPictureArea);
 }
 
-void ExerciseWindow::buildStepArea()
+void ExerciseWindowBuilder::buildStepArea(QWidget& window, ExerciseWidgets& w) const
 {
-    SB = new QScrollArea(this);
+    const WindowOptions& options = mode_ == Mode::Advanced ? scheme_.advanced : scheme_.beginner;
+    auto* SB = w.SB = new QScrollArea(&window);
     SB->setObjectName(QStringLiteral("SB"));
     SB->setFrameShape(QFrame::NoFrame);
     SB->setWidgetResizable(false);
-    SB->setFocusPolicy(departures().scroll_box_takes_focus ? Qt::ClickFocus : Qt::NoFocus);
-    const QColor back = fromRgb(departures().scroll_box_rgb);
+    SB->setFocusPolicy(options.scroll_box_takes_focus ? Qt::ClickFocus : Qt::NoFocus);
+    const QColor back = fromRgb(options.scroll_box_rgb);
     QPalette pal = SB->palette();
     pal.setColor(QPalette::Window, back);
     SB->setPalette(pal);
@@ -183,9 +207,9 @@ void ExerciseWindow::buildStepArea()
 
     // The step panel sits on a plain sheet, so that its Left follows the
     // centring rule and not the scroll area's own alignment.
-    sb_contents_ = new QWidget;
+    auto* sb_contents_ = w.sb_contents = new QWidget;
     sb_contents_->setAutoFillBackground(false);
-    Panel6 = new QFrame(sb_contents_);
+    auto* Panel6 = w.Panel6 = new QFrame(sb_contents_);
     Panel6->setObjectName(QStringLiteral("Panel6"));
     paintBackground(Panel6, QColor(250, 250, 250));
     const int height = mode_ == Mode::Advanced ? scheme_.advanced_panel_height
@@ -195,56 +219,46 @@ void ExerciseWindow::buildStepArea()
     SB->setWidget(sb_contents_);
 }
 
-void ExerciseWindow::buildPlayers()
+void ExerciseWindowBuilder::buildPlayers(QWidget& window, ExerciseWidgets& w) const
 {
-    Afinale = new platform::WavePlayer(QStringLiteral("Afinale"), this);
-    WFinale = new platform::WavePlayer(QStringLiteral("WFinale"), this);
-    bravo = new platform::WavePlayer(QStringLiteral("bravo"), this);
-    nooo = new platform::WavePlayer(QStringLiteral("nooo"), this);
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
+    w.Afinale = new platform::WavePlayer(QStringLiteral("Afinale"), &window);
+    w.WFinale = new platform::WavePlayer(QStringLiteral("WFinale"), &window);
+    w.bravo = new platform::WavePlayer(QStringLiteral("bravo"), &window);
+    w.nooo = new platform::WavePlayer(QStringLiteral("nooo"), &window);
+    w.Timer1 = new QTimer(&window);
+    w.Timer1->setObjectName(QStringLiteral("Timer1"));
+    w.Timer1->setInterval(100);
 }
 
-void ExerciseWindow::buildOperatorMenu()
+void ExerciseWindowBuilder::buildOperatorMenu(QWidget& window, ExerciseWidgets& w) const
 {
-    PopupMenu1 = new QMenu(this);
+    auto* PopupMenu1 = w.PopupMenu1 = new QMenu(&window);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->setFont(signFont(28));
     PopupMenu1->setStyleSheet(QStringLiteral("QMenu::item { padding: 6px 34px; }"));
-    // The second item reads "_": a minus alone is hard to see and to hit.
-    const struct {
-        const char* name;
-        const char* caption;
-        int tag;
-    } items[] = {{"N1", "+", 1}, {"N3", "_", 2}, {"x1", "X", 3}, {"N4", ":", 4}};
-    for (const auto& item : items) {
+    int signTag = 0;
+    for (const OperatorMenuItem& item : kOperatorMenu) {
         QAction* action = PopupMenu1->addAction(QLatin1String(item.caption));
         action->setObjectName(QLatin1String(item.name));
-        setTag(action, item.tag);
+        setTag(action, ++signTag);
     }
 }
 
-bool ExerciseWindow::loadProblemPicture(const QString& path)
+bool showProblemPicture(PictureBox* picture, const QString& path)
 {
-    if (!Image4->loadFile(path))
+    if (!picture->loadFile(path))
         return false;
-    // Kept in proportion within its panel.
-    fitPicture(Image4, Image4->pixmap().size(), kProblemPictureArea);
+    fitPicture(picture, picture->pixmap().size(), kProblemPictureArea);
     return true;
 }
 
-void ExerciseWindow::applyDesignPictures()
+void applyDesignPictures(QWidget& window, const SchemeDescription& scheme, const QString& resourceFolder)
 {
-    // The resource folder may hold the window's own pictures; where it does
-    // not, the drawn ones stay.
-    if (state_.resource_folder == design_pictures_folder_)
-        return;
-    design_pictures_folder_ = state_.resource_folder;
-    const auto picture = [this](const char* file) {
-        const QString path = resourcePath(QLatin1String(file));
+    const auto picture = [&resourceFolder](const char* file) {
+        const QString path = resourceFile(resourceFolder, QLatin1String(file));
         return path.isEmpty() ? QPixmap() : QPixmap(path);
     };
+    const auto control = [&window](const char* name) { return findControl(&window, QLatin1String(name)); };
     const struct {
         const char* button;
         const char* file;
@@ -254,21 +268,21 @@ void ExerciseWindow::applyDesignPictures()
                   {"LMDButton1", "btn_successivo.png"}, {"LMDsoluzione", "btn_soluzione.png"}};
     for (const auto& glyph : glyphs) {
         const QPixmap pixmap = picture(glyph.file);
-        auto* button = control<QAbstractButton>(QLatin1String(glyph.button));
+        auto* button = qobject_cast<QAbstractButton*>(control(glyph.button));
         if (button && !pixmap.isNull())
             button->setIcon(QIcon(pixmap));
     }
     const QPixmap counter = picture("btn_err.png");
     if (!counter.isNull()) {
-        for (const WidgetRow& row : scheme_.widgets) {
+        for (const WidgetRow& row : scheme.widgets) {
             if (row.kind != WidgetKind::ErrorButton)
                 continue;
-            if (auto* button = control<QAbstractButton>(QLatin1String(row.name)))
+            if (auto* button = qobject_cast<QAbstractButton*>(control(row.name)))
                 button->setIcon(QIcon(counter));
         }
     }
     const QPixmap logo = picture("logo.png");
-    if (auto* image2 = control<QLabel>(QStringLiteral("Image2")); image2 && !logo.isNull()) {
+    if (auto* image2 = qobject_cast<QLabel*>(control("Image2")); image2 && !logo.isNull()) {
         image2->setPixmap(logo);
         fitPicture(image2, logo.size(), kLogoArea);
     }
@@ -278,7 +292,7 @@ void ExerciseWindow::applyDesignPictures()
     } endPictures[] = {{"Image5", "esatto.png"}, {"CoccaHelp", "aiuto.png"}};
     for (const auto& end : endPictures) {
         const QPixmap pixmap = picture(end.file);
-        auto* label = control<QLabel>(QLatin1String(end.name));
+        auto* label = qobject_cast<QLabel*>(control(end.name));
         if (label && !pixmap.isNull()) {
             const QRect area = label->geometry();
             label->setPixmap(pixmap);
@@ -287,23 +301,23 @@ void ExerciseWindow::applyDesignPictures()
     }
 }
 
-void ExerciseWindow::layoutChrome()
+void layoutChrome(QWidget& window, const ExerciseWidgets& widgets)
 {
-    const int w = width();
-    const int h = height();
-    if (auto* bar = widgetNamed(QStringLiteral("ToolBar1")))
-        bar->setGeometry(0, 0, w, kToolBarHeight);
-    Titolo->setGeometry(0, kTitleTop, w - kLogoWidth, kTitleHeight);
-    Label1->setGeometry(0, kTitleTop + kTitleHeight, w - kLogoWidth, kTitleHeight);
-    if (auto* logo = widgetNamed(QStringLiteral("Panel1")))
-        logo->setGeometry(w - kLogoWidth, kTitleTop, kLogoWidth, kTitleHeight * 2);
-    if (auto* left = widgetNamed(QStringLiteral("LMDSimplePanel3")))
-        left->setGeometry(0, kBandTop, kAnimationPanelWidth, kBandHeight);
-    Memo1->setGeometry(kAnimationPanelWidth, kBandTop,
-                       w - kAnimationPanelWidth - kPicturePanelWidth, kBandHeight);
-    if (auto* right = widgetNamed(QStringLiteral("LMDSimplePanel4")))
-        right->setGeometry(w - kPicturePanelWidth, kBandTop, kPicturePanelWidth, kBandHeight);
-    SB->setGeometry(0, kStepAreaTop, w, std::max(0, h - kStepAreaTop));
+    const int w = window.width();
+    const int h = window.height();
+    const auto place = [&window](const char* name, int left, int top, int width, int height) {
+        if (auto* part = findControlAs<QWidget>(&window, QLatin1String(name)))
+            part->setGeometry(left, top, width, height);
+    };
+    place("ToolBar1", 0, 0, w, kToolBarHeight);
+    widgets.Titolo->setGeometry(0, kTitleTop, w - kLogoWidth, kTitleHeight);
+    widgets.Label1->setGeometry(0, kTitleTop + kTitleHeight, w - kLogoWidth, kTitleHeight);
+    place("Panel1", w - kLogoWidth, kTitleTop, kLogoWidth, kTitleHeight * 2);
+    place("LMDSimplePanel3", 0, kBandTop, kAnimationPanelWidth, kBandHeight);
+    widgets.Memo1->setGeometry(kAnimationPanelWidth, kBandTop,
+                               w - kAnimationPanelWidth - kPicturePanelWidth, kBandHeight);
+    place("LMDSimplePanel4", w - kPicturePanelWidth, kBandTop, kPicturePanelWidth, kBandHeight);
+    widgets.SB->setGeometry(0, kStepAreaTop, w, std::max(0, h - kStepAreaTop));
 }
 
 }  // namespace quorvia

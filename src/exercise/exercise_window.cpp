@@ -4,13 +4,15 @@
 
 #include "exercise/exercise_window.h"
 
-#include "content/resource_path.h"
 #include "exercise/exercise_hooks.h"
+#include "exercise/exercise_toolbar.h"
 #include "exercise/hint_balloon.h"
 #include "platform/dialogs.h"
 #include "platform/gif_player.h"
+#include "platform/sound.h"
 #include "shell/controls.h"
 #include "shell/main_window_services.h"
+#include "shell/resource_folder.h"
 #include "shell/step_indicators.h"
 
 #include <QAction>
@@ -44,7 +46,8 @@ ExerciseWindow::ExerciseWindow(const SchemeDescription& scheme, Mode mode,
       mode_(mode),
       main_(main),
       hooks_(&inactiveExerciseHooks()),
-      random_(makeClockRandomSource())
+      random_(makeClockRandomSource()),
+      panel_(*this, scheme, mode)
 {
     const QString className = QLatin1String(mode == Mode::Advanced ? scheme.advanced_window
                                                                   : scheme.beginner_window);
@@ -61,7 +64,8 @@ ExerciseWindow::ExerciseWindow(const SchemeDescription& scheme, Mode mode,
     closed.setColor(QPalette::Disabled, QPalette::Text, QColor(0x30, 0x30, 0x30));
     closed.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
     setPalette(closed);
-    buildWindow();
+    widgets_ = ExerciseWindowBuilder(scheme_, mode_).build(*this);
+    toolBar_ = std::make_unique<ExerciseToolBar>(*this, state_);
     connectHandlers();
 }
 
@@ -70,7 +74,10 @@ ExerciseWindow::~ExerciseWindow() = default;
 void ExerciseWindow::setLaunch(const ExerciseLaunch& launch)
 {
     state_.takeLaunch(launch);
-    applyDesignPictures();
+    if (state_.resource_folder != design_pictures_folder_) {
+        design_pictures_folder_ = state_.resource_folder;
+        applyDesignPictures(*this, scheme_, state_.resource_folder);
+    }
 }
 
 void ExerciseWindow::setHooks(ExerciseHooks* hooks)
@@ -88,82 +95,30 @@ QObject* ExerciseWindow::TROVA_COMP(const QString& name)
     return findControl(this, name);
 }
 
-const WindowDepartures& ExerciseWindow::departures() const
+const WindowOptions& ExerciseWindow::options() const
 {
     return mode_ == Mode::Advanced ? scheme_.advanced : scheme_.beginner;
 }
 
-QString ExerciseWindow::stepName(const char* prefix, int step) const
-{
-    return QLatin1String(prefix) + QString::number(step);
-}
-
 QString ExerciseWindow::resourcePath(const QString& fileName) const
 {
-    if (fileName.isEmpty())
-        return QString();
-    const std::string found =
-        findResourceFile(state_.resource_folder.toStdString(), fileName.toStdString());
-    return found.empty() ? QString() : QString::fromStdString(found);
-}
-
-bool ExerciseWindow::resourceExists(const QString& fileName) const
-{
-    return !fileName.isEmpty() && !resourcePath(fileName).isEmpty();
-}
-
-QString ExerciseWindow::inputOfStep(int step) const
-{
-    const StepRow* row = scheme_.step(step);
-    if (!row)
-        return QString();
-    return QLatin1String(mode_ == Mode::Advanced ? row->advanced_input : row->beginner_input);
-}
-
-QString ExerciseWindow::shownText(const QString& name)
-{
-    QObject* w = TROVA_COMP(name);
-    if (auto* box = qobject_cast<QLineEdit*>(w))
-        return box->text();
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text();
-    if (auto* list = qobject_cast<QComboBox*>(w))
-        return list->currentText();
-    return QString();
-}
-
-void ExerciseWindow::showText(const QString& name, const QString& text)
-{
-    QObject* w = TROVA_COMP(name);
-    if (auto* box = qobject_cast<QLineEdit*>(w)) {
-        box->setText(text);
-        return;
-    }
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        label->setText(text);
-        for (const FollowerRule& f : scheme_.followers) {
-            if (name.compare(QLatin1String(f.leader), Qt::CaseInsensitive) == 0) {
-                if (auto* follower = control<QLabel>(QLatin1String(f.follower)))
-                    follower->setText(text);
-            }
-        }
-    }
+    return resourceFile(state_.resource_folder, fileName);
 }
 
 bool ExerciseWindow::isAnimating() const
 {
-    return Timer1->isActive();
+    return widgets_.Timer1->isActive();
 }
 
 int ExerciseWindow::errorTotal() const
 {
-    return tag(error_num);
+    return tag(widgets_.error_num);
 }
 
 void ExerciseWindow::startAnimationClock()
 {
-    Timer1->setInterval(100);
-    Timer1->start();
+    widgets_.Timer1->setInterval(100);
+    widgets_.Timer1->start();
 }
 
 void ExerciseWindow::guarded(const std::function<void()>& handler)
@@ -177,22 +132,9 @@ void ExerciseWindow::guarded(const std::function<void()>& handler)
 
 void ExerciseWindow::connectHandlers()
 {
-    const auto onClick = [this](const char* name, void (ExerciseWindow::*handler)()) {
-        if (auto* b = control<QAbstractButton>(QLatin1String(name)))
-            connect(b, &QAbstractButton::clicked, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
-    };
-    onClick("LMDButton11", &ExerciseWindow::LMDButton11Click);
-    onClick("LMDcarica", &ExerciseWindow::LMDcaricaClick);
-    onClick("LMDsalva", &ExerciseWindow::LMDsalvaClick);
-    onClick("LMDButton2", &ExerciseWindow::LMDButton2Click);
-    onClick("LMDButton8", &ExerciseWindow::LMDButton8Click);
-    onClick("LMDButton3", &ExerciseWindow::LMDButton3Click);
-    onClick("LMDButton1", &ExerciseWindow::LMDButton1Click);
-    onClick("LMDsoluzione", &ExerciseWindow::LMDsoluzioneClick);
-
     const int operation = scheme_.operationStep();
     for (const WidgetRow& row : scheme_.widgets) {
-        QWidget* w = widgetNamed(QLatin1String(row.name));
+        QWidget* w = panel_.widget(QLatin1String(row.name));
         if (!w)
             continue;
         switch (row.kind) {
@@ -238,8 +180,8 @@ void ExerciseWindow::connectHandlers()
         }
     }
     for (const MirrorRule& mirror : scheme_.mirrors) {
-        auto* source = control<QLineEdit>(QLatin1String(mirror.source));
-        auto* target = control<QLineEdit>(QLatin1String(mirror.target));
+        auto* source = panel_.control<QLineEdit>(QLatin1String(mirror.source));
+        auto* target = panel_.control<QLineEdit>(QLatin1String(mirror.target));
         // The source's text as it stands, not the signal's: the capitals
         // rule rewrites a typed letter while its change is still being
         // announced, and the copy must not end on the letter as typed.
@@ -247,29 +189,31 @@ void ExerciseWindow::connectHandlers()
             connect(source, &QLineEdit::textChanged, target, [source, target] { target->setText(source->text()); });
     }
 
-    Titolo->installEventFilter(this);
-    Label1->installEventFilter(this);
-    Memo1->viewport()->installEventFilter(this);
-    SB->installEventFilter(this);
-    SB->viewport()->installEventFilter(this);
-    sb_contents_->installEventFilter(this);
+    const ExerciseWidgets& w = widgets_;
+    w.Titolo->installEventFilter(this);
+    w.Label1->installEventFilter(this);
+    w.Memo1->viewport()->installEventFilter(this);
+    w.SB->installEventFilter(this);
+    w.SB->viewport()->installEventFilter(this);
+    w.sb_contents->installEventFilter(this);
 
     // A balloon left behind by a scroll would point at another button.
-    for (QScrollBar* bar : {SB->verticalScrollBar(), SB->horizontalScrollBar()})
-        connect(bar, &QScrollBar::valueChanged, msg, &HintBalloon::dismiss);
+    for (QScrollBar* bar : {w.SB->verticalScrollBar(), w.SB->horizontalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, w.msg, &HintBalloon::dismiss);
 
-    connect(PopupMenu1, &QMenu::triggered, this, [this](QAction* item) { guarded([&] { N1Click(item); }); });
-    connect(Timer1, &QTimer::timeout, this, [this] { guarded([&] { Timer1Timer(); }); });
+    connect(w.PopupMenu1, &QMenu::triggered, this, [this](QAction* item) { guarded([&] { N1Click(item); }); });
+    connect(w.Timer1, &QTimer::timeout, this, [this] { guarded([&] { Timer1Timer(); }); });
 }
 
 bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (watched == SB && type == QEvent::Resize) {
-        SBResize();
+    const ExerciseWidgets& w = widgets_;
+    if (watched == w.SB && type == QEvent::Resize) {
+        centreStepPanel();
         return false;
     }
-    if ((watched == SB->viewport() || watched == sb_contents_) && type == QEvent::MouseButtonPress) {
+    if ((watched == w.SB->viewport() || watched == w.sb_contents) && type == QEvent::MouseButtonPress) {
         SBClick();
         return false;
     }
@@ -285,7 +229,7 @@ bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event)
         if (auto* box = qobject_cast<QLineEdit*>(watched)) {
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
                 guarded([&] {
-                    if (auto* b = control<QAbstractButton>(stepName("B", tag(box))))
+                    if (auto* b = panel_.control<QAbstractButton>(StepPanel::stepName("B", tag(box))))
                         B1Click(b);
                 });
                 return true;
@@ -302,8 +246,8 @@ bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event)
             guarded([&] { Loper2MouseUp(label, mouse->globalPosition().toPoint()); });
             return true;
         }
-        QWidget* control = watched == Memo1->viewport() ? Memo1 : qobject_cast<QWidget*>(watched);
-        if (control && (control == Memo1 || control == Titolo || control == Label1 ||
+        QWidget* control = watched == w.Memo1->viewport() ? w.Memo1 : qobject_cast<QWidget*>(watched);
+        if (control && (control == w.Memo1 || control == w.Titolo || control == w.Label1 ||
                         (row && row->kind == WidgetKind::Heading))) {
             guarded([&] { hooks_->xMouseUp(this, control, mouse); });
         }
@@ -332,7 +276,23 @@ void ExerciseWindow::keyPressEvent(QKeyEvent* event)
 void ExerciseWindow::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    layoutChrome();
+    layoutChrome(*this, widgets_);
+}
+
+void ExerciseWindow::FormClose()
+{
+    // A sequence cut short by the closing would otherwise keep its phase
+    // and end the next error or success half-way.
+    stopFeedback();
+    const bool withHelp = state_.currentSolutionShown();
+    panel_.setShown({withHelp ? QStringLiteral("CoccaHelp") : QStringLiteral("Image5")}, true);
+    platform::soundService().stopAll();
+    panel_.setShown(lastStepWidgets(true), true);
+    for (int step : {scheme_.lastStep(), 1}) {
+        if (auto* led = panel_.control<ShapeIndicator>(StepPanel::stepName("Shape0", step)))
+            led->setBrushColor(kStepAhead);
+    }
+    state_.clearSolutionFlags();
 }
 
 void ExerciseWindow::done(int result)

@@ -6,7 +6,7 @@
 #include "exercise/scheme4a.h"
 #include "exercise/scheme4b.h"
 #include "exercise/scheme5.h"
-#include "shell/main_window.h"
+#include "shell/exercise_slot.h"
 
 namespace quorvia {
 
@@ -25,10 +25,10 @@ struct WindowEntry {
 // yet has no row; its start button then opens nothing.
 const WindowEntry kWindows[] = {
     {Mode::Beginner, Scheme::S3, &scheme3Description},   // TFormP3
-    {Mode::Beginner, Scheme::S4b, &scheme4bDescription, &createScheme4bWindow},  // TFormP4b
+    {Mode::Beginner, Scheme::S4b, &scheme4bDescription},  // TFormP4b
     {Mode::Beginner, Scheme::S4a, &scheme4aDescription, &createScheme4aWindow},  // TFormP4a
     {Mode::Advanced, Scheme::S3, &scheme3Description},   // TFormA3
-    {Mode::Advanced, Scheme::S4b, &scheme4bDescription, &createScheme4bWindow},  // TFormA4b
+    {Mode::Advanced, Scheme::S4b, &scheme4bDescription},  // TFormA4b
     {Mode::Advanced, Scheme::S4a, &scheme4aDescription, &createScheme4aWindow},  // TFormA4a
     {Mode::Beginner, Scheme::S5, &scheme5Description, &createScheme5Window},  // TFormP5
     {Mode::Advanced, Scheme::S5, &scheme5Description, &createScheme5Window},  // TFormA5
@@ -51,13 +51,13 @@ ExerciseWindow* createExerciseWindow(Scheme scheme, Mode mode, MainWindowService
     return nullptr;
 }
 
-std::vector<ExerciseWindow*> createExerciseWindows(TForm1& mainWindow, ExerciseHooks* hooks)
+std::vector<ExerciseWindow*> createExerciseWindows(ExerciseLauncher& launcher, ExerciseHooks* hooks)
 {
     std::vector<ExerciseWindow*> windows;
     for (const WindowEntry& entry : kWindows) {
-        ExerciseWindow* window = build(entry, &mainWindow, &mainWindow);
+        ExerciseWindow* window = build(entry, &launcher, launcher.exerciseParent());
         window->setHooks(hooks);
-        mainWindow.registerExerciseWindow(entry.mode, entry.scheme, window);
+        launcher.registerExerciseWindow(entry.mode, entry.scheme, window);
         windows.push_back(window);
     }
     return windows;

@@ -12,14 +12,15 @@ class QWidget;
 namespace quorvia {
 
 class ExerciseHooks;
+class ExerciseLauncher;
 class ExerciseWindow;
 class MainWindowServices;
-class TForm1;
 
 // The windows that exist, in the order the program creates them; each is a
-// child of the main window and lives for the run. `hooks` (not owned, may be
-// null) serve their appearance, worksheet and print buttons.
-std::vector<ExerciseWindow*> createExerciseWindows(TForm1& mainWindow, ExerciseHooks* hooks = nullptr);
+// child of the launcher's window, registered with it, and lives for the run.
+// `hooks` (not owned, may be null) serve their appearance, worksheet and
+// print buttons.
+std::vector<ExerciseWindow*> createExerciseWindows(ExerciseLauncher& launcher, ExerciseHooks* hooks = nullptr);
 
 // The window the program has for `scheme` in `mode`, built as the program
 // builds it; null when the program has none.

@@ -23,12 +23,12 @@ constexpr int kAnswerTop = kSchemeTop + kSchemeH, kAnswerH = 200;
 constexpr int kStepPanelHeight = kAnswerTop + kAnswerH;
 
 // The beginner's edit box of a datum lies wholly under the datum's list.
-Placement underList(const char* parent, int top)
+WidgetPlace underList(const char* parent, int top)
 {
     return at(parent, kListLeft + 2, top + 2, kListW - 4, kRowH - 4);
 }
 // A caption beside the column, reaching right up to the boxes it names.
-Placement columnCaption(const char* parent, int left, int top, int boxLeft)
+WidgetPlace columnCaption(const char* parent, int left, int top, int boxLeft)
 {
     return at(parent, left, top, boxLeft - 4 - left, kColumnCaptionH);
 }
@@ -212,9 +212,9 @@ void Scheme4aWindow::fillSolution()
     ExerciseWindow::fillSolution();
     // The advanced window says on the instruction line that the solution was shown.
     if (mode() == Mode::Advanced) {
-        if (auto* instruction = control<QLabel>(QStringLiteral("Label1"))) {
+        if (auto* instruction = panel().control<QLabel>(QStringLiteral("Label1"))) {
             const QString name = services_ ? services_->childName() : QString();
-            instruction->setText(name + QStringLiteral(": ") + state_.solved_with_help_text);
+            instruction->setText(name + QStringLiteral(": ") + state().solved_with_help_text);
         }
     }
 }

@@ -2,15 +2,6 @@
 #include "exercise/scheme4b.h"
 
 #include "exercise/scheme_placement.h"
-#include "platform/gif_player.h"
-#include "platform/sound.h"
-#include "shell/controls.h"
-#include "shell/program_media.h"
-#include "shell/step_indicators.h"
-
-#include <QScrollArea>
-
-#include <utility>
 
 namespace quorvia {
 
@@ -32,11 +23,11 @@ constexpr int kStepPanelH = kAnswersTop + kAnswersH;
 // The captions left of the column end where the column begins.
 constexpr int kColumnCaptionsEnd = 285;
 
-Placement columnCaption(const char* parent, int left, int top)
+WidgetPlace columnCaption(const char* parent, int left, int top)
 {
     return at(parent, left, top, kColumnCaptionsEnd - left, kColumnCaptionH);
 }
-Placement rowCaption(const char* parent, int left, int top)
+WidgetPlace rowCaption(const char* parent, int left, int top)
 {
     return at(parent, left, top, kRowCaptionW, kRowCaptionH);
 }
@@ -56,10 +47,10 @@ SchemeDescription makeScheme4b()
     d.advanced_panel_height = kStepPanelH;
     d.beginner_panel_height = kStepPanelH;
 
-    const Placement questions = at(P6, 0, kQuestionsTop, kPanelWidth, kQuestionsH);
-    const Placement data = at(P6, 0, kDataTop, kPanelWidth, kDataH);
-    const Placement scheme = at(P6, 0, kSchemeTop, kPanelWidth, kSchemeH);
-    const Placement answers = at(P6, 0, kAnswersTop, kPanelWidth, kAnswersH);
+    const WidgetPlace questions = at(P6, 0, kQuestionsTop, kPanelWidth, kQuestionsH);
+    const WidgetPlace data = at(P6, 0, kDataTop, kPanelWidth, kDataH);
+    const WidgetPlace scheme = at(P6, 0, kSchemeTop, kPanelWidth, kSchemeH);
+    const WidgetPlace answers = at(P6, 0, kAnswersTop, kPanelWidth, kAnswersH);
 
     d.widgets = {
         // Steps 1 and 2: the two questions.
@@ -175,6 +166,10 @@ SchemeDescription makeScheme4b()
     d.right_aligned_captions = {"L61", "L62", "L63", "L66"};
     d.second_row = {"jolly", "E67", "Ljolly", "L65"};
 
+    // Both answer rows go for the closing sequence and come back at its end.
+    d.answer_steps = {8, 9};
+    d.advanced.closing_always_runs = true;
+    d.beginner.solution_start_closes_steps = true;
     d.beginner.scroll_box_takes_focus = true;
     d.beginner.scroll_box_rgb = kScrollBoxInactiveCaption;
     return d;
@@ -204,97 +199,6 @@ ExpectedTexts scheme4bExpectations(const PreparedFormulas& formulas)
         {QStringLiteral("Lop1"), QString::fromStdString(formulas.operator_sign), SchemeBox::Operator},
         {QStringLiteral("Lop2"), QString::fromStdString(formulas.second_operator_sign), SchemeBox::Operator, 2},
     };
-}
-
-Scheme4bWindow::Scheme4bWindow(Mode mode, MainWindowServices* main, QWidget* parent)
-    : ExerciseWindow(scheme4bDescription(), mode, main, parent)
-{
-}
-
-void Scheme4bWindow::resetIndicatorsForStart()
-{
-    // The beginner window opens a problem whose solution was shown with every
-    // step closed, as after restoring such a worksheet.
-    if (mode() == Mode::Beginner && state_.currentSolutionShown())
-        NextShape(-1, this);
-    else
-        NextShape(0, this);
-}
-
-void Scheme4bWindow::finishProblem(int step)
-{
-    if (mode() == Mode::Advanced)
-        finishWithBothAnswerRowsHidden(step);
-    else
-        ExerciseWindow::finishProblem(step);
-}
-
-void Scheme4bWindow::finishWithBothAnswerRowsHidden(int step)
-{
-    if (QWidget* b = widgetNamed(stepName("B", step))) {
-        b->hide();
-        b->setEnabled(false);
-    }
-    for (const char* name : {"Shape08", "Shape09", "E08", "E09", "H8", "H9", "B8", "B9"}) {
-        if (QWidget* w = widgetNamed(QLatin1String(name)))
-            w->hide();
-    }
-
-    auto* closing = control<platform::GifPlayer>(QStringLiteral("GIF3"));
-    auto* still = control<platform::GifPlayer>(QStringLiteral("GIF2"));
-    if (!closing || !still)
-        return;
-    closing->clear();
-    still->clear();
-
-    const bool withHelp = state_.currentSolutionShown();
-    QString closingFile = QLatin1String(media::kClosingAnimation);
-    QString stillFile = QLatin1String(media::kStepAnimation);
-    state_.recordFinished();
-    if (!withHelp) {
-        if (auto* sound = control<platform::WavePlayer>(QStringLiteral("WFinale")))
-            sound->play();
-    } else {
-        if (auto* sound = control<platform::WavePlayer>(QStringLiteral("Afinale")))
-            sound->play();
-        closingFile = QLatin1String(media::kClosingAnimationWithHelp);
-        stillFile = QLatin1String(media::kStepAnimationWithHelp);
-    }
-    if (resourceExists(closingFile))
-        closing->loadFile(resourcePath(closingFile));
-    if (resourceExists(stillFile))
-        still->loadFile(resourcePath(stillFile));
-
-    // The closing sequence runs its course with or without its pictures, so
-    // the answer rows always come back at its end.
-    closing->move(0, closing->y());
-    closing->start();
-    closing->show();
-    closing->raise();
-    if (auto* sb = control<QScrollArea>(QStringLiteral("SB")))
-        sb->ensureWidgetVisible(closing, 0, 0);
-    still->show();
-    still->start();
-    clock_.startClosing(true);
-    startAnimationClock();
-    NextShape(step, this);
-}
-
-QStringList Scheme4bWindow::lastStepWidgets(bool closingWindow) const
-{
-    // Both answer rows, whichever of them the end of the problem hid; the
-    // indicator of the last step comes back with all the others (SetLED),
-    // or here when the window closes.
-    QStringList names{inputOfStep(8), inputOfStep(9), QStringLiteral("B8"), QStringLiteral("B9"),
-                      QStringLiteral("H8"), QStringLiteral("H9"), QStringLiteral("Shape08")};
-    if (closingWindow)
-        names.append(QStringLiteral("Shape09"));
-    return names;
-}
-
-ExerciseWindow* createScheme4bWindow(Mode mode, MainWindowServices* main, QWidget* parent)
-{
-    return new Scheme4bWindow(mode, main, parent);
 }
 
 }  // namespace quorvia

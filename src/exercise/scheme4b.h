@@ -4,7 +4,6 @@
 // a second operation joining it with a fourth datum, and two answers, solved
 // in nine steps (two questions, four data, operation scheme, two answers).
 
-#include "exercise/exercise_window.h"
 #include "exercise/scheme_description.h"
 
 namespace quorvia {
@@ -16,25 +15,9 @@ const SchemeDescription& scheme4bDescription();
 // the operator of the column, the operator of the second operation.
 ExpectedTexts scheme4bExpectations(const PreparedFormulas& formulas);
 
-// TFormA4b and TFormP4b. Where they part from the common mechanics:
-// TFormA4b always plays its closing sequence and hides both answer rows for
-// it; TFormP4b starts a problem whose solution was shown
-// with every step closed; both bring both answer rows back at the end.
-class Scheme4bWindow : public ExerciseWindow {
-    Q_OBJECT
-public:
-    Scheme4bWindow(Mode mode, MainWindowServices* main, QWidget* parent = nullptr);
-
-protected:
-    void resetIndicatorsForStart() override;
-    void finishProblem(int step) override;
-    QStringList lastStepWidgets(bool closingWindow) const override;
-
-private:
-    void finishWithBothAnswerRowsHidden(int step);
-};
-
-// For the table of the program's windows.
-ExerciseWindow* createScheme4bWindow(Mode mode, MainWindowServices* main, QWidget* parent);
+// TFormA4b and TFormP4b are the common window with the description's
+// options: TFormA4b always plays its closing sequence and hides both answer
+// rows for it; TFormP4b starts a problem whose solution was shown with every
+// step closed; both bring both answer rows back at the end.
 
 }  // namespace quorvia

@@ -126,7 +126,7 @@ SchemeDescription makeScheme5()
     return d;
 }
 
-// The scheme's departures from the common window: the filled-in solution is shown lime before it is checked, the
+// Where the scheme adds to the common window: the filled-in solution is shown lime before it is checked, the
 // animation players of the advanced window share their panel by width, and
 // the closing sequence leaves H6 hidden until the problem starts again.
 class Scheme5Window : public ExerciseWindow {
@@ -152,12 +152,12 @@ protected:
 
     void finishProblem(int step) override
     {
-        const bool withHelp = state_.currentSolutionShown();
+        const bool withHelp = state().currentSolutionShown();
         if (mode() == Mode::Advanced) {
             // The closing animation must be seen whether the child or the
             // solution finished the problem, even right after an error.
             setPlayerWidth("GIF2", animationPanelWidth());
-            if (!withHelp && resourceExists(QLatin1String(media::kStepAnimation)))
+            if (!withHelp && !resourcePath(QLatin1String(media::kStepAnimation)).isEmpty())
                 setPlayerWidth("GIF1", 0);
         }
         ExerciseWindow::finishProblem(step);
@@ -172,7 +172,7 @@ protected:
         // The end of the closing sequence leaves the last error counter
         // hidden; the next start of the problem shows it again.
         if (!closingWindow)
-            names.removeAll(stepName("H", scheme().lastStep()));
+            names.removeAll(StepPanel::stepName("H", scheme().lastStep()));
         return names;
     }
 
@@ -194,13 +194,13 @@ protected:
 private:
     int animationPanelWidth()
     {
-        QWidget* panel = widgetNamed(QStringLiteral("LMDsimplePanel3"));
-        return panel ? panel->width() : 0;
+        QWidget* band = panel().widget(QStringLiteral("LMDsimplePanel3"));
+        return band ? band->width() : 0;
     }
 
     void setPlayerWidth(const char* name, int width)
     {
-        if (QWidget* player = widgetNamed(QLatin1String(name)))
+        if (QWidget* player = panel().widget(QLatin1String(name)))
             player->resize(width, player->height());
     }
 };

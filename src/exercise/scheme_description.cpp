@@ -14,10 +14,7 @@ int SchemeDescription::operationStep() const
 
 int SchemeDescription::lastStep() const
 {
-    int last = 0;
-    for (const StepRow& s : steps)
-        last = std::max(last, s.step);
-    return last;
+    return stepCount(scheme);
 }
 
 const StepRow* SchemeDescription::step(int number) const

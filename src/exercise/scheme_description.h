@@ -40,7 +40,7 @@ enum class WidgetKind {
 };
 
 // Where a widget stands in one window; no parent: the window has no such widget.
-struct Placement {
+struct WidgetPlace {
     const char* parent = nullptr;
     int left = 0;
     int top = 0;
@@ -54,8 +54,8 @@ struct WidgetRow {
     const char* name;
     WidgetKind kind;
     int tag;
-    Placement advanced;
-    Placement beginner;
+    WidgetPlace advanced;
+    WidgetPlace beginner;
     const char* caption = "";
 };
 
@@ -103,9 +103,9 @@ struct SecondRowRule {
 constexpr unsigned kScrollBoxGrey = 0xC0C0C0;
 constexpr unsigned kScrollBoxInactiveCaption = 0xBFCDDB;
 
-// Where one window of a pair departs from the common mechanics; the defaults
-// are the common mechanics.
-struct WindowDepartures {
+// The options that set one window of a pair apart from the common mechanics;
+// the defaults are the common mechanics.
+struct WindowOptions {
     // The step-success animation plays only when its file exists.
     bool step_success_needs_file = true;
     // A problem number above the count loads nothing.
@@ -116,6 +116,12 @@ struct WindowDepartures {
     bool scroll_box_takes_focus = false;
     // Colour of the scroll box behind the step panel.
     unsigned scroll_box_rgb = kScrollBoxGrey;
+    // The closing sequence runs its course with or without its pictures,
+    // with the rows of every answer step hidden for it.
+    bool closing_always_runs = false;
+    // A problem whose solution was shown starts with every step closed, as
+    // after restoring such a worksheet.
+    bool solution_start_closes_steps = false;
 };
 
 struct SchemeDescription {
@@ -139,12 +145,16 @@ struct SchemeDescription {
     std::vector<const char*> right_aligned_captions;
     SecondRowRule second_row;                  // none in a one-operation scheme
     SchemeExpectations expectations;           // the scheme check, in order
+    // The steps whose rows the end of a problem hides and the end of the
+    // closing sequence brings back; none: the last step alone.
+    std::vector<int> answer_steps;
 
-    WindowDepartures advanced;
-    WindowDepartures beginner;
+    WindowOptions advanced;
+    WindowOptions beginner;
 
     // The number of the operation-scheme step.
     int operationStep() const;
+    // The scheme's step count: the highest step is the last.
     int lastStep() const;
     const StepRow* step(int number) const;
     const WidgetRow* widget(const QString& name) const;

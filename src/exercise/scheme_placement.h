@@ -19,32 +19,32 @@ constexpr int kSentenceLeft = 26, kSentenceW = 461;
 constexpr int kListLeft = 24, kListW = 449;
 constexpr int kCaptionW = 100, kCaptionH = 40;    // captions under the boxes
 
-constexpr Placement at(const char* parent, int left, int top, int width, int height)
+constexpr WidgetPlace at(const char* parent, int left, int top, int width, int height)
 {
-    return Placement{parent, left, top, width, height};
+    return WidgetPlace{parent, left, top, width, height};
 }
-constexpr Placement none{};
+constexpr WidgetPlace none{};
 
-constexpr Placement box(const char* parent, int left, int top, int width = kBoxW, int height = kBoxH)
+constexpr WidgetPlace box(const char* parent, int left, int top, int width = kBoxW, int height = kBoxH)
 {
     return at(parent, left, top, width, height);
 }
-constexpr Placement sign(const char* parent, int left, int top) { return at(parent, left, top, kSignW, kSignW); }
-constexpr Placement button(const char* parent, int left, int top)
+constexpr WidgetPlace sign(const char* parent, int left, int top) { return at(parent, left, top, kSignW, kSignW); }
+constexpr WidgetPlace button(const char* parent, int left, int top)
 {
     return at(parent, left, top, kButtonW, kButtonH);
 }
-constexpr Placement counter(const char* parent, int left, int top)
+constexpr WidgetPlace counter(const char* parent, int left, int top)
 {
     return at(parent, left, top, kCounterW, kButtonH);
 }
-constexpr Placement led(const char* parent, int left, int top) { return at(parent, left, top, kLedSize, kLedSize); }
-constexpr Placement heading(const char* parent, int top = 0) { return at(parent, 0, top, kPanelWidth, kHeadingH); }
-constexpr Placement caption(const char* parent, int left, int top)
+constexpr WidgetPlace led(const char* parent, int left, int top) { return at(parent, left, top, kLedSize, kLedSize); }
+constexpr WidgetPlace heading(const char* parent, int top = 0) { return at(parent, 0, top, kPanelWidth, kHeadingH); }
+constexpr WidgetPlace caption(const char* parent, int left, int top)
 {
     return at(parent, left, top, kCaptionW, kCaptionH);
 }
-constexpr Placement sentence(const char* parent, int top) { return at(parent, kSentenceLeft, top, kSentenceW, kRowH); }
-constexpr Placement list(const char* parent, int top) { return at(parent, kListLeft, top, kListW, kRowH); }
+constexpr WidgetPlace sentence(const char* parent, int top) { return at(parent, kSentenceLeft, top, kSentenceW, kRowH); }
+constexpr WidgetPlace list(const char* parent, int top) { return at(parent, kListLeft, top, kListW, kRowH); }
 
 }  // namespace quorvia::placement

@@ -2,12 +2,13 @@
 // The step widgets of an exercise window, made from its scheme's table for
 // the window's mode.
 
-#include "exercise/exercise_window.h"
+#include "exercise/exercise_builder.h"
 
 #include "exercise/window_art.h"
 #include "exercise/window_style.h"
 #include "platform/gif_player.h"
 #include "shell/controls.h"
+#include "shell/step_indicators.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -54,8 +55,8 @@ QColor panelColour(const QString& name)
 
 }  // namespace
 
-QWidget* ExerciseWindow::createSchemeWidget(const WidgetRow& row, const Placement& place,
-                                            QWidget* parent)
+QWidget* ExerciseWindowBuilder::createSchemeWidget(const WidgetRow& row, const WidgetPlace& place,
+                                                   QWidget* parent) const
 {
     const QString name = QLatin1String(row.name);
     const QString caption = QString::fromUtf8(row.caption);
@@ -160,7 +161,7 @@ QWidget* ExerciseWindow::createSchemeWidget(const WidgetRow& row, const Placemen
     }
     case WidgetKind::Indicator: {
         auto* led = new ShapeIndicator(name, ShapeIndicator::Form::Circle, parent);
-        led->setBrushColor(QColor(255, 0, 0));
+        led->setBrushColor(kStepAhead);
         w = led;
         break;
     }
@@ -188,23 +189,24 @@ QWidget* ExerciseWindow::createSchemeWidget(const WidgetRow& row, const Placemen
     return w;
 }
 
-void ExerciseWindow::buildSchemeWidgets()
+void ExerciseWindowBuilder::buildSchemeWidgets(QWidget& window, ExerciseWidgets& widgets) const
 {
     for (const WidgetRow& row : scheme_.widgets) {
-        const Placement& place = mode_ == Mode::Advanced ? row.advanced : row.beginner;
+        const WidgetPlace& place = mode_ == Mode::Advanced ? row.advanced : row.beginner;
         if (!place.exists())
             continue;
-        QWidget* parent = widgetNamed(QLatin1String(place.parent));
+        // Parents come first in the table; the window itself is no parent.
+        QWidget* parent = findControlAs<QWidget>(&window, QLatin1String(place.parent));
         if (!parent)
-            parent = Panel6;
+            parent = widgets.Panel6;
         QWidget* w = createSchemeWidget(row, place, parent);
         if (row.kind == WidgetKind::Animation && w->objectName() == QLatin1String("GIF3"))
-            GIF3 = static_cast<platform::GifPlayer*>(w);
+            widgets.GIF3 = static_cast<platform::GifPlayer*>(w);
     }
-    if (!GIF3) {
+    if (!widgets.GIF3) {
         // Every window has the closing animation, whatever its table says.
-        GIF3 = new platform::GifPlayer(QStringLiteral("GIF3"), Panel6);
-        GIF3->hide();
+        widgets.GIF3 = new platform::GifPlayer(QStringLiteral("GIF3"), widgets.Panel6);
+        widgets.GIF3->hide();
     }
 }
 

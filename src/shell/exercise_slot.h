@@ -4,9 +4,13 @@
 // layer implements it; the main window knows no exercise class, so new scheme
 // windows plug in without touching the launch.
 
+#include "content/scheme.h"
+#include "shell/main_window_services.h"
+
 #include <QString>
 
 class QDialog;
+class QWidget;
 
 namespace quorvia {
 
@@ -27,6 +31,15 @@ public:
     virtual void setLaunch(const ExerciseLaunch& launch) = 0;
     // Problems solved without the solution since creation; only grows.
     virtual int solvedCount() const = 0;
+};
+
+// The main window as the exercise layer meets it when it creates the
+// windows: their services, their parent, and the launch table each window
+// is registered in for its mode and scheme.
+class ExerciseLauncher : public MainWindowServices {
+public:
+    virtual QWidget* exerciseParent() = 0;
+    virtual void registerExerciseWindow(Mode mode, Scheme scheme, ExerciseSlot* slot) = 0;
 };
 
 }  // namespace quorvia

@@ -6,6 +6,7 @@
 // window when it closes.
 
 #include "content/scheme.h"
+#include "shell/exercise_slot.h"
 #include "shell/main_window_services.h"
 
 #include <QMap>
@@ -35,7 +36,7 @@ class PictureBox;
 class ShapeIndicator;
 class TForm3;
 
-class TForm1 : public QWidget, public MainWindowServices {
+class TForm1 : public QWidget, public ExerciseLauncher {
     Q_OBJECT
 public:
     // `resourceFolder` ends with a separator; empty means the RISORSE folder
@@ -46,7 +47,8 @@ public:
     // The exercise window that the start button opens for this mode and
     // scheme (not owned; it lives for the run). A combination without a
     // window opens nothing.
-    void registerExerciseWindow(Mode mode, Scheme scheme, ExerciseSlot* slot);
+    void registerExerciseWindow(Mode mode, Scheme scheme, ExerciseSlot* slot) override;
+    QWidget* exerciseParent() override { return this; }
     ExerciseSlot* exerciseWindow(Mode mode, Scheme scheme) const;
 
     // The window that counts up the points at the end of the run (not owned).

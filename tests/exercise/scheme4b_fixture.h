@@ -6,6 +6,7 @@
 #include "exercise_fixture.h"
 
 #include "exercise/exercise_hooks.h"
+#include "exercise/exercise_windows.h"
 #include "exercise/scheme4b.h"
 
 namespace quorvia::testing {
@@ -51,9 +52,9 @@ protected:
 
     // A window of the pair on its fixture file, shown as the main window
     // shows it.
-    std::unique_ptr<Scheme4bWindow> open4b(Mode mode, int problem = 1, int count = 11)
+    std::unique_ptr<ExerciseWindow> open4b(Mode mode, int problem = 1, int count = 11)
     {
-        auto window = std::make_unique<Scheme4bWindow>(mode, &main_);
+        std::unique_ptr<ExerciseWindow> window(createExerciseWindow(Scheme::S4b, mode, &main_));
         window->setLaunch({folder_, mode == Mode::Advanced ? kAdvanced4bFile : kBeginner4bFile,
                            problem, count, 42});
         window->show();

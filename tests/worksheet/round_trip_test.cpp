@@ -145,7 +145,7 @@ TEST_F(WorksheetRoundTrip, ProblemThreeIsRestoredWhileProblemOneIsShown)
     open(*w, 3);
     // The child asked for the solution of problem 3 and then changed an answer.
     dialogs_->clearRecords();
-    w->LMDsoluzioneClick();
+    qobject_cast<QAbstractButton*>(w->TROVA_COMP(QStringLiteral("LMDsoluzione")))->click();
     finishAnimations(*w);
     w->findChild<QLineEdit*>(QStringLiteral("LMDrisposta"))->setText(QStringLiteral("Non lo so"));
     const auto saved = recordedState(*w);

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "content/operator_signs.h"
+
+namespace quorvia {
+
+std::string operatorSignOfTag(int tag)
+{
+    if (tag < 1 || tag > static_cast<int>(kOperatorSigns.size()))
+        return std::string();
+    return kOperatorSigns[static_cast<std::size_t>(tag - 1)];
+}
+
+int operatorTagOfSign(std::string_view sign)
+{
+    for (std::size_t i = 0; i < kOperatorSigns.size(); ++i) {
+        if (sign == kOperatorSigns[i])
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+}  // namespace quorvia
