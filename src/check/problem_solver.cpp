@@ -5,8 +5,10 @@
 #include "check/problem_keys.h"
 #include "content/formula_preparation.h"
 #include "content/normalize_answer.h"
+#include "content/operator_signs.h"
 #include "exercise/choice_shuffle.h"
 #include "exercise/exercise_window.h"
+#include "exercise/shown_text.h"
 #include "platform/fakes.h"
 #include "shell/controls.h"
 
@@ -35,17 +37,6 @@ public:
 private:
     std::mt19937 engine_{20240901u};
 };
-
-// The operator menu's items carry the sign's number in their Tag.
-int signTag(const QString& sign)
-{
-    static const char* const kSigns[] = {"", "+", "-", "X", ":"};
-    for (int t = 1; t <= 4; ++t) {
-        if (sign == QLatin1String(kSigns[t]))
-            return t;
-    }
-    return 0;
-}
 
 std::string utf8(const QString& text)
 {
@@ -312,7 +303,7 @@ bool ProblemSolver::typeInto(QLineEdit* box, const QString& text)
 bool ProblemSolver::pickSign(QLabel* label, const QString& sign)
 {
     auto* menu = window_.findChild<QMenu*>(QStringLiteral("PopupMenu1"));
-    const int wanted = signTag(sign);
+    const int wanted = operatorTagOfSign(sign.toStdString());
     QAction* item = nullptr;
     if (menu && wanted) {
         for (QAction* action : menu->actions()) {
@@ -338,12 +329,7 @@ bool ProblemSolver::usable(QWidget* widget) const
 
 QString ProblemSolver::textOf(const QString& name) const
 {
-    QObject* w = window_.TROVA_COMP(name);
-    if (auto* box = qobject_cast<QLineEdit*>(w))
-        return box->text();
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text();
-    return QString();
+    return shownText(window_.TROVA_COMP(name));
 }
 
 }  // namespace quorvia::check

@@ -9,7 +9,9 @@
 #include "check/lint_common.h"
 #include "check/problem_keys.h"
 #include "check/problem_solver.h"
+
 #include "content/normalize_answer.h"
+#include "content/operator_signs.h"
 #include "evaluator/decimal_number.h"
 #include "exercise/choice_shuffle.h"
 #include "exercise/exercise_window.h"
@@ -68,7 +70,7 @@ bool makeSchemeMistake(ExpectedTexts& texts, MistakeKind kind, int row)
     switch (kind) {
     case MistakeKind::Sign:
         for (std::size_t i : entriesOf(texts, row, SchemeBox::Operator)) {
-            for (const char* sign : {"+", "-", "X", ":"}) {
+            for (const char* sign : kOperatorSigns) {
                 if (texts[i].text != QLatin1String(sign)) {
                     texts[i].text = QLatin1String(sign);
                     return true;

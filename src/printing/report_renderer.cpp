@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/report_renderer.h"
 
-#include "content/resource_path.h"
+#include "shell/resource_folder.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -146,10 +146,10 @@ void paintPicture(QPainter& painter, const ReportPicture& picture, const QString
                   const Millimetres& mm)
 {
     // Teachers name files as on Windows, where letter case does not matter.
-    const std::string path = findResourceFile(folder.toStdString(), picture.file.toStdString());
-    if (path.empty())
+    const QString path = resourceFile(folder, picture.file);
+    if (path.isEmpty())
         return;
-    const QImage image(QString::fromStdString(path));
+    const QImage image(path);
     if (image.isNull())
         return;
     const QRectF area = mm.rect(picture.rect);

@@ -1,39 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/worked_problem_report.h"
 
-#include "content/resource_path.h"
 #include "exercise/exercise_window.h"
+#include "exercise/shown_text.h"
 #include "platform/dialogs.h"
 #include "printing/report.h"
 #include "shell/controls.h"
 #include "shell/main_window_services.h"
+#include "shell/resource_folder.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace quorvia {
 
 namespace {
 
-// What a widget shows: the text of a box, the chosen item of a list (none
-// chosen: empty), the caption of a label or button, all lines of a memo.
 QString shownText(ExerciseWindow& window, const QString& name)
 {
-    QObject* control = findControl(&window, name);
-    if (auto* box = qobject_cast<QLineEdit*>(control))
-        return box->text();
-    if (auto* list = qobject_cast<QComboBox*>(control))
-        return list->currentIndex() < 0 ? QString() : list->currentText();
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        return button->text();
-    if (auto* label = qobject_cast<QLabel*>(control))
-        return label->text();
-    if (auto* memo = qobject_cast<QPlainTextEdit*>(control))
-        return memo->toPlainText();
-    return QString();
+    return quorvia::shownText(findControl(&window, name));
 }
 
 // The resource folder and the file name, as on Windows where letter case
@@ -41,8 +24,8 @@ QString shownText(ExerciseWindow& window, const QString& name)
 // is also the path the message names.
 QString templatePath(const QString& folder, const char* fileName)
 {
-    const std::string found = findResourceFile(folder.toStdString(), fileName);
-    return found.empty() ? folder + QLatin1String(fileName) : QString::fromStdString(found);
+    const QString found = resourceFile(folder, QLatin1String(fileName));
+    return found.isEmpty() ? folder + QLatin1String(fileName) : found;
 }
 
 }  // namespace

@@ -135,13 +135,9 @@ int ExerciseFixture::finishAnimations(ExerciseWindow& w)
 
 const char* ExerciseFixture::menuItemFor(const QString& sign)
 {
-    if (sign == QLatin1String("+"))
-        return "N1";
-    if (sign == QLatin1String("-"))
-        return "N3";
-    if (sign == QLatin1String("X"))
-        return "x1";
-    return "N4";
+    // Anything that is no sign picks ":", the last item.
+    const char* item = operatorMenuItemName(sign);
+    return item ? item : "N4";
 }
 
 void ExerciseFixture::solveWithAnswersOf(ExerciseWindow& w, const ProblemContent& problem)

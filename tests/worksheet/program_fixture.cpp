@@ -3,6 +3,7 @@
 
 #include "evaluator/decimal_number.h"
 #include "exercise/exercise_windows.h"
+#include "exercise/shown_text.h"
 #include "shell/controls.h"
 
 #include <QAbstractButton>
@@ -184,17 +185,10 @@ void ProgramFixture::shiftEntryBoxes(ExerciseWindow& w)
 
 QString ProgramFixture::shownText(ExerciseWindow& w, const QString& name)
 {
-    QObject* o = w.TROVA_COMP(name);
-    if (auto* box = qobject_cast<QLineEdit*>(o))
-        return box->text();
-    if (auto* label = qobject_cast<QLabel*>(o))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(o))
-        return button->text();
-    if (auto* list = qobject_cast<QComboBox*>(o))
-        return list->currentText();
-    ADD_FAILURE() << "no text control " << name.toStdString();
-    return QString();
+    const std::optional<QString> text = shownTextOf(w.TROVA_COMP(name));
+    if (!text)
+        ADD_FAILURE() << "no text control " << name.toStdString();
+    return text.value_or(QString());
 }
 
 std::map<std::string, std::string> ProgramFixture::recordedState(ExerciseWindow& w)
