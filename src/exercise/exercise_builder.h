@@ -79,6 +79,8 @@ private:
 
 // Places the common parts for the window's present size.
 void layoutChrome(QWidget& window, const ExerciseWidgets& w);
+// The step panel centred in the scroll box, on a sheet at least as wide as it.
+void centreStepPanel(const ExerciseWidgets& w);
 // The resource folder may hold the window's own pictures (tool buttons,
 // error counters, logo, end pictures); where it does not, the drawn ones stay.
 void applyDesignPictures(QWidget& window, const SchemeDescription& scheme, const QString& resourceFolder);

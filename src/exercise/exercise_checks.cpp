@@ -5,7 +5,6 @@
 
 #include "exercise/exercise_window.h"
 
-#include "content/operator_signs.h"
 #include "exercise/hint_balloon.h"
 #include "exercise/sentence_check.h"
 #include "platform/gif_player.h"
@@ -135,7 +134,7 @@ void ExerciseWindow::MBRAVO(QAbstractButton* button)
     // The next step comes into view, as the focus would bring it.
     if (QWidget* next = panel_.widget(StepPanel::stepName("Shape0", step + 1)))
         w.SB->ensureWidgetVisible(next, 50, 50);
-    if (!options().step_success_needs_file || !resourcePath(QLatin1String(media::kStepAnimation)).isEmpty()) {
+    if (!options_.step_success_needs_file || !resourcePath(QLatin1String(media::kStepAnimation)).isEmpty()) {
         beforeFeedbackAnimation(w.GIF2);
         w.GIF2->show();
         w.GIF2->start();
@@ -150,7 +149,7 @@ void ExerciseWindow::finishProblem(int step)
     const bool advanced = mode_ == Mode::Advanced;
     // The closing sequence of a window that always runs it, whether or not
     // its pictures are there.
-    const bool always = options().closing_always_runs;
+    const bool always = options_.closing_always_runs;
     if (advanced) {
         if (QWidget* b = panel_.widget(StepPanel::stepName("B", step))) {
             b->hide();
@@ -208,38 +207,6 @@ void ExerciseWindow::finishProblem(int step)
         NextShape(step, this);
     else
         NextShape(withHelp ? -1 : 0, this);
-}
-
-void ExerciseWindow::H1Click(QAbstractButton* sender)
-{
-    if (!sender)
-        return;
-    const int t = tag(sender);
-    widgets_.msg->showAt(sender, t >= 1 && t <= kMaxSteps ? state_.hints[t] : QString());
-}
-
-void ExerciseWindow::Loper2MouseUp(QLabel* label, const QPoint& globalPos)
-{
-    if (!label)
-        return;
-    setTag(label, 1);
-    widgets_.PopupMenu1->popup(globalPos);
-}
-
-void ExerciseWindow::N1Click(QAction* item)
-{
-    const QString sign = QString::fromStdString(operatorSignOfTag(item ? tag(item) : 0));
-    if (sign.isEmpty())
-        return;
-    for (const WidgetRow& row : scheme_.widgets) {
-        if (row.kind != WidgetKind::OperatorLabel)
-            continue;
-        auto* label = panel_.control<QLabel>(QLatin1String(row.name));
-        if (label && tag(label) == 1) {
-            panel_.putText(label->objectName(), sign);
-            setTag(label, 0);
-        }
-    }
 }
 
 }  // namespace quorvia

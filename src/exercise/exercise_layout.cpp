@@ -320,4 +320,12 @@ void layoutChrome(QWidget& window, const ExerciseWidgets& widgets)
     widgets.SB->setGeometry(0, kStepAreaTop, w, std::max(0, h - kStepAreaTop));
 }
 
+void centreStepPanel(const ExerciseWidgets& w)
+{
+    const int left = std::max(0, (w.SB->width() - 20 - w.Panel6->width()) / 2);
+    w.Panel6->move(left, w.Panel6->y());
+    w.sb_contents->resize(std::max(left + w.Panel6->width(), w.SB->viewport()->width() - 1),
+                          w.Panel6->y() + w.Panel6->height());
+}
+
 }  // namespace quorvia

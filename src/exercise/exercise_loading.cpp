@@ -40,13 +40,13 @@ void ExerciseWindow::INIZIO()
     // every start does, so no later problem is left without its Verifica.
     panel_.setShown(lastStepWidgets(true), true);
     panel_.setShown({QStringLiteral("Image5"), QStringLiteral("CoccaHelp")}, false);
-    NextShape(options().solution_start_closes_steps && state_.currentSolutionShown() ? -1 : 0, this);
+    NextShape(options_.solution_start_closes_steps && state_.currentSolutionShown() ? -1 : 0, this);
     setTag(widgets_.error_num, 0);
     widgets_.error_num->setText(ErrorBook::totalCaption(0));
     CARICA_PROBLEMA();
     widgets_.SB->verticalScrollBar()->setValue(0);
     widgets_.SB->horizontalScrollBar()->setValue(0);
-    centreStepPanel();
+    centreStepPanel(widgets_);
     if (state_.currentSolutionShown())
         fillSolution();
     panel_.focusStepInput(1);
@@ -66,7 +66,7 @@ void ExerciseWindow::setInstructionLine()
 
 void ExerciseWindow::CARICA_PROBLEMA()
 {
-    if (options().load_only_within_count && state_.current_problem > state_.problem_count)
+    if (options_.load_only_within_count && state_.current_problem > state_.problem_count)
         return;
 
     setInstructionLine();
@@ -83,7 +83,7 @@ void ExerciseWindow::CARICA_PROBLEMA()
 
     readProblemFile();
     ripulisci_editfield();
-    if (options().repaint_after_load)
+    if (options_.repaint_after_load)
         repaint();
 }
 
@@ -148,18 +148,9 @@ void ExerciseWindow::fillSolution()
     panel_.fillSolution(state_);
 }
 
-void ExerciseWindow::centreStepPanel()
-{
-    const ExerciseWidgets& w = widgets_;
-    const int left = std::max(0, (w.SB->width() - 20 - w.Panel6->width()) / 2);
-    w.Panel6->move(left, w.Panel6->y());
-    w.sb_contents->resize(std::max(left + w.Panel6->width(), w.SB->viewport()->width() - 1),
-                          w.Panel6->y() + w.Panel6->height());
-}
-
 void ExerciseWindow::SBClick()
 {
-    if (options().scroll_box_takes_focus)
+    if (options_.scroll_box_takes_focus)
         widgets_.SB->setFocus();
 }
 

@@ -24,8 +24,6 @@
 #include <memory>
 
 class QAbstractButton;
-class QAction;
-class QLabel;
 
 namespace quorvia {
 
@@ -34,6 +32,7 @@ class GifPlayer;
 }  // namespace platform
 
 class ExerciseHooks;
+class ExerciseInput;
 class ExerciseToolBar;
 class MainWindowServices;
 
@@ -104,7 +103,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void done(int result) override;
 
@@ -123,14 +121,8 @@ protected:
     QString resourcePath(const QString& fileName) const;
 
 private:
-    const WindowOptions& options() const;
-    void connectHandlers();
-    void H1Click(QAbstractButton* sender);
-    void Loper2MouseUp(QLabel* label, const QPoint& globalPos);
-    void N1Click(QAction* item);
     void readProblemFile();
     void setInstructionLine();
-    void centreStepPanel();
     void showDecision(const StepDecision& decision, QAbstractButton* button);
     void showError(QAbstractButton* counter, const StepDecision& error);
     void startAnimationClock();
@@ -141,6 +133,7 @@ private:
 
     const SchemeDescription& scheme_;
     const Mode mode_;
+    const WindowOptions& options_;  // the scheme's for this mode
     MainWindowServices* main_;
     ExerciseHooks* hooks_;
     std::unique_ptr<RandomSource> random_;
@@ -151,6 +144,7 @@ private:
     ExerciseWidgets widgets_;
     StepPanel panel_;
     std::unique_ptr<ExerciseToolBar> toolBar_;
+    std::unique_ptr<ExerciseInput> input_;
     QString design_pictures_folder_;  // where the window's own pictures were last looked for
     bool formula_refused_ = false;  // the evaluator reported a formula during this load
 };

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the child does to an exercise window: its buttons, keys and mouse
+// releases, wired to the window's handlers. Hints and the operator menu are
+// answered here, as they decide nothing.
+
+#include "exercise/exercise_builder.h"
+
+#include <QObject>
+
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QPoint;
+
+namespace quorvia {
+
+class ExerciseWindow;
+
+class ExerciseInput : public QObject {
+public:
+    // `widgets` are the window's own; the window keeps this for as long as
+    // they live.
+    ExerciseInput(ExerciseWindow& window, const ExerciseWidgets& widgets);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The error counter of a step shows the step's hint.
+    void H1Click(QAbstractButton* sender);
+    // An operator label opens the operator menu for itself.
+    void Loper2MouseUp(QLabel* label, const QPoint& globalPos);
+    // The sign picked goes into the label that opened the menu.
+    void N1Click(QAction* item);
+
+private:
+    void connectHandlers();
+
+    ExerciseWindow& window_;
+    const ExerciseWidgets& widgets_;
+};
+
+}  // namespace quorvia
