@@ -66,10 +66,20 @@ private:
     ExerciseWindow* window_ = nullptr;
 };
 
+// Made on first use and gone with the application object, whose timers its
+// windows use.
+StartedWindow* started = nullptr;
+
 StartedWindow& startedWindow()
 {
-    static StartedWindow started;
-    return started;
+    if (!started) {
+        started = new StartedWindow;
+        qAddPostRoutine([] {
+            delete started;
+            started = nullptr;
+        });
+    }
+    return *started;
 }
 
 }  // namespace
