@@ -114,8 +114,7 @@ void ExerciseWindow::showError(QAbstractButton* counter, const StepDecision& err
         w.GIF1->loadFile(animation);
         w.GIF1->show();
         w.GIF1->start();
-        clock_.startError();
-        startAnimationClock();
+        feedback_.startError();
     }
 }
 
@@ -138,8 +137,7 @@ void ExerciseWindow::MBRAVO(QAbstractButton* button)
         beforeFeedbackAnimation(w.GIF2);
         w.GIF2->show();
         w.GIF2->start();
-        clock_.startStepSuccess();
-        startAnimationClock();
+        feedback_.startStepSuccess();
     }
 }
 
@@ -199,8 +197,7 @@ void ExerciseWindow::finishProblem(int step)
     // The advanced windows play the closing sequence only with its animation;
     // the beginner windows always do, and run it by the clock when it is missing.
     if (gif2Shown || !advanced) {
-        clock_.startClosing(gif2Shown);
-        startAnimationClock();
+        feedback_.startClosing(gif2Shown);
     }
 
     if (advanced)

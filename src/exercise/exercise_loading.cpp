@@ -32,7 +32,7 @@ void ExerciseWindow::INIZIO()
     // finish on the new problem; its sound goes with it.
     if (isAnimating())
         platform::soundService().stopAll();
-    stopFeedback();
+    feedback_.stop();
     state_.problem_finished = false;
     ripulisci_editfield();
     // An advanced window that finishes a problem without its closing

@@ -104,18 +104,12 @@ QString ExerciseWindow::resourcePath(const QString& fileName) const
 
 bool ExerciseWindow::isAnimating() const
 {
-    return widgets_.Timer1->isActive();
+    return feedback_.running();
 }
 
 int ExerciseWindow::errorTotal() const
 {
     return tag(widgets_.error_num);
-}
-
-void ExerciseWindow::startAnimationClock()
-{
-    widgets_.Timer1->setInterval(100);
-    widgets_.Timer1->start();
 }
 
 void ExerciseWindow::guarded(const std::function<void()>& handler)
@@ -154,7 +148,7 @@ void ExerciseWindow::FormClose()
 {
     // A sequence cut short by the closing would otherwise keep its phase
     // and end the next error or success half-way.
-    stopFeedback();
+    feedback_.stop();
     const bool withHelp = state_.currentSolutionShown();
     panel_.setShown({withHelp ? QStringLiteral("CoccaHelp") : QStringLiteral("Image5")}, true);
     platform::soundService().stopAll();

@@ -13,6 +13,7 @@
 #include "exercise/choice_shuffle.h"
 #include "exercise/exercise_builder.h"
 #include "exercise/exercise_state.h"
+#include "exercise/feedback_animations.h"
 #include "exercise/scheme_description.h"
 #include "exercise/step_flow.h"
 #include "exercise/step_panel.h"
@@ -79,7 +80,7 @@ public:
     ExerciseHooks& hooks() const { return *hooks_; }
     const SchemeDescription& scheme() const { return scheme_; }
     Mode mode() const { return mode_; }
-    const AnimationClock& animationClock() const { return clock_; }
+    const AnimationClock& animationClock() const { return feedback_.clock(); }
     // Busy rule: while the animation clock runs, sentence checks do nothing.
     bool isAnimating() const;
     int errorTotal() const;
@@ -125,10 +126,6 @@ private:
     void setInstructionLine();
     void showDecision(const StepDecision& decision, QAbstractButton* button);
     void showError(QAbstractButton* counter, const StepDecision& error);
-    void startAnimationClock();
-    // Stops whatever the last problem left running: the clock with its phase
-    // and ticks, the three animations and the hint balloon.
-    void stopFeedback();
     void endClosingSequence();
 
     const SchemeDescription& scheme_;
@@ -139,9 +136,9 @@ private:
     std::unique_ptr<RandomSource> random_;
     ExerciseState state_;
     StepFlow flow_{state_};
-    AnimationClock clock_;
     TCalcExpress CalcExpress;
     ExerciseWidgets widgets_;
+    FeedbackAnimations feedback_{widgets_};
     StepPanel panel_;
     std::unique_ptr<ExerciseToolBar> toolBar_;
     std::unique_ptr<ExerciseInput> input_;
