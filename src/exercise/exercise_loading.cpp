@@ -3,8 +3,6 @@
 
 #include "exercise/exercise_window.h"
 
-#include "content/ini_file.h"
-#include "content/problem_file.h"
 #include "exercise/exercise_hooks.h"
 #include "platform/sound.h"
 #include "shell/controls.h"
@@ -81,60 +79,10 @@ void ExerciseWindow::CARICA_PROBLEMA()
         }
     }
 
-    readProblemFile();
+    loader_.load(state_, *random_);
     ripulisci_editfield();
     if (options_.repaint_after_load)
         repaint();
-}
-
-void ExerciseWindow::readProblemFile()
-{
-    const QString path = resourcePath(state_.problem_file_name);
-    const IniFile file = path.isEmpty() ? IniFile() : IniFile::read(path.toStdString());
-    const ProgramTexts texts = readProgramTexts(file);
-    const ProblemContent content = readProblem(file, state_.current_problem, scheme_.scheme);
-    const auto fromUtf8 = [](const std::string& text) { return QString::fromStdString(text); };
-
-    widgets_.Memo1->setPlainText(fromUtf8(content.text));
-    if (!content.picture.empty()) {
-        const QString picture = resourcePath(fromUtf8(content.picture));
-        if (!picture.isEmpty())
-            showProblemPicture(widgets_.Image4, picture);
-    }
-
-    state_.exit_question = fromUtf8(texts.exit_question);
-    state_.solved_with_help_text = fromUtf8(texts.solved_with_help_text);
-    state_.solved_alone_text = fromUtf8(texts.solved_alone_text);
-    panel_.showProblemTexts(texts, content);
-    widgets_.Numero_problema->setText(QString::number(state_.current_problem) + QLatin1Char('/') +
-                                      QString::number(state_.problem_count));
-
-    if (mode_ == Mode::Advanced) {
-        for (const StepRow& step : scheme_.steps) {
-            if (step.kind == StepKind::Sentence)
-                state_.answer_table[step.step] = content.variants[step.step];
-        }
-    } else {
-        state_.correct_items = panel_.fillChoiceLists(content, *random_);
-    }
-
-    const int steps = stepCount(scheme_.scheme);
-    for (int s = 1; s <= steps; ++s) {
-        state_.hints[s] = fromUtf8(content.hints[s]);
-        state_.error_messages[s] = fromUtf8(content.error_messages[s]);
-    }
-    state_.mistakes = content.mistakes;
-    state_.general_help = fromUtf8(content.general_help);
-
-    // A formula that cannot be prepared ends the load here; its scheme can
-    // then not be passed until a load succeeds.
-    state_.formulas_ready = false;
-    formula_refused_ = false;
-    state_.formulas = prepareProblemFormulas(CalcExpress, scheme_.scheme, content, state_.formulas);
-    // A formula the evaluator refused leaves a stand-in value that a child
-    // could type; such a scheme is never passed.
-    state_.formulas_ready = !formula_refused_;
-    panel_.arrangeSecondRow(partialOnRight());
 }
 
 void ExerciseWindow::ripulisci_editfield()

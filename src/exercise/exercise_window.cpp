@@ -49,17 +49,14 @@ ExerciseWindow::ExerciseWindow(const SchemeDescription& scheme, Mode mode,
       main_(main),
       hooks_(&inactiveExerciseHooks()),
       random_(makeClockRandomSource()),
-      panel_(*this, scheme, mode)
+      panel_(*this, scheme, mode),
+      loader_(*this, scheme, mode, panel_, widgets_)
 {
     const QString className = QLatin1String(mode == Mode::Advanced ? scheme.advanced_window
                                                                   : scheme.beginner_window);
     // The window's own name, as the report and the other windows know it:
     // the class name without its leading T.
     setObjectName(className.mid(1));
-    CalcExpress.setErrorHandler([this](const std::string& message) {
-        formula_refused_ = true;
-        platform::dialogs().showMessage(this, QString::fromStdString(message));
-    });
     // A closed step still shows the child's answer: keep its text dark
     // enough to read instead of the style's faint grey.
     QPalette closed = palette();

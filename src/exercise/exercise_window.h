@@ -8,12 +8,12 @@
 
 #include "content/problem_file.h"
 #include "content/scheme.h"
-#include "evaluator/calc_express.h"
 #include "exercise/animation_clock.h"
 #include "exercise/choice_shuffle.h"
 #include "exercise/exercise_builder.h"
 #include "exercise/exercise_state.h"
 #include "exercise/feedback_animations.h"
+#include "exercise/problem_loader.h"
 #include "exercise/scheme_description.h"
 #include "exercise/step_flow.h"
 #include "exercise/step_panel.h"
@@ -122,7 +122,6 @@ protected:
     QString resourcePath(const QString& fileName) const;
 
 private:
-    void readProblemFile();
     void setInstructionLine();
     void showDecision(const StepDecision& decision, QAbstractButton* button);
     void showError(QAbstractButton* counter, const StepDecision& error);
@@ -136,14 +135,13 @@ private:
     std::unique_ptr<RandomSource> random_;
     ExerciseState state_;
     StepFlow flow_{state_};
-    TCalcExpress CalcExpress;
     ExerciseWidgets widgets_;
     FeedbackAnimations feedback_{widgets_};
     StepPanel panel_;
+    ProblemLoader loader_;
     std::unique_ptr<ExerciseToolBar> toolBar_;
     std::unique_ptr<ExerciseInput> input_;
     QString design_pictures_folder_;  // where the window's own pictures were last looked for
-    bool formula_refused_ = false;  // the evaluator reported a formula during this load
 };
 
 }  // namespace quorvia

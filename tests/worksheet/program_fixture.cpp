@@ -186,8 +186,9 @@ void ProgramFixture::shiftEntryBoxes(ExerciseWindow& w)
 QString ProgramFixture::shownText(ExerciseWindow& w, const QString& name)
 {
     const std::optional<QString> text = shownTextOf(w.TROVA_COMP(name));
-    if (!text)
+    if (!text) {
         ADD_FAILURE() << "no text control " << name.toStdString();
+    }
     return text.value_or(QString());
 }
 
