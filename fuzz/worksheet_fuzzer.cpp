@@ -9,7 +9,7 @@
 
 #include "content/ini_file.h"
 #include "content/scheme.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheet_format.h"
 

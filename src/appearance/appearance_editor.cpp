@@ -4,8 +4,8 @@
 #include "appearance/colour_value.h"
 #include "appearance/control_look.h"
 #include "platform/dialogs.h"
-#include "shell/controls.h"
 #include "shell/main_window_services.h"
+#include "widgets/controls.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appearance/control_look.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -10,7 +10,7 @@
 #include "exercise/exercise_window.h"
 #include "exercise/shown_text.h"
 #include "platform/fakes.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "exercise/hint_balloon.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
-#include "shell/step_indicators.h"
+#include "widgets/step_indicators.h"
 
 #include <QScrollArea>
 #include <QTimer>

@@ -9,9 +9,9 @@
 #include "exercise/sentence_check.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
-#include "shell/controls.h"
 #include "shell/program_media.h"
-#include "shell/step_indicators.h"
+#include "widgets/controls.h"
+#include "widgets/step_indicators.h"
 
 #include <QAction>
 #include <QComboBox>

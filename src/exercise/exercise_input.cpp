@@ -9,8 +9,8 @@
 #include "exercise/exercise_hooks.h"
 #include "exercise/exercise_window.h"
 #include "exercise/hint_balloon.h"
-#include "shell/controls.h"
-#include "shell/step_indicators.h"
+#include "widgets/controls.h"
+#include "widgets/step_indicators.h"
 
 #include <QAbstractButton>
 #include <QAction>

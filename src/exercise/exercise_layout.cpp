@@ -12,8 +12,8 @@
 #include "exercise/window_style.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
-#include "shell/controls.h"
 #include "shell/resource_folder.h"
+#include "widgets/controls.h"
 
 #include <QAction>
 #include <QDialog>

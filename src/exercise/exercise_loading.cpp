@@ -5,9 +5,9 @@
 
 #include "exercise/exercise_hooks.h"
 #include "platform/sound.h"
-#include "shell/controls.h"
 #include "shell/main_window_services.h"
-#include "shell/step_indicators.h"
+#include "widgets/controls.h"
+#include "widgets/step_indicators.h"
 
 #include <QAbstractButton>
 #include <QLabel>

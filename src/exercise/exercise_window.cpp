@@ -11,10 +11,10 @@
 #include "platform/dialogs.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
-#include "shell/controls.h"
 #include "shell/main_window_services.h"
 #include "shell/resource_folder.h"
-#include "shell/step_indicators.h"
+#include "widgets/controls.h"
+#include "widgets/step_indicators.h"
 
 #include <QAction>
 #include <QComboBox>

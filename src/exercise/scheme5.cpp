@@ -4,9 +4,9 @@
 #include "exercise/exercise_window.h"
 #include "exercise/scheme_placement.h"
 #include "platform/gif_player.h"
-#include "shell/controls.h"
 #include "shell/program_media.h"
-#include "shell/step_indicators.h"
+#include "widgets/controls.h"
+#include "widgets/step_indicators.h"
 
 namespace quorvia {
 

@@ -7,8 +7,8 @@
 #include "exercise/window_art.h"
 #include "exercise/window_style.h"
 #include "platform/gif_player.h"
-#include "shell/controls.h"
-#include "shell/step_indicators.h"
+#include "widgets/controls.h"
+#include "widgets/step_indicators.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -4,7 +4,7 @@
 #include "exercise/choice_shuffle.h"
 #include "exercise/exercise_state.h"
 #include "exercise/shown_text.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -5,9 +5,9 @@
 #include "exercise/shown_text.h"
 #include "platform/dialogs.h"
 #include "printing/report.h"
-#include "shell/controls.h"
 #include "shell/main_window_services.h"
 #include "shell/resource_folder.h"
+#include "widgets/controls.h"
 
 
 namespace quorvia {

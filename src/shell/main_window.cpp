@@ -8,10 +8,10 @@
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "platform/version.h"
-#include "shell/controls.h"
 #include "shell/program_media.h"
 #include "shell/resource_folder.h"
 #include "shell/selection_spinner.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 #include <QDir>

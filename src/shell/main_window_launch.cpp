@@ -6,10 +6,10 @@
 
 #include "platform/gif_player.h"
 #include "platform/sound.h"
-#include "shell/controls.h"
 #include "shell/program_media.h"
 #include "shell/resource_folder.h"
 #include "shell/score_window.h"
+#include "widgets/controls.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

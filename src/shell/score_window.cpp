@@ -4,9 +4,9 @@
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "platform/wave_header.h"
-#include "shell/controls.h"
 #include "shell/program_media.h"
 #include "shell/resource_folder.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 #include <QFile>

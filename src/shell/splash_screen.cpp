@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/splash_screen.h"
 
-#include "shell/controls.h"
 #include "shell/resource_folder.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 #include <QLabel>

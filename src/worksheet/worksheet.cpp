@@ -4,8 +4,8 @@
 #include "content/ini_file.h"
 #include "content/scheme.h"
 #include "platform/dialogs.h"
-#include "shell/controls.h"
 #include "shell/main_window_services.h"
+#include "widgets/controls.h"
 #include "worksheet/worksheet_format.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 // in the order they are written. Kinds without a row (memos, pictures,
 // animations, panels, spinners) are not recorded.
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QString>
 

@@ -5,8 +5,8 @@
 #include "exercise_fixture.h"
 
 #include "exercise/hint_balloon.h"
-#include "shell/controls.h"
-#include "shell/step_indicators.h"
+#include "widgets/controls.h"
+#include "widgets/step_indicators.h"
 
 #include <QAction>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "exercise_fixture.h"
 
 #include "exercise/hint_balloon.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QScrollArea>
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "content/ini_file.h"
 #include "evaluator/calc_express.h"
 #include "evaluator/decimal_number.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QAction>
 #include <QDir>

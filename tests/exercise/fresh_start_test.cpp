@@ -10,7 +10,7 @@
 #include "exercise/exercise_windows.h"
 #include "exercise/hint_balloon.h"
 #include "platform/gif_player.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QFile>
 

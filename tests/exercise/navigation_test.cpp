@@ -6,7 +6,7 @@
 
 #include "exercise/exercise_hooks.h"
 #include "exercise/hint_balloon.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QScrollArea>
 #include <QScrollBar>

@@ -6,8 +6,8 @@
 #include "scheme4a_fixture.h"
 
 #include "exercise/hint_balloon.h"
-#include "shell/controls.h"
-#include "shell/step_indicators.h"
+#include "widgets/controls.h"
+#include "widgets/step_indicators.h"
 
 #include <QMenu>
 #include <QTest>

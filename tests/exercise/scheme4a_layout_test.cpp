@@ -5,7 +5,7 @@
 
 #include "scheme4a_fixture.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 namespace quorvia::testing {
 namespace {

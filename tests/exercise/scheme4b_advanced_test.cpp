@@ -6,7 +6,7 @@
 #include "scheme4b_fixture.h"
 
 #include "platform/gif_player.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QPlainTextEdit>
 

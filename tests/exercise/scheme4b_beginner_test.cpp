@@ -7,7 +7,7 @@
 #include "scheme4b_fixture.h"
 
 #include "platform/wheel_to_arrows.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 #include <QScrollArea>

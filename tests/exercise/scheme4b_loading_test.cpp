@@ -5,7 +5,7 @@
 
 #include "scheme4b_fixture.h"
 
-#include "shell/step_indicators.h"
+#include "widgets/step_indicators.h"
 
 namespace quorvia::testing {
 namespace {

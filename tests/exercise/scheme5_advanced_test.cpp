@@ -5,8 +5,8 @@
 
 #include "scheme5_fixture.h"
 
-#include "shell/controls.h"
-#include "shell/step_indicators.h"
+#include "widgets/controls.h"
+#include "widgets/step_indicators.h"
 
 #include <QMenu>
 #include <QTest>

@@ -3,9 +3,9 @@
 
 #include "platform/desktop.h"
 #include "platform/gif_player.h"
-#include "shell/controls.h"
 #include "shell/score_window.h"
 #include "shell_fixture.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 #include <QDir>

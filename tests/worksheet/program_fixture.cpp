@@ -4,7 +4,7 @@
 #include "evaluator/decimal_number.h"
 #include "exercise/exercise_windows.h"
 #include "exercise/shown_text.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

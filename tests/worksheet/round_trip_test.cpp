@@ -5,7 +5,7 @@
 #include "program_fixture.h"
 
 #include "exercise/choice_shuffle.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "program_fixture.h"
 
 #include "content/ini_file.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 #include "worksheet/worksheet.h"
 
 #include <QAbstractButton>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/step_indicators.h"
+#include "widgets/step_indicators.h"
 
 #include "evaluator/decimal_number.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include "platform/gif_player.h"
 #include "platform/sound.h"
