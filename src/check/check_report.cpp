@@ -49,20 +49,4 @@ bool CheckReport::passed() const
     return count(Severity::Error) == 0 && count(Outcome::Solved) == problemCount();
 }
 
-const char* modeName(Mode mode)
-{
-    return mode == Mode::Beginner ? "principiante" : "avanzato";
-}
-
-const char* schemeName(Scheme scheme)
-{
-    switch (scheme) {
-    case Scheme::S3: return "3";
-    case Scheme::S4a: return "4a";
-    case Scheme::S4b: return "4b";
-    case Scheme::S5: return "5";
-    }
-    return "?";
-}
-
 }  // namespace quorvia::check

@@ -70,8 +70,4 @@ struct CheckReport {
     bool passed() const;
 };
 
-// Names as the report writes them.
-const char* modeName(Mode mode);      // "principiante", "avanzato"
-const char* schemeName(Scheme scheme);  // "3", "4a", "4b", "5"
-
 }  // namespace quorvia::check

@@ -4,6 +4,7 @@
 
 #include "content/ini_file.h"
 
+#include "content/posix_file.h"
 #include "content/text_encoding.h"
 
 #include <algorithm>
@@ -33,37 +34,6 @@ std::string readError(const std::string& path, const std::string& reason) {
 
 void setError(std::string* error, std::string text) {
     if (error) *error = std::move(text);
-}
-
-// Closes a descriptor on every way out.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() { close(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    int close() {
-        const int result = fd_ >= 0 ? ::close(fd_) : 0;
-        fd_ = -1;
-        return result;
-    }
-
-private:
-    int fd_;
-};
-
-// 0, or the errno of the failed write.
-int writeAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return errno;
-        if (n == 0) return EIO;
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
 }
 
 // A new file "<target>.tmp-XXXXXX" with the given mode; the kernel applies
@@ -141,15 +111,6 @@ std::string resolveTarget(const std::string& path) {
     if (!std::filesystem::is_symlink(path, ec)) return path;
     const std::filesystem::path real = std::filesystem::weakly_canonical(path, ec);
     return ec ? path : real.string();
-}
-
-void syncFolderOf(const std::string& path) {
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    if (folder.empty()) folder = ".";
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);  // best effort: the rename is already done
-    ::close(fd);
 }
 
 }  // namespace

@@ -98,6 +98,24 @@ std::string variantKey(Scheme scheme, int step, int variant) {
     return stem + std::to_string(variant);
 }
 
+std::string stepName(Scheme scheme, int step) {
+    if (step < 1 || step > stepCount(scheme)) return "";
+    if (step == operationStep(scheme)) return "schema";
+    // "DATO2_TESTO" and "DOMANDA2_" both name the second of their kind.
+    std::string stem = stepStems(scheme)[static_cast<std::size_t>(step)];
+    if (const auto suffix = stem.find("_TESTO"); suffix != std::string::npos) stem.erase(suffix);
+    while (!stem.empty() && stem.back() == '_') stem.pop_back();
+    std::string name;
+    bool inNumber = false;
+    for (char c : stem) {
+        const bool digit = c >= '0' && c <= '9';
+        if (digit && !inNumber) name += ' ';
+        inNumber = digit;
+        name += digit ? c : static_cast<char>(c - 'A' + 'a');
+    }
+    return name;
+}
+
 ProgramTexts readProgramTexts(const IniFile& file) {
     ProgramTexts texts;
     texts.exit_question = file.readString(kProgramSection, "MSG_USCITA", kMissingText);

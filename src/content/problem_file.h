@@ -62,4 +62,10 @@ ProblemContent readProblem(const IniFile& file, int problem, Scheme scheme);
 // "DOMANDA1_4", "RISPOSTA2_5"); "" for the operation step or s out of range.
 std::string variantKey(Scheme scheme, int step, int variant);
 
+// What a step is called where people read about it (a child's progress, a
+// teacher's report), made from its keys: "domanda", "domanda 2", "dato 1",
+// "schema" for the operation step, "risposta", "risposta 1"; "" past the
+// scheme's last step.
+std::string stepName(Scheme scheme, int step);
+
 }  // namespace quorvia

@@ -6,6 +6,7 @@ namespace quorvia {
 namespace {
 struct SchemeFacts {
     Scheme scheme;
+    const char* name;
     int code;
     int steps;
     int operation_step;
@@ -14,10 +15,10 @@ struct SchemeFacts {
 };
 
 constexpr SchemeFacts kSchemes[] = {
-    {Scheme::S3, 3, 5, 4, false, 0},
-    {Scheme::S4a, 41, 8, 7, true, 1},
-    {Scheme::S4b, 42, 9, 7, true, 1},
-    {Scheme::S5, 5, 6, 5, true, 0},
+    {Scheme::S3, "3", 3, 5, 4, false, 0},
+    {Scheme::S4a, "4a", 41, 8, 7, true, 1},
+    {Scheme::S4b, "4b", 42, 9, 7, true, 1},
+    {Scheme::S5, "5", 5, 6, 5, true, 0},
 };
 
 const SchemeFacts& facts(Scheme scheme) {
@@ -38,6 +39,10 @@ bool schemeFromCode(int code, Scheme& scheme) {
     }
     return false;
 }
+
+const char* schemeName(Scheme scheme) { return facts(scheme).name; }
+
+const char* modeName(Mode mode) { return mode == Mode::Beginner ? "principiante" : "avanzato"; }
 
 int stepCount(Scheme scheme) { return facts(scheme).steps; }
 int operationStep(Scheme scheme) { return facts(scheme).operation_step; }

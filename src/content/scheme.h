@@ -13,6 +13,10 @@ int schemeCode(Scheme scheme);
 // Scheme of a code; false for an unknown code.
 bool schemeFromCode(int code, Scheme& scheme);
 
+// As teachers read them: "3", "4a", "4b", "5"; "principiante", "avanzato".
+const char* schemeName(Scheme scheme);
+const char* modeName(Mode mode);
+
 // Steps of a problem: 5, 8, 9 and 6.
 int stepCount(Scheme scheme);
 // The step that is the operation scheme: 4, 7, 7 and 5.

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "progress/progress_file.h"
+
+#include "content/posix_file.h"
+#include "progress/record_csv.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorvia::progress {
+
+namespace {
+
+constexpr std::size_t kMaxNamePart = 60;
+
+// The Italian accented letters, in UTF-8, and the letter each becomes.
+struct Accent {
+    const char* utf8;
+    char plain;
+};
+constexpr Accent kAccents[] = {
+    {"à", 'a'}, {"á", 'a'}, {"è", 'e'}, {"é", 'e'}, {"ì", 'i'}, {"í", 'i'}, {"ò", 'o'}, {"ó", 'o'},
+    {"ù", 'u'}, {"ú", 'u'}, {"À", 'a'}, {"È", 'e'}, {"É", 'e'}, {"Ì", 'i'}, {"Ò", 'o'}, {"Ù", 'u'},
+};
+
+std::string safePart(const std::string& text, const char* whenEmpty)
+{
+    std::string safe;
+    for (std::size_t i = 0; i < text.size() && safe.size() < kMaxNamePart;) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (std::isalnum(c) && c < 0x80) {
+            safe += static_cast<char>(std::tolower(c));
+            ++i;
+            continue;
+        }
+        if (c == '-') {
+            safe += '-';
+            ++i;
+            continue;
+        }
+        const auto accent = std::find_if(std::begin(kAccents), std::end(kAccents), [&](const Accent& a) {
+            return text.compare(i, std::strlen(a.utf8), a.utf8) == 0;
+        });
+        if (accent != std::end(kAccents)) {
+            safe += accent->plain;
+            i += std::strlen(accent->utf8);
+            continue;
+        }
+        // Anything else (blanks, dots, slashes, other letters) is one "_",
+        // however many bytes its character takes.
+        if (safe.empty() || safe.back() != '_')
+            safe += '_';
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+            ++i;
+    }
+    while (!safe.empty() && safe.back() == '_')
+        safe.pop_back();
+    while (!safe.empty() && safe.front() == '_')
+        safe.erase(safe.begin());
+    return safe.empty() ? whenEmpty : safe;
+}
+
+std::string failure(const std::string& path, int code)
+{
+    return "Impossibile scrivere i progressi nel file " + path + ": " + std::strerror(code);
+}
+
+// A file whose last byte is not a line end was cut in the middle of a
+// record: it is cut back to its last whole line, so the record appended now
+// starts a line of its own. Best effort, as the reader skips the piece anyway.
+void dropTornTail(int fd, off_t size)
+{
+    char last = '\n';
+    if (size == 0 || ::pread(fd, &last, 1, size - 1) != 1 || last == '\n')
+        return;
+    constexpr off_t kChunk = 4096;
+    std::string buffer(kChunk, '\0');
+    for (off_t end = size; end > 0;) {
+        const off_t begin = std::max<off_t>(0, end - kChunk);
+        const ssize_t n = ::pread(fd, buffer.data(), static_cast<std::size_t>(end - begin), begin);
+        if (n <= 0)
+            return;
+        const std::string_view piece(buffer.data(), static_cast<std::size_t>(n));
+        if (const auto newline = piece.rfind('\n'); newline != std::string_view::npos) {
+            (void)::ftruncate(fd, begin + static_cast<off_t>(newline) + 1);
+            return;
+        }
+        end = begin;
+    }
+    (void)::ftruncate(fd, 0);
+}
+
+}  // namespace
+
+std::string progressFileName(const std::string& child, const std::string& computer)
+{
+    return safePart(child, "senza_nome") + "@" + safePart(computer, "computer") + ".csv";
+}
+
+std::string hostName()
+{
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == '\0')
+        return "computer";
+    return name;
+}
+
+bool appendRecord(const std::string& folder, const ProgressRecord& record, std::string* error)
+{
+    const std::string path = (std::filesystem::path(folder) / progressFileName(record.child, record.computer)).string();
+    const auto fail = [&](int code) {
+        if (error)
+            *error = failure(path, code);
+        return false;
+    };
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec)
+        return fail(ec.value());
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    if (fd.get() < 0)
+        return fail(errno);
+    // Two programs of one child on one computer take turns; a share
+    // without locks goes on without.
+    while (::flock(fd.get(), LOCK_EX) != 0 && errno == EINTR) {}
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        return fail(errno);
+    dropTornTail(fd.get(), info.st_size);
+    const bool fresh = ::lseek(fd.get(), 0, SEEK_END) == 0;
+    std::string bytes = fresh ? csvLine(recordHeader()) : std::string();
+    bytes += csvLine(recordRow(record));
+    if (const int code = writeAll(fd.get(), bytes))
+        return fail(code);
+    if (::fsync(fd.get()) != 0)
+        return fail(errno);
+    fd.close();
+    if (fresh)
+        syncFolderOf(path);
+    return true;
+}
+
+ProgressFile readProgressFile(const std::string& path)
+{
+    ProgressFile file;
+    file.path = path;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        file.error = "Impossibile leggere il file " + path + ": " + std::strerror(errno);
+        return file;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const CsvText text = parseCsv(bytes.str());
+    file.damaged_lines = text.torn_tail ? 1 : 0;
+    if (text.rows.empty())
+        return file;
+    const CsvRow& header = text.rows.front();
+    for (std::size_t i = 1; i < text.rows.size(); ++i) {
+        // Two programs starting the same file at once may both write the header.
+        if (text.rows[i] == header)
+            continue;
+        ProgressRecord record;
+        if (recordFromRow(header, text.rows[i], record))
+            file.records.push_back(std::move(record));
+        else
+            ++file.damaged_lines;
+    }
+    return file;
+}
+
+std::vector<ProgressFile> readProgressFolder(const std::string& folder, std::string* error)
+{
+    std::vector<std::string> paths;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::filesystem::path& p = it->path();
+        if (p.extension() == ".csv" && it->is_regular_file(ec))
+            paths.push_back(p.string());
+    }
+    if (ec && error)
+        *error = "Impossibile leggere la cartella " + folder + ": " + ec.message();
+    std::sort(paths.begin(), paths.end());
+    std::vector<ProgressFile> files;
+    for (const std::string& path : paths)
+        files.push_back(readProgressFile(path));
+    return files;
+}
+
+}  // namespace quorvia::progress
