@@ -21,6 +21,8 @@
 #endif
 #ifdef QUORVIA_HAS_PROGRAM_HOOKS
 #include "app/program_hooks.h"
+#include "exercise/progress_journal.h"
+#include "shell/progress_folder.h"
 #endif
 #ifdef QUORVIA_TEST_HOOKS
 #include "app/restyle_probe.h"
@@ -102,8 +104,10 @@ int main(int argc, char* argv[])
     quorvia::TForm3 score_window(resources);
     main_window.setScoreWindow(&score_window);
 #ifdef QUORVIA_HAS_PROGRAM_HOOKS
-    // Appearance settings, worksheets and printing for every exercise window.
-    quorvia::ProgramHooks hooks(main_window);
+    // Appearance settings, worksheets, printing and the children's progress
+    // records for every exercise window.
+    quorvia::ProgressJournal journal(quorvia::progressFolder(resources));
+    quorvia::ProgramHooks hooks(main_window, &journal);
     quorvia::createExerciseWindows(main_window, &hooks);
 #elif defined(QUORVIA_HAS_EXERCISE_WINDOWS)
     quorvia::createExerciseWindows(main_window);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program_hooks.h"
 
+#include "exercise/progress_journal.h"
 #include "printing/worked_problem_report.h"
 #include "shell/main_window_services.h"
 #include "worksheet/worksheet.h"
@@ -9,7 +10,16 @@
 
 namespace quorvia {
 
-ProgramHooks::ProgramHooks(MainWindowServices& main) : main_(main), appearance_(main) {}
+ProgramHooks::ProgramHooks(MainWindowServices& main, ProgressJournal* journal)
+    : main_(main), journal_(journal), appearance_(main)
+{
+}
+
+void ProgramHooks::recordProgress(const progress::ProgressRecord& record)
+{
+    if (journal_)
+        journal_->append(record);
+}
 
 void ProgramHooks::LOAD_COLORI(QWidget* window)
 {

@@ -10,12 +10,14 @@
 namespace quorvia {
 
 class MainWindowServices;
+class ProgressJournal;
 
 class ProgramHooks : public ExerciseHooks {
 public:
     // `main` (not owned) gives the selection, the child's name and the
-    // resource folder; it outlives the hooks.
-    explicit ProgramHooks(MainWindowServices& main);
+    // resource folder; it outlives the hooks. `journal` (not owned, may be
+    // null: nothing is kept) takes the progress records.
+    explicit ProgramHooks(MainWindowServices& main, ProgressJournal* journal = nullptr);
 
     void LOAD_COLORI(QWidget* window) override;
     void xMouseUp(QWidget* window, QWidget* control, QMouseEvent* event) override;
@@ -26,8 +28,11 @@ public:
 
     void print(ExerciseWindow& window) override;
 
+    void recordProgress(const progress::ProgressRecord& record) override;
+
 private:
     MainWindowServices& main_;
+    ProgressJournal* journal_;
     appearance::AppearanceEditor appearance_;
 };
 

@@ -6,6 +6,7 @@
 #include "content/decimal_separator_choice.h"
 #include "content/ini_file.h"
 #include "content/resource_path.h"
+#include "progress/progress_folder.h"
 
 #include <algorithm>
 #include <array>
@@ -49,6 +50,9 @@ bool knownMainKey(const std::string& section, const std::string& key)
     if (section == kProgramSection) {
         // Its value is looked at with the rest of the decimal separator.
         if (key == kDecimalSeparatorKey)
+            return true;
+        // Read by the progress records, not by the windows.
+        if (key == progress::kProgressFolderKey)
             return true;
         return std::any_of(std::begin(kMainKeys), std::end(kMainKeys),
                            [&](const MainKey& k) { return key == k.name; });

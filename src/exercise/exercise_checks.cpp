@@ -87,6 +87,7 @@ void ExerciseWindow::showDecision(const StepDecision& decision, QAbstractButton*
     case StepOutcome::FinishProblem:
         // The step's error message has had its say.
         widgets_.msg->dismiss();
+        problemEnds(decision.with_help ? progress::Outcome::SolvedWithSolution : progress::Outcome::SolvedAlone);
         finishProblem(decision.step);
         return;
     }
@@ -100,6 +101,7 @@ void ExerciseWindow::ERRORE(QAbstractButton* counter, int step, const Mistake& m
 void ExerciseWindow::showError(QAbstractButton* counter, const StepDecision& error)
 {
     const ExerciseWidgets& w = widgets_;
+    attempt_.countError(error.step);
     if (counter)
         counter->setText(ErrorBook::counterCaption(error.step_errors));
     if (error.has_message)

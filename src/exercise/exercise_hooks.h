@@ -5,6 +5,8 @@
 // printing. Each does nothing until a part that implements it is installed,
 // so the buttons and mouse events are already wired where they belong.
 
+#include "progress/progress_record.h"
+
 #include <QString>
 
 #include <optional>
@@ -41,6 +43,9 @@ public:
 
     // Printing the worked problem.
     virtual void print(ExerciseWindow& /*window*/) {}
+
+    // A problem ended for the child (finished or left): what the attempt was.
+    virtual void recordProgress(const progress::ProgressRecord& /*record*/) {}
 };
 
 // The hooks every window starts with: they do nothing.

@@ -164,7 +164,11 @@ void ExerciseInput::H1Click(QAbstractButton* sender)
     if (!sender)
         return;
     const int t = tag(sender);
-    widgets_.msg->showAt(sender, t >= 1 && t <= kMaxSteps ? window_.state().hints[t] : QString());
+    const QString hint = t >= 1 && t <= kMaxSteps ? window_.state().hints[t] : QString();
+    widgets_.msg->showAt(sender, hint);
+    // A step without a hint shows nothing, and nothing was learnt from it.
+    if (!hint.isEmpty())
+        window_.attempt().countHint(t);
 }
 
 void ExerciseInput::Loper2MouseUp(QLabel* label, const QPoint& globalPos)

@@ -32,6 +32,8 @@ void ExerciseWindow::INIZIO()
         platform::soundService().stopAll();
     feedback_.stop();
     state_.problem_finished = false;
+    attempt_.begin({main_ ? main_->childName() : QString(), mode_, scheme_.scheme, state_.problem_file_name,
+                    state_.current_problem});
     ripulisci_editfield();
     // An advanced window that finishes a problem without its closing
     // animation never runs the sequence that would bring the last step back;

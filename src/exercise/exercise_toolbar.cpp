@@ -44,6 +44,7 @@ void ExerciseToolBar::LMDButton1Click()
 {
     if (!platform::dialogs().askYesNo(&window_, state_.exit_question))
         return;
+    window_.problemEnds(progress::Outcome::LeftNext);
     // On the last problem the same problem starts again.
     if (state_.current_problem < state_.problem_count)
         ++state_.current_problem;
@@ -57,6 +58,7 @@ void ExerciseToolBar::LMDButton3Click()
 {
     if (!platform::dialogs().askYesNo(&window_, state_.exit_question))
         return;
+    window_.problemEnds(progress::Outcome::LeftPrevious);
     // The problem returned to keeps its own solution flag.
     state_.setSolutionShown(state_.current_problem, false);
     if (state_.current_problem > 1)
@@ -100,6 +102,7 @@ void ExerciseToolBar::LMDcaricaClick()
     const std::optional<WorksheetChoice> choice = window_.hooks().caricaINIT(&window_);
     if (!choice || choice->file_name.isEmpty())
         return;
+    window_.problemEnds(progress::Outcome::LeftRestore);
     // The worksheet was checked against the per-problem tables; the range
     // is kept here as well, whoever hands the choice in.
     state_.setProblemRange(choice->problem, choice->problem_count);

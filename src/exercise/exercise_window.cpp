@@ -17,6 +17,7 @@
 #include "widgets/step_indicators.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -66,6 +67,11 @@ ExerciseWindow::ExerciseWindow(const SchemeDescription& scheme, Mode mode,
     widgets_ = ExerciseWindowBuilder(scheme_, mode_).build(*this);
     toolBar_ = std::make_unique<ExerciseToolBar>(*this, state_);
     input_ = std::make_unique<ExerciseInput>(*this, widgets_);
+    // A run that ends with a problem open (the session closing) leaves it.
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        connect(app, &QCoreApplication::aboutToQuit, this,
+                [this] { problemEnds(progress::Outcome::LeftProgramEnd); });
+    }
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
@@ -141,8 +147,15 @@ void ExerciseWindow::resizeEvent(QResizeEvent* event)
     layoutChrome(*this, widgets_);
 }
 
+void ExerciseWindow::problemEnds(progress::Outcome how)
+{
+    if (std::optional<progress::ProgressRecord> record = attempt_.end(how, state_.currentSolutionShown()))
+        hooks_->recordProgress(*record);
+}
+
 void ExerciseWindow::FormClose()
 {
+    problemEnds(progress::Outcome::LeftClose);
     // A sequence cut short by the closing would otherwise keep its phase
     // and end the next error or success half-way.
     feedback_.stop();

@@ -13,6 +13,7 @@
 #include "exercise/exercise_builder.h"
 #include "exercise/exercise_state.h"
 #include "exercise/feedback_animations.h"
+#include "exercise/problem_attempt.h"
 #include "exercise/problem_loader.h"
 #include "exercise/scheme_description.h"
 #include "exercise/step_flow.h"
@@ -92,6 +93,12 @@ public:
     int lastStep();
 
     void setHooks(ExerciseHooks* hooks);
+
+    // The attempt at the problem shown: its errors, hints and time.
+    ProblemAttempt& attempt() { return attempt_; }
+    // The problem ends for the child, finished or left: the attempt's record
+    // goes to the hooks. Nothing when no attempt is open (already ended).
+    void problemEnds(progress::Outcome how);
     void setRandomSource(std::unique_ptr<RandomSource> random);
 
     // The step widgets by name, for the window's parts and its scheme.
@@ -134,6 +141,7 @@ private:
     ExerciseHooks* hooks_;
     std::unique_ptr<RandomSource> random_;
     ExerciseState state_;
+    ProblemAttempt attempt_;
     StepFlow flow_{state_};
     ExerciseWidgets widgets_;
     FeedbackAnimations feedback_{widgets_};
