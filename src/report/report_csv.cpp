@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The class report as spreadsheet rows: one per child and problem.
+
+#include "report/report_format.h"
+
+#include "progress/csv.h"
+
+namespace quorvia::report {
+
+QByteArray csvReport(const progress::ClassReport& report)
+{
+    progress::CsvRow header = {"bambino", "modo", "schema", "file", "problema", "tentativi", "esito", "errori"};
+    for (const std::string& kind : progress::stepKinds())
+        header.push_back("errori " + kind);
+    header.insert(header.end(), {"aiuti", "secondi"});
+    std::string out = progress::csvLine(header);
+    for (const progress::ChildSummary& c : report.children) {
+        for (const progress::ChildProblem& p : c.problems) {
+            progress::CsvRow row = {c.name,
+                                    modeName(p.problem.mode),
+                                    schemeName(p.problem.scheme),
+                                    p.problem.file,
+                                    std::to_string(p.problem.problem),
+                                    std::to_string(p.attempts),
+                                    progress::resultText(p.result),
+                                    std::to_string(p.errors)};
+            for (int n : p.errors_by_kind)
+                row.push_back(std::to_string(n));
+            row.push_back(std::to_string(p.hints));
+            row.push_back(std::to_string(p.seconds));
+            out += progress::csvLine(row);
+        }
+    }
+    return QByteArray::fromStdString(out);
+}
+
+}  // namespace quorvia::report

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The class report in its four forms: text tables for the terminal, JSON for
+// other programs, CSV rows for a spreadsheet and an A4 PDF to hand round.
+// The first three hold the same figures; the PDF adds a chart per child.
+
+#include "progress/class_report.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace quorvia::report {
+
+// The tables' rows, shared by the text and the PDF.
+struct Table {
+    QStringList headers;
+    QList<QStringList> rows;
+    // Columns whose figures are aligned to the right.
+    QList<bool> numeric;
+};
+
+Table childTable(const progress::ClassReport& report);
+Table problemTable(const progress::ClassReport& report);
+// "2 file, 14 registrazioni" and what was left out.
+QString summaryLine(const progress::ClassReport& report);
+// "45 s", "12 min", "1 h 05 min".
+QString duration(long seconds);
+
+QString textReport(const progress::ClassReport& report, const QString& folder);
+QByteArray jsonReport(const progress::ClassReport& report, const QString& folder);
+// One row per child and problem, with a header.
+QByteArray csvReport(const progress::ClassReport& report);
+// False, with an Italian `error`, when the file cannot be written.
+bool writePdfReport(const progress::ClassReport& report, const QString& folder, const QString& file,
+                    QString* error);
+
+}  // namespace quorvia::report

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rows of the two tables, as the text and the PDF show them.
+
+#include "report/report_format.h"
+
+namespace quorvia::report {
+
+namespace {
+
+QString number(long n)
+{
+    return QString::number(n);
+}
+
+// The kind of step where a child made most errors; "" when none.
+QString hardestKind(const progress::KindCounts& errors)
+{
+    int best = 0;
+    QString kind;
+    for (std::size_t k = 0; k < errors.size(); ++k) {
+        if (errors[k] > best) {
+            best = errors[k];
+            kind = QString::fromStdString(progress::stepKinds()[k]);
+        }
+    }
+    return kind;
+}
+
+}  // namespace
+
+QString duration(long seconds)
+{
+    if (seconds < 60)
+        return QStringLiteral("%1 s").arg(seconds);
+    const long minutes = (seconds + 30) / 60;
+    if (minutes < 60)
+        return QStringLiteral("%1 min").arg(minutes);
+    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString summaryLine(const progress::ClassReport& report)
+{
+    QString line = QStringLiteral("%1 file, %2 registrazioni, %3 bambini, %4 problemi")
+                       .arg(report.files)
+                       .arg(report.records)
+                       .arg(report.children.size())
+                       .arg(report.problems.size());
+    if (report.damaged_lines > 0)
+        line += QStringLiteral("; %1 righe incomplete o rovinate saltate").arg(report.damaged_lines);
+    if (!report.unreadable.empty())
+        line += QStringLiteral("; %1 file illeggibili").arg(report.unreadable.size());
+    return line;
+}
+
+Table childTable(const progress::ClassReport& report)
+{
+    Table t;
+    t.headers = {QStringLiteral("Bambino"),       QStringLiteral("Provati"),  QStringLiteral("Da solo"),
+                 QStringLiteral("Con soluzione"), QStringLiteral("Lasciati")};
+    for (const std::string& kind : progress::stepKinds())
+        t.headers << QStringLiteral("Err. %1").arg(QString::fromStdString(kind));
+    t.headers << QStringLiteral("Più difficile") << QStringLiteral("Aiuti") << QStringLiteral("Tempo");
+    t.numeric = {false, true, true, true, true, true, true, true, true, false, true, true};
+    for (const progress::ChildSummary& c : report.children) {
+        QStringList row = {QString::fromStdString(c.name), number(c.tried), number(c.solved_alone),
+                           number(c.solved_with_solution), number(c.left)};
+        for (int n : c.errors_by_kind)
+            row << number(n);
+        row << hardestKind(c.errors_by_kind) << number(c.hints) << duration(c.seconds);
+        t.rows << row;
+    }
+    return t;
+}
+
+Table problemTable(const progress::ClassReport& report)
+{
+    Table t;
+    t.headers = {QStringLiteral("Problema"),  QStringLiteral("Modo"),   QStringLiteral("Schema"),
+                 QStringLiteral("Provato"),   QStringLiteral("Risolto"), QStringLiteral("Da solo"),
+                 QStringLiteral("Errori"),    QStringLiteral("Passo con più errori")};
+    t.numeric = {false, false, false, true, true, true, true, false};
+    for (const progress::ProblemSummary& p : report.problems) {
+        QString hardest = QStringLiteral("—");
+        if (!p.hardest_step.empty()) {
+            hardest = QStringLiteral("%1: %2 errori, %3 su %4 bambini")
+                          .arg(QString::fromStdString(p.hardest_step))
+                          .arg(p.hardest_step_errors)
+                          .arg(p.children_erring_there)
+                          .arg(p.children_tried);
+        }
+        t.rows << QStringList{QString::fromStdString(p.problem.label()),
+                              QString::fromLatin1(modeName(p.problem.mode)),
+                              QString::fromLatin1(schemeName(p.problem.scheme)),
+                              number(p.children_tried),
+                              number(p.children_solved),
+                              number(p.children_solved_alone),
+                              number(p.errors),
+                              hardest};
+    }
+    return t;
+}
+
+}  // namespace quorvia::report
