@@ -127,7 +127,8 @@ bool appendRecord(const std::string& folder, const ProgressRecord& record, std::
     std::filesystem::create_directories(folder, ec);
     if (ec)
         return fail(ec.value());
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    // Read as well as written: a torn tail is looked for before appending.
+    FileDescriptor fd(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
     if (fd.get() < 0)
         return fail(errno);
     // Two programs of one child on one computer take turns; a share
