@@ -19,7 +19,7 @@ using Scheme4b = Scheme4bFixture;
 
 const Mode kModes[] = {Mode::Advanced, Mode::Beginner};
 
-std::string modeName(Mode mode)
+std::string windowName(Mode mode)
 {
     return mode == Mode::Advanced ? "TFormA4b" : "TFormP4b";
 }
@@ -58,7 +58,7 @@ TEST_F(Scheme4b, WidgetsCarryTheirNamesTagsAndPlaces)
         {"H9", 9, "Panel5", {591, 77}, {591, 77}},      {"Shape09", 9, "Panel5", {685, 83}, {685, 83}},
     };
     for (Mode mode : kModes) {
-        SCOPED_TRACE(modeName(mode));
+        SCOPED_TRACE(windowName(mode));
         auto w = open4b(mode, 2);
         for (const Expect& e : expected) {
             auto* widget = find<QWidget>(*w, e.name);
@@ -93,7 +93,7 @@ TEST_F(Scheme4b, WidgetsCarryTheirNamesTagsAndPlaces)
 TEST_F(Scheme4b, CaptionsComeFromTheProblemAndTheLastThreeVerificaButtonsKeepTheirs)
 {
     for (Mode mode : kModes) {
-        SCOPED_TRACE(modeName(mode));
+        SCOPED_TRACE(windowName(mode));
         auto w = open4b(mode, 2);
         const struct {
             const char* label;
@@ -139,7 +139,7 @@ TEST_F(Scheme4b, SecondOperationFollowsTheFormulaFromLoadToLoad)
                  {"next", 2, false}, {"next", 3, false},    {"previous", 2, false},
                  {"previous", 1, true}, {"previous", 1, true}};
     for (Mode mode : kModes) {
-        SCOPED_TRACE(modeName(mode));
+        SCOPED_TRACE(windowName(mode));
         const int left = mode == Mode::Advanced ? 141 : 149;
         const int right = 293;
         auto w = open4b(mode, 2, 3);
@@ -169,7 +169,7 @@ TEST_F(Scheme4b, SecondOperationFollowsTheFormulaFromLoadToLoad)
 TEST_F(Scheme4b, PartialResultIsMirroredAsTyped)
 {
     for (Mode mode : kModes) {
-        SCOPED_TRACE(modeName(mode));
+        SCOPED_TRACE(windowName(mode));
         auto w = open4b(mode, 1);
         auto* jolly = find<QLineEdit>(*w, "jolly");
         EXPECT_FALSE(jolly->isEnabled());
@@ -192,7 +192,7 @@ TEST_F(Scheme4b, PartialResultIsMirroredAsTyped)
 TEST_F(Scheme4b, EnterMovesAlongTheBoxesAndChecksInTheLastOne)
 {
     for (Mode mode : kModes) {
-        SCOPED_TRACE(modeName(mode));
+        SCOPED_TRACE(windowName(mode));
         auto w = open4b(mode, 1);
         openScheme(*w, kProblem1Sentences);
         const char* const chain[][2] = {
@@ -270,7 +270,7 @@ TEST_P(Scheme4bCheck, IsCheckedAsTyped)
     for (Mode mode : kModes) {
         if (t.problem > 2 && mode == Mode::Beginner)
             continue;  // the beginner's fixture has only the first two
-        SCOPED_TRACE(modeName(mode));
+        SCOPED_TRACE(windowName(mode));
         auto w = open4b(mode, t.problem, mode == Mode::Advanced ? 11 : 3);
         // Straight to step 7, as six right sentences would open it.
         NextShape(6, w.get());
