@@ -127,8 +127,10 @@ void drawTable(QPainter& p, PdfPages& pages, const Table& t)
         for (qreal w : widths)
             total += w;
         if (total <= pages.width() || size <= 5.5) {
-            // The first column takes what is left: names and problems breathe.
-            widths[0] += std::max<qreal>(0, pages.width() - total);
+            // What is left is shared out, so the table spans the page.
+            const qreal spare = std::max<qreal>(0, pages.width() - total) / widths.size();
+            for (qreal& w : widths)
+                w += spare;
             break;
         }
     }

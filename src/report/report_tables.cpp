@@ -12,6 +12,11 @@ QString number(long n)
     return QString::number(n);
 }
 
+QString counted(long n, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? one : many));
+}
+
 // The kind of step where a child made most errors; "" when none.
 QString hardestKind(const progress::KindCounts& errors)
 {
@@ -40,15 +45,18 @@ QString duration(long seconds)
 
 QString summaryLine(const progress::ClassReport& report)
 {
-    QString line = QStringLiteral("%1 file, %2 registrazioni, %3 bambini, %4 problemi")
-                       .arg(report.files)
-                       .arg(report.records)
-                       .arg(report.children.size())
-                       .arg(report.problems.size());
-    if (report.damaged_lines > 0)
-        line += QStringLiteral("; %1 righe incomplete o rovinate saltate").arg(report.damaged_lines);
+    QString line = QStringLiteral("%1, %2, %3, %4")
+                       .arg(counted(report.files, "file", "file"),
+                            counted(report.records, "registrazione", "registrazioni"),
+                            counted(static_cast<long>(report.children.size()), "bambino", "bambini"),
+                            counted(static_cast<long>(report.problems.size()), "problema", "problemi"));
+    if (report.damaged_lines > 0) {
+        line += report.damaged_lines == 1
+                    ? QStringLiteral("; 1 riga incompleta o rovinata saltata")
+                    : QStringLiteral("; %1 righe incomplete o rovinate saltate").arg(report.damaged_lines);
+    }
     if (!report.unreadable.empty())
-        line += QStringLiteral("; %1 file illeggibili").arg(report.unreadable.size());
+        line += QStringLiteral("; %1 illeggibili").arg(counted(static_cast<long>(report.unreadable.size()), "file", "file"));
     return line;
 }
 
@@ -56,7 +64,7 @@ Table childTable(const progress::ClassReport& report)
 {
     Table t;
     t.headers = {QStringLiteral("Bambino"),       QStringLiteral("Provati"),  QStringLiteral("Da solo"),
-                 QStringLiteral("Con soluzione"), QStringLiteral("Lasciati")};
+                 QStringLiteral("Con la soluzione"), QStringLiteral("Lasciati")};
     for (const std::string& kind : progress::stepKinds())
         t.headers << QStringLiteral("Err. %1").arg(QString::fromStdString(kind));
     t.headers << QStringLiteral("Più difficile") << QStringLiteral("Aiuti") << QStringLiteral("Tempo");
@@ -82,10 +90,10 @@ Table problemTable(const progress::ClassReport& report)
     for (const progress::ProblemSummary& p : report.problems) {
         QString hardest = QStringLiteral("—");
         if (!p.hardest_step.empty()) {
-            hardest = QStringLiteral("%1: %2 errori, %3 su %4 bambini")
-                          .arg(QString::fromStdString(p.hardest_step))
-                          .arg(p.hardest_step_errors)
-                          .arg(p.children_erring_there)
+            hardest = QStringLiteral("%1: %2, %3 su %4")
+                          .arg(QString::fromStdString(p.hardest_step),
+                               counted(p.hardest_step_errors, "errore", "errori"),
+                               counted(p.children_erring_there, "bambino", "bambini"))
                           .arg(p.children_tried);
         }
         t.rows << QStringList{QString::fromStdString(p.problem.label()),
