@@ -12,8 +12,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUORVIA_BENCH_BUILD_DIR:-$root/build-bench}
 
-# Every program prints rows of the table: the plain layers, then the windows.
-programs=(content_bench window_bench)
+# Every program prints rows of the table: the plain layers, the progress
+# records and the class report, then the windows.
+programs=(content_bench progress_bench window_bench)
 
 # muparser is only the yardstick of the evaluator rows, so the build proper
 # does not need it: scripts/deps.sh installs it only when asked here.

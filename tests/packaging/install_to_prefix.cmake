@@ -7,7 +7,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
-foreach(path bin/quorvia bin/quorvia-check share/quorvia/RISORSE/GENERALE.INI
+foreach(path bin/quorvia bin/quorvia-check bin/quorvia-report share/quorvia/RISORSE/GENERALE.INI
              share/quorvia/RISORSE/Help.pdf share/doc/quorvia/copyright)
   if(NOT EXISTS ${PREFIX}/${path})
     message(FATAL_ERROR "missing from the installation: ${path}")
