@@ -167,12 +167,13 @@ ProgressFile readProgressFile(const std::string& path)
     if (text.rows.empty())
         return file;
     const CsvRow& header = text.rows.front();
+    const RecordReader reader(header);
     for (std::size_t i = 1; i < text.rows.size(); ++i) {
         // Two programs starting the same file at once may both write the header.
         if (text.rows[i] == header)
             continue;
         ProgressRecord record;
-        if (recordFromRow(header, text.rows[i], record))
+        if (reader.read(text.rows[i], record))
             file.records.push_back(std::move(record));
         else
             ++file.damaged_lines;

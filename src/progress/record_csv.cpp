@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
+#include <cstring>
 
 namespace quorvia::progress {
 
@@ -14,6 +14,9 @@ namespace {
 constexpr const char* kFields[] = {"data",   "bambino", "computer", "modo",     "schema",
                                    "file",   "problema", "esito",   "soluzione", "secondi"};
 constexpr std::size_t kFieldCount = sizeof kFields / sizeof kFields[0];
+// The fields' places in kFields.
+static_assert(kFieldCount == 10, "RecordReader keeps the column of each field");
+enum Field : std::size_t { Data, Bambino, Computer, Modo, Schema, File, Problema, Esito, Soluzione, Secondi };
 const std::string kErrorsPrefix = "errori ";
 const std::string kHintsPrefix = "aiuti ";
 constexpr Scheme kSchemes[] = {Scheme::S3, Scheme::S4a, Scheme::S4b, Scheme::S5};
@@ -90,55 +93,71 @@ CsvRow recordRow(const ProgressRecord& r)
     return row;
 }
 
-bool recordFromRow(const CsvRow& header, const CsvRow& row, ProgressRecord& r)
+RecordReader::RecordReader(const CsvRow& header) : width_(header.size())
 {
-    if (row.size() != header.size())
-        return false;
-    std::map<std::string, std::string> field;
+    const auto columnOf = [&](const std::string& name) {
+        const auto found = std::find(header.begin(), header.end(), name);
+        return found == header.end() ? kMissing : static_cast<std::size_t>(found - header.begin());
+    };
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+        fields_[f] = columnOf(kFields[f]);
+        if (fields_[f] == kMissing)
+            whole_ = false;
+    }
+    // The steps in the order of the file's columns, whatever steps it has.
     for (std::size_t c = 0; c < header.size(); ++c) {
-        // A power cut can leave zeros where a record was: no record has one.
-        if (row[c].find('\0') != std::string::npos)
-            return false;
-        field[header[c]] = row[c];
+        if (header[c].compare(0, kErrorsPrefix.size(), kErrorsPrefix) != 0)
+            continue;
+        const std::string name = header[c].substr(kErrorsPrefix.size());
+        steps_.push_back({name, c, columnOf(kHintsPrefix + name)});
     }
-    for (const char* name : kFields) {
-        if (field.find(name) == field.end())
+}
+
+bool RecordReader::read(const CsvRow& row, ProgressRecord& r) const
+{
+    if (!whole_ || row.size() != width_)
+        return false;
+    // A power cut can leave zeros where a record was: no record has one.
+    for (const std::string& cell : row) {
+        if (cell.find('\0') != std::string::npos)
             return false;
     }
+    const auto field = [&](Field f) -> const std::string& { return row[fields_[f]]; };
     r = ProgressRecord();
-    r.when = field["data"];
-    r.child = field["bambino"];
-    r.computer = field["computer"];
-    r.problem_file = field["file"];
-    r.solution_shown = field["soluzione"] == "sì";
+    r.when = field(Data);
+    r.child = field(Bambino);
+    r.computer = field(Computer);
+    r.problem_file = field(File);
+    r.solution_shown = field(Soluzione) == "sì";
     long problem = 0;
-    if (!readInt(field["problema"], problem) || !readInt(field["secondi"], r.seconds) ||
-        !outcomeFromText(field["esito"], r.outcome) || r.when.empty())
+    if (!readInt(field(Problema), problem) || !readInt(field(Secondi), r.seconds) ||
+        !outcomeFromText(field(Esito), r.outcome) || r.when.empty())
         return false;
     r.problem = static_cast<int>(problem);
     const auto mode = std::find_if(std::begin(kModes), std::end(kModes),
-                                   [&](Mode m) { return field["modo"] == modeName(m); });
+                                   [&](Mode m) { return field(Modo) == modeName(m); });
     const auto scheme = std::find_if(std::begin(kSchemes), std::end(kSchemes),
-                                     [&](Scheme s) { return field["schema"] == schemeName(s); });
+                                     [&](Scheme s) { return field(Schema) == schemeName(s); });
     if (mode == std::end(kModes) || scheme == std::end(kSchemes))
         return false;
     r.mode = *mode;
     r.scheme = *scheme;
-    // The steps in the order of the file's columns, whatever steps it has.
-    for (std::size_t c = 0; c < header.size(); ++c) {
-        if (header[c].compare(0, kErrorsPrefix.size(), kErrorsPrefix) != 0 || row[c].empty())
-            continue;
-        StepTally step;
-        step.name = header[c].substr(kErrorsPrefix.size());
+    for (const StepColumns& columns : steps_) {
+        if (row[columns.errors].empty())
+            continue;  // a step the record's scheme lacks
         long errors = 0, hints = 0;
-        if (!readInt(row[c], errors))
+        if (!readInt(row[columns.errors], errors))
             return false;
-        readInt(field[kHintsPrefix + step.name], hints);
-        step.errors = static_cast<int>(errors);
-        step.hints = static_cast<int>(hints);
-        r.steps.push_back(step);
+        if (columns.hints != kMissing)
+            readInt(row[columns.hints], hints);
+        r.steps.push_back({columns.name, static_cast<int>(errors), static_cast<int>(hints)});
     }
     return true;
+}
+
+bool recordFromRow(const CsvRow& header, const CsvRow& row, ProgressRecord& record)
+{
+    return RecordReader(header).read(row, record);
 }
 
 }  // namespace quorvia::progress
