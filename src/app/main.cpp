@@ -5,6 +5,7 @@
 #include "content/decimal_separator_choice.h"
 #include "evaluator/decimal_number.h"
 #include "platform/application.h"
+#include "platform/termination_signals.h"
 #include "platform/translations.h"
 #include "platform/version.h"
 #include "platform/wheel_to_arrows.h"
@@ -115,6 +116,9 @@ int main(int argc, char* argv[])
 #ifdef QUORVIA_TEST_HOOKS
     quorvia::scheduleRestyleProbe(main_window);
 #endif
+    // A shutdown or a logout ends the run as the main window's end does: an
+    // exercise open at that moment is recorded as left.
+    const quorvia::platform::TerminationSignals termination([] { QCoreApplication::quit(); });
     main_window.show();
     return app.exec();
 }

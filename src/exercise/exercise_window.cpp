@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
+#include "platform/termination_signals.h"
 #include "shell/main_window_services.h"
 #include "shell/resource_folder.h"
 #include "widgets/controls.h"
@@ -155,7 +156,8 @@ void ExerciseWindow::problemEnds(progress::Outcome how)
 
 void ExerciseWindow::FormClose()
 {
-    problemEnds(progress::Outcome::LeftClose);
+    // The program closes its windows when a shutdown or logout ends it.
+    problemEnds(platform::terminationRequested() ? progress::Outcome::LeftProgramEnd : progress::Outcome::LeftClose);
     // A sequence cut short by the closing would otherwise keep its phase
     // and end the next error or success half-way.
     feedback_.stop();

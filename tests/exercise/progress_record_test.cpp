@@ -6,11 +6,14 @@
 
 #include "exercise/exercise_hooks.h"
 #include "exercise/progress_journal.h"
+#include "platform/termination_signals.h"
 #include "progress/progress_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+
+#include <csignal>
 
 namespace quorvia::testing {
 namespace {
@@ -86,7 +89,17 @@ protected:
             click(w, "LMDcarica");
             break;
         case Outcome::LeftProgramEnd:
-            QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection);
+            if (std::string(GetParam().name) == "ShutDown") {
+                // A shutdown's signal, then the program closes its windows.
+                const platform::TerminationSignals termination([] {});
+                std::raise(SIGTERM);
+                for (int i = 0; i < 100 && !platform::terminationRequested(); ++i)
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+                ASSERT_TRUE(platform::terminationRequested());
+                w.close();
+            } else {
+                QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection);
+            }
             break;
         }
     }
@@ -128,7 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Ending{"Previous", 1, Outcome::LeftPrevious, false},
                       Ending{"Close", 1, Outcome::LeftClose, false},
                       Ending{"Restore", 1, Outcome::LeftRestore, false},
-                      Ending{"ProgramEnd", 1, Outcome::LeftProgramEnd, false}),
+                      Ending{"ProgramEnd", 1, Outcome::LeftProgramEnd, false},
+                      Ending{"ShutDown", 1, Outcome::LeftProgramEnd, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ProgressRecording, AFinishedProblemIsNotLeftAgainAndTheNextStartsItsOwnAttempt)
