@@ -6,6 +6,19 @@
 #include "progress/csv.h"
 
 namespace quorvia::report {
+namespace {
+
+// A spreadsheet runs a cell that starts with one of these as a formula: a
+// child typed as "=1+1" or "@SOMMA(...)" must stay a name. The apostrophe is
+// the spreadsheets' own mark for "text as written" and is not shown.
+std::string spreadsheetText(const std::string& text)
+{
+    if (!text.empty() && std::string("=+-@\t\r").find(text.front()) != std::string::npos)
+        return "'" + text;
+    return text;
+}
+
+}  // namespace
 
 QByteArray csvReport(const progress::ClassReport& report)
 {
@@ -16,10 +29,10 @@ QByteArray csvReport(const progress::ClassReport& report)
     std::string out = progress::csvLine(header);
     for (const progress::ChildSummary& c : report.children) {
         for (const progress::ChildProblem& p : c.problems) {
-            progress::CsvRow row = {c.name,
+            progress::CsvRow row = {spreadsheetText(c.name),
                                     modeName(p.problem.mode),
                                     schemeName(p.problem.scheme),
-                                    p.problem.file,
+                                    spreadsheetText(p.problem.file),
                                     std::to_string(p.problem.problem),
                                     std::to_string(p.attempts),
                                     progress::resultText(p.result),

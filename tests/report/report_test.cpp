@@ -99,6 +99,18 @@ TEST(ReportCsv, OneRowPerChildAndProblem)
     EXPECT_EQ(lines[5], QStringLiteral("Marco,avanzato,3,A_SCHEMA3.INI,3,1,lasciato,0,0,0,0,0,0,15"));
 }
 
+TEST(ReportCsv, NamesThatLookLikeFormulasStayText)
+{
+    progress::ClassReport report = fixture();
+    ASSERT_FALSE(report.children.empty());
+    for (const char* name : {"=1+1", "+39 Marco", "-Giulia", "@SOMMA(A1)"}) {
+        report.children.front().name = name;
+        const QStringList lines = QString::fromUtf8(csvReport(report)).split(QStringLiteral("\r\n"));
+        EXPECT_TRUE(lines[1].startsWith(QLatin1Char('\'') + QString::fromUtf8(name) + QLatin1Char(',')))
+            << lines[1].toStdString();
+    }
+}
+
 TEST(ReportPdf, RendersTheTablesOnA4)
 {
     QTemporaryDir dir;
