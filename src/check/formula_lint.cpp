@@ -4,6 +4,7 @@
 #include "check/lint_common.h"
 #include "content/formula_preparation.h"
 #include "content/normalize_answer.h"
+#include "content/operator_signs.h"
 #include "evaluator/calc_express.h"
 #include "evaluator/decimal_number.h"
 
@@ -12,39 +13,6 @@
 namespace quorvia::check {
 
 namespace {
-
-bool isOperator(char c)
-{
-    return c == '+' || c == '-' || c == '*' || c == '/';
-}
-
-// The formula as the windows give it to the evaluator.
-std::string rewritten(const std::string& written)
-{
-    std::string text = NormalizeAnswer(written);
-    for (char& c : text) {
-        if (c == 'x' || c == 'X')
-            c = '*';
-        else if (c == ':')
-            c = '/';
-    }
-    return text;
-}
-
-// The parts between the operators, as the windows take a formula apart.
-std::vector<std::string> partsOf(const std::string& formula)
-{
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (start < formula.size()) {
-        std::size_t end = start;
-        while (end < formula.size() && !isOperator(formula[end]))
-            ++end;
-        parts.push_back(formula.substr(start, end - start));
-        start = end + 1;
-    }
-    return parts;
-}
 
 std::string syntaxReason(const std::string& reason)
 {
@@ -149,7 +117,7 @@ void checkLength(const std::string& what, double value, const std::string& file,
 bool writtenWithOtherSeparator(const std::string& formula, char separator)
 {
     const char other = separator == ',' ? '.' : ',';
-    for (const std::string& part : partsOf(rewritten(formula))) {
+    for (const std::string& part : takeFormulaApart(rewriteFormula(formula))) {
         long double value = 0;
         if (part != "R1" && !tryTextToFloat(part, separator, value) && tryTextToFloat(part, other, value))
             return true;
@@ -197,13 +165,13 @@ void lintFormulas(const IniFile& ini, const std::string& file, int problem, Sche
 
     // Parts that are no numbers first: their message says more than the
     // evaluator's about a bracket or the other decimal separator.
-    const std::string r1Text = rewritten(r1.written);
-    const std::vector<std::string> r1Parts = partsOf(r1Text);
+    const std::string r1Text = rewriteFormula(r1.written);
+    const std::vector<std::string> r1Parts = takeFormulaApart(r1Text);
     if (!checkNumbers(r1, r1Parts, file, out) || !checkSyntax(r1, r1Text, file, out))
         usable = false;
     if (second) {
-        const std::string r2Text = rewritten(r2.written);
-        const std::vector<std::string> r2Parts = partsOf(r2Text);
+        const std::string r2Text = rewriteFormula(r2.written);
+        const std::vector<std::string> r2Parts = takeFormulaApart(r2Text);
         int words = 0;
         for (const std::string& part : r2Parts)
             words += part == "R1" ? 1 : 0;
@@ -233,7 +201,7 @@ void lintFormulas(const IniFile& ini, const std::string& file, int problem, Sche
     }
     std::set<char> signs;
     for (char c : r1Text) {
-        if (isOperator(c))
+        if (isEvaluatorOperator(c))
             signs.insert(c);
     }
     if (signs.size() > 1) {

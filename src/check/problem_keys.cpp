@@ -7,26 +7,6 @@ namespace quorvia::check {
 
 namespace {
 
-// Which captions a scheme shows, and which of them turn "|" into a line
-// break: in 4a and 4b the column labels are single-line.
-struct CaptionUse {
-    int data_captions;
-    bool data_breaks[6];  // index = n of MSG_DATO<n>
-    bool has_partial;
-    bool partial_breaks;  // under the partial result box (the copy on Ljolly always breaks)
-};
-
-CaptionUse captionUse(Scheme scheme)
-{
-    switch (scheme) {
-    case Scheme::S3: return {2, {false, true, true, false, false, false}, false, false};
-    case Scheme::S4a: return {5, {false, false, false, false, false, true}, true, false};
-    case Scheme::S4b: return {4, {false, false, false, false, true, false}, true, false};
-    case Scheme::S5: return {3, {false, true, true, true, false, false}, true, true};
-    }
-    return {2, {}, false, false};
-}
-
 // DATO1_VALORE to DATO10_VALORE.
 constexpr int kDataValueKeys = 10;
 
@@ -60,9 +40,13 @@ std::vector<KeyInfo> problemKeys(Scheme scheme)
     if (hasSecondFormula(scheme))
         keys.push_back({"R2", KeyRole::Formula, ""});
 
-    const CaptionUse captions = captionUse(scheme);
-    for (int n = 1; n <= captions.data_captions; ++n)
-        keys.push_back({"MSG_DATO" + std::to_string(n), KeyRole::Caption, "?", captions.data_breaks[n]});
+    // The partial caption breaks as the label under its box does; the copy
+    // on Ljolly breaks in every scheme that has one.
+    const CaptionRules& captions = captionRules(scheme);
+    for (int n = 1; n <= captions.data_captions; ++n) {
+        keys.push_back({"MSG_DATO" + std::to_string(n), KeyRole::Caption, "?",
+                        captions.data_breaks[static_cast<std::size_t>(n)]});
+    }
     if (captions.has_partial)
         keys.push_back({"MSG_RISULTATO_PARZIALE", KeyRole::Caption, "?", captions.partial_breaks});
     keys.push_back({"MSG_RISULTATO_FINALE", KeyRole::Caption, "?", true});

@@ -2,6 +2,7 @@
 #include "content/formula_preparation.h"
 
 #include "content/normalize_answer.h"
+#include "content/operator_signs.h"
 #include "evaluator/decimal_number.h"
 
 #include <algorithm>
@@ -16,47 +17,13 @@ namespace {
 constexpr std::size_t kArgumentCount = 11;
 const std::string kPartialWord = "R1";
 
-// The evaluator's syntax: "X" and ":" are the signs children know.
-std::string rewriteFormula(const std::string& written) {
-    std::string text = NormalizeAnswer(written);
-    for (char& c : text) {
-        if (c == 'x' || c == 'X')
-            c = '*';
-        else if (c == ':')
-            c = '/';
-    }
-    return text;
-}
-
-// The tests run in this order and a later one wins, so a formula mixing
-// operators shows the last sign in the list it contains.
+// The tests run in the order of the signs and a later one wins, so a formula
+// mixing operators shows the last sign in the list it contains.
 std::string operatorSignOf(const std::string& formula, const std::string& previous) {
-    struct SignTest {
-        char op;
-        const char* sign;
-    };
-    static constexpr SignTest kTests[] = {{'+', "+"}, {'-', "-"}, {'*', "X"}, {'/', ":"}};
     std::string sign = previous;
-    for (const auto& test : kTests)
-        if (formula.find(test.op) != std::string::npos) sign = test.sign;
+    for (std::size_t i = 0; i < kEvaluatorOperators.size(); ++i)
+        if (formula.find(kEvaluatorOperators[i]) != std::string::npos) sign = kOperatorSigns[i];
     return sign;
-}
-
-bool isOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/'; }
-
-// Every operator ends a line. As with a string list given text, a break at
-// the very end opens no further line, while one at the start leaves an
-// empty first line (which then fails to convert).
-std::vector<std::string> takeApart(const std::string& formula) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < formula.size()) {
-        std::size_t end = start;
-        while (end < formula.size() && !isOperator(formula[end])) ++end;
-        lines.push_back(formula.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
 }
 
 std::string listIndexError(std::size_t index) {
@@ -94,7 +61,7 @@ void prepareFirst(TCalcExpress& evaluator, Scheme scheme, const std::string& r1,
     evaluator.variables().clear();
     out.operator_sign = operatorSignOf(formula, out.operator_sign);
 
-    const std::vector<std::string> lines = takeApart(formula);
+    const std::vector<std::string> lines = takeFormulaApart(formula);
     const int most = maxR1Numbers(scheme);
     if (static_cast<int>(lines.size()) > most)
         throw FormulaError(tooManyNumbers(r1, most, hasSecondFormula(scheme)));
@@ -125,7 +92,7 @@ void prepareSecond(TCalcExpress& evaluator, Scheme scheme, const std::string& r2
                             partialOperandText(out.expected_result, result_text));
     evaluator.setFormula(with_result);
 
-    std::vector<std::string> lines = takeApart(formula);
+    std::vector<std::string> lines = takeFormulaApart(formula);
     evaluator.variables().clear();
     if (lines.size() < 2) throw FormulaError(listIndexError(lines.size()));
     if (lines.size() > 2)
@@ -161,6 +128,29 @@ void prepareSecond(TCalcExpress& evaluator, Scheme scheme, const std::string& r2
 }
 
 }  // namespace
+
+std::string rewriteFormula(const std::string& written) {
+    std::string text = NormalizeAnswer(written);
+    for (char& c : text) {
+        if (c == 'x' || c == 'X')
+            c = '*';
+        else if (c == ':')
+            c = '/';
+    }
+    return text;
+}
+
+std::vector<std::string> takeFormulaApart(const std::string& formula) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < formula.size()) {
+        std::size_t end = start;
+        while (end < formula.size() && !isEvaluatorOperator(formula[end])) ++end;
+        lines.push_back(formula.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
 
 int maxR1Numbers(Scheme scheme) {
     const int entries = std::min(kMaxFormulaNumbers, kDataValueEntries);

@@ -43,6 +43,16 @@ struct PreparedFormulas {
     std::vector<std::string> r2_parts; // R2 taken apart, "R1" replaced by the result text
 };
 
+// A formula as the evaluator reads it: normalised like an answer, with the
+// signs children write ("x", "X", ":") turned into "*" and "/".
+std::string rewriteFormula(const std::string& written);
+
+// A rewritten formula cut at every operator, one number a part, as the
+// windows take it apart. As with a string list given text, a break at the
+// very end opens no further part, while one at the start leaves an empty
+// first part (which then fails to convert).
+std::vector<std::string> takeFormulaApart(const std::string& formula);
+
 // Most numbers R1 may hold in a scheme: the data_values entries, less the one
 // the number of R2 needs.
 int maxR1Numbers(Scheme scheme);

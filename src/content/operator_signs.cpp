@@ -19,4 +19,13 @@ int operatorTagOfSign(std::string_view sign)
     return 0;
 }
 
+bool isEvaluatorOperator(char c)
+{
+    for (char op : kEvaluatorOperators) {
+        if (c == op)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace quorvia

@@ -12,10 +12,14 @@ namespace quorvia {
 
 // In the order of the menu's Tags: "+" is Tag 1, ":" Tag 4.
 inline constexpr std::array<const char*, 4> kOperatorSigns = {"+", "-", "X", ":"};
+// The operator the evaluator reads for each sign, in the same order.
+inline constexpr std::array<char, 4> kEvaluatorOperators = {'+', '-', '*', '/'};
 
 // The sign of Tag 1..4; empty for any other Tag.
 std::string operatorSignOfTag(int tag);
 // The Tag of one of the four signs; 0 for anything else.
 int operatorTagOfSign(std::string_view sign);
+// True for the four operators the evaluator reads.
+bool isEvaluatorOperator(char c);
 
 }  // namespace quorvia

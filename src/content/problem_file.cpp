@@ -36,17 +36,6 @@ const StepStems& stepStems(Scheme scheme) {
     return kStemsScheme3;
 }
 
-// Which captions of the operation scheme a scheme uses, and which of them
-// turn "|" into a line break. The schemes differ on purpose: in 4a and 4b
-// the column captions sit in narrow single-line labels.
-struct CaptionRules {
-    int data_captions;                // MSG_DATO1 .. MSG_DATO<n>
-    std::array<bool, 6> data_breaks;  // index = n
-    bool has_partial;
-    bool partial_breaks;  // the label under the partial result box
-    bool jolly_breaks;    // the copy on Ljolly
-};
-
 constexpr CaptionRules kCaptionsScheme3 = {
     2, {false, true, true, false, false, false}, false, false, false};
 constexpr CaptionRules kCaptionsScheme4a = {
@@ -55,16 +44,6 @@ constexpr CaptionRules kCaptionsScheme4b = {
     4, {false, false, false, false, true, false}, true, false, true};
 constexpr CaptionRules kCaptionsScheme5 = {
     3, {false, true, true, true, false, false}, true, true, true};
-
-const CaptionRules& captionRules(Scheme scheme) {
-    switch (scheme) {
-    case Scheme::S3: return kCaptionsScheme3;
-    case Scheme::S4a: return kCaptionsScheme4a;
-    case Scheme::S4b: return kCaptionsScheme4b;
-    case Scheme::S5: return kCaptionsScheme5;
-    }
-    return kCaptionsScheme3;
-}
 
 std::string breaksIf(bool breaks, const std::string& text) {
     return breaks ? withLineBreaks(text) : text;
@@ -78,6 +57,16 @@ long double readNumber(const IniFile& file, const std::string& section, const st
 }
 
 }  // namespace
+
+const CaptionRules& captionRules(Scheme scheme) {
+    switch (scheme) {
+    case Scheme::S3: return kCaptionsScheme3;
+    case Scheme::S4a: return kCaptionsScheme4a;
+    case Scheme::S4b: return kCaptionsScheme4b;
+    case Scheme::S5: return kCaptionsScheme5;
+    }
+    return kCaptionsScheme3;
+}
 
 std::string withLineBreaks(const std::string& text) {
     std::string result;

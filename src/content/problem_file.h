@@ -16,6 +16,18 @@ namespace quorvia {
 inline constexpr const char* kLineBreak = "\n";
 std::string withLineBreaks(const std::string& text);
 
+// Which captions of the operation scheme a scheme uses, and which of them
+// turn "|" into a line break. The schemes differ on purpose: in 4a and 4b
+// the column captions sit in narrow single-line labels.
+struct CaptionRules {
+    int data_captions;                // MSG_DATO1 .. MSG_DATO<n>
+    std::array<bool, 6> data_breaks;  // index = n
+    bool has_partial;                 // MSG_RISULTATO_PARZIALE
+    bool partial_breaks;              // the label under the partial result box
+    bool jolly_breaks;                // the copy on Ljolly
+};
+const CaptionRules& captionRules(Scheme scheme);
+
 // Section "AREA_PROGRAMMA" of a problem file.
 struct ProgramTexts {
     std::string exit_question;          // MSG_USCITA, "???"
