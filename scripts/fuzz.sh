@@ -27,8 +27,9 @@ shift
 generator=()
 command -v ninja >/dev/null && [ ! -f "$build/CMakeCache.txt" ] && generator=(-G Ninja)
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" "${generator[@]}" \
-  -DQUORVIA_BUILD_FUZZERS=ON -DQUORVIA_BUILD_GUI=OFF -DQUORVIA_BUILD_TESTS=OFF
-nice -n 10 cmake --build "$build" --parallel "$(nproc)"
+  -DQUORVIA_BUILD_FUZZERS=ON -DQUORVIA_BUILD_TESTS=OFF
+# Only the fuzzers and the libraries they link: the programs are not needed.
+nice -n 10 cmake --build "$build" --parallel "$(nproc)" --target quorvia_fuzzers
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then

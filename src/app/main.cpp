@@ -2,8 +2,11 @@
 // Quorvia: start-up. The splash, the main window, the score window and the
 // exercise windows are created once and live until the end of the run.
 
+#include "app/program_hooks.h"
 #include "content/decimal_separator_choice.h"
 #include "evaluator/decimal_number.h"
+#include "exercise/exercise_windows.h"
+#include "exercise/progress_journal.h"
 #include "platform/application.h"
 #include "platform/termination_signals.h"
 #include "platform/translations.h"
@@ -12,19 +15,11 @@
 #include "shell/locale_separator.h"
 #include "shell/main_window.h"
 #include "shell/program_command_line.h"
+#include "shell/progress_folder.h"
 #include "shell/resource_folder.h"
 #include "shell/score_window.h"
 #include "shell/splash_screen.h"
 
-#if __has_include("exercise/exercise_windows.h")
-#include "exercise/exercise_windows.h"
-#define QUORVIA_HAS_EXERCISE_WINDOWS 1
-#endif
-#ifdef QUORVIA_HAS_PROGRAM_HOOKS
-#include "app/program_hooks.h"
-#include "exercise/progress_journal.h"
-#include "shell/progress_folder.h"
-#endif
 #ifdef QUORVIA_TEST_HOOKS
 #include "app/restyle_probe.h"
 #endif
@@ -104,15 +99,11 @@ int main(int argc, char* argv[])
     quorvia::TForm1 main_window(resources);
     quorvia::TForm3 score_window(resources);
     main_window.setScoreWindow(&score_window);
-#ifdef QUORVIA_HAS_PROGRAM_HOOKS
     // Appearance settings, worksheets, printing and the children's progress
     // records for every exercise window.
     quorvia::ProgressJournal journal(quorvia::progressFolder(resources));
     quorvia::ProgramHooks hooks(main_window, &journal);
     quorvia::createExerciseWindows(main_window, &hooks);
-#elif defined(QUORVIA_HAS_EXERCISE_WINDOWS)
-    quorvia::createExerciseWindows(main_window);
-#endif
 #ifdef QUORVIA_TEST_HOOKS
     quorvia::scheduleRestyleProbe(main_window);
 #endif
