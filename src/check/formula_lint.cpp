@@ -125,17 +125,6 @@ bool writtenWithOtherSeparator(const std::string& formula, char separator)
     return false;
 }
 
-int formulaNumbers(Scheme scheme)
-{
-    switch (scheme) {
-    case Scheme::S3: return 2;
-    case Scheme::S4a: return 4;
-    case Scheme::S4b: return 3;
-    case Scheme::S5: return 2;
-    }
-    return 2;
-}
-
 void lintFormulas(const IniFile& ini, const std::string& file, int problem, Scheme scheme,
                   const ProblemContent& content, std::vector<Finding>& out)
 {

@@ -17,9 +17,6 @@ namespace quorvia::check {
 // Characters a number box takes.
 constexpr int kNumberBoxLength = 10;
 
-// How many numbers "R1" holds in each scheme: 2, 4, 3 and 2.
-int formulaNumbers(Scheme scheme);
-
 // A number of the formula does not convert with `separator` but does with
 // the other one: the formula was written for the other notation.
 bool writtenWithOtherSeparator(const std::string& formula, char separator);

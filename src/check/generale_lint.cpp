@@ -43,7 +43,6 @@ struct ModeSection {
     Mode mode;
 };
 constexpr ModeSection kModeSections[] = {{"PRINCIPIANTE", Mode::Beginner}, {"AVANZATO", Mode::Advanced}};
-constexpr std::array<Scheme, 4> kSchemes = {Scheme::S3, Scheme::S4a, Scheme::S4b, Scheme::S5};
 
 bool knownMainKey(const std::string& section, const std::string& key)
 {
@@ -144,11 +143,11 @@ GeneraleLint lintGenerale(const std::string& folder)
                                     modeName(mode.mode) + " nessuno schema ha un file di problemi."));
             continue;
         }
-        for (std::size_t i = 0; i < kSchemes.size(); ++i) {
+        for (std::size_t i = 0; i < kAllSchemes.size(); ++i) {
             const std::string n = std::to_string(i + 1);
             NamedProblemFile named;
             named.mode = mode.mode;
-            named.scheme = kSchemes[i];
+            named.scheme = kAllSchemes[i];
             named.section = mode.name;
             named.index = static_cast<int>(i) + 1;
             named.section_line = sectionLine;

@@ -11,14 +11,15 @@ struct SchemeFacts {
     int steps;
     int operation_step;
     bool second_formula;
+    int formula_numbers;
     int first_data_index;
 };
 
 constexpr SchemeFacts kSchemes[] = {
-    {Scheme::S3, "3", 3, 5, 4, false, 0},
-    {Scheme::S4a, "4a", 41, 8, 7, true, 1},
-    {Scheme::S4b, "4b", 42, 9, 7, true, 1},
-    {Scheme::S5, "5", 5, 6, 5, true, 0},
+    {Scheme::S3, "3", 3, 5, 4, false, 2, 0},
+    {Scheme::S4a, "4a", 41, 8, 7, true, 4, 1},
+    {Scheme::S4b, "4b", 42, 9, 7, true, 3, 1},
+    {Scheme::S5, "5", 5, 6, 5, true, 2, 0},
 };
 
 const SchemeFacts& facts(Scheme scheme) {
@@ -47,6 +48,7 @@ const char* modeName(Mode mode) { return mode == Mode::Beginner ? "principiante"
 int stepCount(Scheme scheme) { return facts(scheme).steps; }
 int operationStep(Scheme scheme) { return facts(scheme).operation_step; }
 bool hasSecondFormula(Scheme scheme) { return facts(scheme).second_formula; }
+int formulaNumbers(Scheme scheme) { return facts(scheme).formula_numbers; }
 int firstDataIndex(Scheme scheme) { return facts(scheme).first_data_index; }
 
 }  // namespace quorvia

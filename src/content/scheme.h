@@ -3,10 +3,16 @@
 // The four problem schemes and the two modes, and the facts about them that
 // more than one layer needs.
 
+#include <array>
+
 namespace quorvia {
 
 enum class Scheme { S3, S4a, S4b, S5 };
 enum class Mode { Beginner, Advanced };
+
+// Every scheme, in the order of the main window's scheme spinner (values 1
+// to 4) and of GENERALE.INI's INI_FILE1 to INI_FILE4.
+inline constexpr std::array<Scheme, 4> kAllSchemes = {Scheme::S3, Scheme::S4a, Scheme::S4b, Scheme::S5};
 
 // The code the main window hands an exercise window: 3, 41, 42 or 5.
 int schemeCode(Scheme scheme);
@@ -23,6 +29,8 @@ int stepCount(Scheme scheme);
 int operationStep(Scheme scheme);
 // Schemes 4a, 4b and 5 have a second formula "R2".
 bool hasSecondFormula(Scheme scheme);
+// Numbers in "R1", one a box of the operation scheme: 2, 4, 3 and 2.
+int formulaNumbers(Scheme scheme);
 // Index of the first number of "R1" in data_values: 0 for schemes 3 and 5,
 // 1 for schemes 4a and 4b.
 int firstDataIndex(Scheme scheme);

@@ -19,7 +19,6 @@ static_assert(kFieldCount == 10, "RecordReader keeps the column of each field");
 enum Field : std::size_t { Data, Bambino, Computer, Modo, Schema, File, Problema, Esito, Soluzione, Secondi };
 const std::string kErrorsPrefix = "errori ";
 const std::string kHintsPrefix = "aiuti ";
-constexpr Scheme kSchemes[] = {Scheme::S3, Scheme::S4a, Scheme::S4b, Scheme::S5};
 constexpr Mode kModes[] = {Mode::Beginner, Mode::Advanced};
 
 // Every step name of every scheme, in the order a problem goes through its
@@ -27,7 +26,7 @@ constexpr Mode kModes[] = {Mode::Beginner, Mode::Advanced};
 std::vector<std::string> allStepNames()
 {
     std::vector<std::string> names;
-    for (Scheme scheme : kSchemes) {
+    for (Scheme scheme : kAllSchemes) {
         for (const StepTally& step : stepsOf(scheme)) {
             if (std::find(names.begin(), names.end(), step.name) == names.end())
                 names.push_back(step.name);
@@ -136,9 +135,9 @@ bool RecordReader::read(const CsvRow& row, ProgressRecord& r) const
     r.problem = static_cast<int>(problem);
     const auto mode = std::find_if(std::begin(kModes), std::end(kModes),
                                    [&](Mode m) { return field(Modo) == modeName(m); });
-    const auto scheme = std::find_if(std::begin(kSchemes), std::end(kSchemes),
+    const auto scheme = std::find_if(kAllSchemes.begin(), kAllSchemes.end(),
                                      [&](Scheme s) { return field(Schema) == schemeName(s); });
-    if (mode == std::end(kModes) || scheme == std::end(kSchemes))
+    if (mode == std::end(kModes) || scheme == kAllSchemes.end())
         return false;
     r.mode = *mode;
     r.scheme = *scheme;

@@ -11,6 +11,7 @@
 #include "shell/program_media.h"
 #include "shell/resource_folder.h"
 #include "shell/selection_spinner.h"
+#include "widgets/child_places.h"
 #include "widgets/controls.h"
 
 #include <QApplication>
@@ -47,12 +48,7 @@ const QString kCredits = QStringLiteral(
     "cambiati nella cartella RISORSE.");
 
 // Where each control of the window sits, in client coordinates.
-struct Placement {
-    const char* name;
-    QRect geometry;
-};
-
-const Placement kLayout[] = {
+const ChildPlace kLayout[] = {
     {"Label5", {0, 23, 786, 35}},          {"LMDSpeedButton3", {712, 24, 73, 33}},
     {"Image2", {0, -1, 97, 103}},          {"ani2", {40, 89, 101, 142}},
     {"RxGIFAnimator1", {587, 167, 105, 66}}, {"ani3", {699, 182, 80, 48}},
@@ -206,10 +202,7 @@ void TForm1::createControls()
     Timer1->setInterval(100);
     fischio = new platform::WavePlayer(QStringLiteral("fischio"), this);
 
-    for (const Placement& placement : kLayout) {
-        if (auto* widget = c->findChild<QWidget*>(QLatin1String(placement.name)))
-            widget->setGeometry(placement.geometry);
-    }
+    placeChildren(c, kLayout);
     RxGIFAnimator1->start();
 }
 

@@ -4,6 +4,7 @@
 #include "shell/exercise_slot.h"
 #include "shell/main_window.h"
 
+#include "content/scheme.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "shell/program_media.h"
@@ -48,8 +49,7 @@ QPair<int, int> slotKey(Mode mode, Scheme scheme)
 
 Scheme schemeOfSpinner(int value)
 {
-    static const Scheme kSchemes[] = {Scheme::S3, Scheme::S4a, Scheme::S4b, Scheme::S5};
-    return kSchemes[value - 1];
+    return kAllSchemes[static_cast<std::size_t>(value - 1)];
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/wave_header.h"
 #include "shell/program_media.h"
 #include "shell/resource_folder.h"
+#include "widgets/child_places.h"
 #include "widgets/controls.h"
 
 #include <QApplication>
@@ -32,12 +33,7 @@ const QString kCreditsBody = QStringLiteral(
     "Leggi il problema,\nriscrivi la domanda,\nscrivi i dati,\nrisolvi lo schema\ne scrivi "
     "la risposta:\npasso dopo passo\nogni problema diventa facile.");
 
-struct Placement {
-    const char* name;
-    QRect geometry;
-};
-
-const Placement kLayout[] = {
+const ChildPlace kLayout[] = {
     {"Label1", {8, 8, 680, 145}},    {"Label2", {8, 156, 401, 303}},
     {"Image1", {412, 156, 276, 302}}, {"Label3", {8, 461, 680, 129}},
     {"LED", {248, 496, 105, 81}},    {"Label4", {352, 504, 137, 81}},
@@ -131,10 +127,7 @@ void TForm3::createControls()
     SUONO = new platform::WavePlayer(QStringLiteral("SUONO"), this);
     SUONO->setWave(builtInSound());
 
-    for (const Placement& placement : kLayout) {
-        if (auto* widget = findChild<QWidget*>(QLatin1String(placement.name)))
-            widget->setGeometry(placement.geometry);
-    }
+    placeChildren(this, kLayout);
 }
 
 int TForm3::displayedValue() const

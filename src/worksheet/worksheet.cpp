@@ -26,10 +26,11 @@ std::string pathOf(const QString& fileName)
 }
 
 // The scheme spinner's values name the schemes as the child knows them.
-QString schemeName(int schemeValue)
+QString spinnerSchemeName(int schemeValue)
 {
-    static const char* const kNames[] = {"3", "4a", "4b", "5"};
-    return schemeValue >= 1 && schemeValue <= 4 ? QLatin1String(kNames[schemeValue - 1]) : QString();
+    if (schemeValue < 1 || schemeValue > static_cast<int>(kAllSchemes.size()))
+        return QString();
+    return QLatin1String(schemeName(kAllSchemes[static_cast<std::size_t>(schemeValue - 1)]));
 }
 
 }  // namespace
@@ -61,7 +62,7 @@ QString suggestedName(const QString& childName, int schemeValue, int problem)
         if (kForbidden.contains(c))
             c = QLatin1Char('_');
     }
-    const QString rest = QStringLiteral("schema %1 problema %2").arg(schemeName(schemeValue)).arg(problem);
+    const QString rest = QStringLiteral("schema %1 problema %2").arg(spinnerSchemeName(schemeValue)).arg(problem);
     return (name.isEmpty() ? rest : name + QLatin1Char(' ') + rest) + QStringLiteral(".INI");
 }
 
