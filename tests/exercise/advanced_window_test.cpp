@@ -259,26 +259,6 @@ TEST_F(Advanced, StepSuccessAnimationOnlyWithItsFile)
     EXPECT_FALSE(shown(*w, "GIF2"));
 }
 
-TEST_F(Advanced, SchemeCheckRunsEvenDuringAnAnimation)
-{
-    addGif("problema_GIF2.gif");
-    auto w = open(Mode::Advanced);
-    type(*w, "LMDdomanda", "Quante figurine ha Luca?");
-    click(*w, "B1");
-    finishAnimations(*w);
-    type(*w, "LMDdato1", "Luca ha 12 bustine.");
-    click(*w, "B2");
-    finishAnimations(*w);
-    type(*w, "LMDdato2", "Ogni bustina ha 3 figurine.");
-    click(*w, "B3");
-    // Step 3's success animation is still playing when B4 is pressed.
-    ASSERT_TRUE(w->isAnimating());
-    fillScheme(*w, "12", "x1", "3", "36");
-    click(*w, "B4");
-    EXPECT_EQ(ledColour(*w, "Shape04"), kLime);
-    EXPECT_EQ(ledColour(*w, "Shape05"), kYellow);
-}
-
 struct SchemeTry {
     const char* name;
     const char* d1;

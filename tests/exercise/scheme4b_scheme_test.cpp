@@ -326,21 +326,5 @@ TEST_F(Scheme4b, MirrorAndFollowerTakeNoPartInTheCheck)
     EXPECT_EQ(ledColour(*w, "Shape07"), kLime);
 }
 
-TEST_F(Scheme4b, SchemeCheckRunsEvenDuringAnAnimation)
-{
-    addGif("problema_GIF1.gif");
-    auto w = open4b(Mode::Advanced, 1);
-    openScheme(*w, kProblem1Sentences);
-    click(*w, "B7");  // wrong: the error animation starts
-    ASSERT_TRUE(w->isAnimating());
-    EXPECT_EQ(w->findChild<HintBalloon*>("msg")->text(), QStringLiteral("Controlla i numeri e i segni."));
-    fillScheme(*w, "3", "2", "1", "N1", "6", "10", "N3", "4");
-    click(*w, "B7");
-    EXPECT_EQ(ledColour(*w, "Shape07"), kLime);
-    EXPECT_EQ(text(*w, "H7"), QStringLiteral("Err=1"));
-    // Right now: the error message has had its say.
-    EXPECT_FALSE(w->findChild<HintBalloon*>("msg")->isVisible());
-}
-
 }  // namespace
 }  // namespace quorvia::testing

@@ -291,21 +291,5 @@ INSTANTIATE_TEST_SUITE_P(
         SchemeTry{"OperatorsExchanged", 1, {"12", "x1", "5", "17", "3", "N1", "51"}, "51", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Advanced5, SchemeIsCheckedEvenDuringTheStepAnimation)
-{
-    addGif("problema_GIF2.gif");
-    auto w = open5(Mode::Advanced);
-    const ProblemContent problem = fixtureProblem(Mode::Advanced, 1);
-    for (int step = 1; step <= 3; ++step)
-        answerStep(*w, problem, step);
-    type(*w, "LMDdato3", QString::fromStdString(problem.variants[4][1]));
-    click(*w, "B4");
-    ASSERT_TRUE(w->isAnimating());
-    fillScheme(*w, {"12", "N1", "5", "17", "3", "x1", "51"});
-    click(*w, "B5");
-    EXPECT_EQ(ledColour(*w, "Shape05"), kLime);
-    EXPECT_EQ(ledColour(*w, "Shape06"), kYellow);
-}
-
 }  // namespace
 }  // namespace quorvia::testing

@@ -106,25 +106,13 @@ TEST_F(Beginner5, SolvesAPartialRightProblemByChoosing)
     EXPECT_EQ(text(*w, "error_num"), QStringLiteral(" ERR=2"));
 }
 
-TEST_F(Beginner5, SolutionChoosesTheRightItemsAndClosesEveryStep)
+// What every window's solution fills in is EveryWindow/Solution's.
+TEST_F(Beginner5, SolutionClosesEveryStepAndEndsWithoutItsFiles)
 {
     auto w = open5(Mode::Beginner, 1, 3);
-    const ProblemContent problem = fixtureProblem(Mode::Beginner, 1);
     click(*w, "LMDsoluzione");
-    for (const char* name : kLists)
-        EXPECT_EQ(text(*w, name), QString::fromStdString(problem.variants[stepOfList(name)][1])) << name;
-    const struct {
-        const char* name;
-        const char* text;
-    } filled[] = {{"dato1", "12"}, {"dato2", "5"},  {"Risultato1", "17"}, {"jolly", "17"},
-                  {"dato3", "3"},  {"Risultato2", "51"}, {"Loper1", "+"}, {"Loper2", "X"}};
-    for (const auto& f : filled)
-        EXPECT_EQ(text(*w, f.name), QString::fromUtf8(f.text)) << f.name;
-    EXPECT_EQ(w->solvedCount(), 0);
-    EXPECT_TRUE(sound_->wasPlayed("Afinale"));
     for (int s = 1; s <= 6; ++s)
         EXPECT_EQ(ledColour(*w, QStringLiteral("Shape0%1").arg(s)), kRed) << s;
-    EXPECT_FALSE(find<QComboBox>(*w, "EB01")->isEnabled());
     EXPECT_FALSE(find<QAbstractButton>(*w, "B1")->isEnabled());
     finishAnimations(*w);
     EXPECT_TRUE(shown(*w, "CoccaHelp"));
