@@ -397,23 +397,6 @@ TEST_F(Advanced, FinishingWithoutTheStillAnimationLeavesTheNextProblemWhole)
         EXPECT_TRUE(shown(*w, back)) << back;
 }
 
-TEST_F(Advanced, AFormulaThatCannotBeTakenApartIsShownAndTheSchemeCannotPass)
-{
-    auto w = open(Mode::Advanced, 4);
-    ASSERT_EQ(dialogs_->messages().size(), 1);
-    EXPECT_EQ(dialogs_->messages()[0], QStringLiteral("'(3)' is not a valid floating point value"));
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(text(*w, "Numero_problema"), QStringLiteral("4/4"));
-
-    // The sentence steps still work.
-    type(*w, "LMDdomanda", "Che cosa succede?");
-    click(*w, "B1");
-    EXPECT_EQ(ledColour(*w, "Shape01"), kLime);
-    // The numbers of the problem before do not pass this one's scheme.
-    w->operationSchemeClick();
-    EXPECT_EQ(text(*w, "H4"), QStringLiteral("Err=1"));
-}
-
 TEST_F(Advanced, AFormulaThatDoesNotParseShowsTheEvaluatorsMessage)
 {
     QFile file(folder_ + "ROTTO.INI");

@@ -266,52 +266,6 @@ INSTANTIATE_TEST_SUITE_P(
         Ending{"WithoutAnimations", {}, {"B8"}, {"E08", "H8", "Shape08"}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct Refused {
-    const char* name;
-    int problem;
-    std::vector<const char*> messages;
-};
-
-class Advanced4aRefused : public Scheme4aFixture, public ::testing::WithParamInterface<Refused> {};
-
-TEST_P(Advanced4aRefused, FormulaStopsTheLoadWithAMessageAndTheWindowStaysUsable)
-{
-    const Refused& r = GetParam();
-    auto w = open4a(Mode::Advanced, r.problem);
-    QStringList messages;
-    for (const char* m : r.messages)
-        messages.append(QString::fromUtf8(m));
-    EXPECT_EQ(dialogs_->messages(), messages);
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(text(*w, "Numero_problema"), QStringLiteral("%1/12").arg(r.problem));
-
-    // The sentence steps still answer: a missing question reads "?".
-    type(*w, "E01", "?");
-    click(*w, "B1");
-    EXPECT_EQ(ledColour(*w, "Shape01"), kLime);
-    // A scheme whose formulas were refused is never passed, whatever is typed.
-    for (const char* box : {"E17", "E27", "E37", "E47", "E57", "E67", "E77"})
-        find<QLineEdit>(*w, box)->setText("1");
-    w->operationSchemeClick();
-    EXPECT_EQ(text(*w, "H7"), QStringLiteral("Err=1"));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Formulas, Advanced4aRefused,
-    ::testing::Values(
-        Refused{"SecondFormulaWithoutTheFirstResult", 7,
-                {"La formula R2 \"5X3\" non ha la parola R1 come uno dei suoi due termini."}},
-        Refused{"TenNumbersInTheFirstFormula", 8,
-                {"La formula R1 \"1+1+1+1+1+1+1+1+1+1\" ha più di 9 numeri: lo schema ne contiene al "
-                 "massimo 9, perché serve un posto anche per il numero di R2."}},
-        // The evaluator reports the empty formula before it is taken apart.
-        Refused{"NoSecondFormula", 9, {"Error in formula.", "List index out of bounds (0)"}},
-        Refused{"SecondFormulaInThreeParts", 10,
-                {"La formula R2 \"R1+2+3\" ha più di due termini: lo schema ne contiene solo due, la "
-                 "parola R1 e un numero."}},
-        Refused{"PartThatIsNotANumber", 11, {"'(3)' is not a valid floating point value"}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(Advanced4a, AfterARefusedFormulaTheNextProblemLoadsAndCanBeSolved)
 {
     auto w = open4a(Mode::Advanced, 11);

@@ -119,23 +119,5 @@ TEST_F(Beginner5, SolutionClosesEveryStepAndEndsWithoutItsFiles)
     EXPECT_FALSE(shown(*w, "Image5"));
 }
 
-TEST_F(Beginner5, ASecondFormulaThatCannotBeTakenApartIsShownAndTheWindowStaysUsable)
-{
-    auto w = open5(Mode::Beginner, 3, 3);
-    ASSERT_EQ(dialogs_->messages().size(), 1);
-    EXPECT_TRUE(dialogs_->messages()[0].startsWith(QStringLiteral("List index out of bounds")));
-    EXPECT_EQ(text(*w, "Numero_problema"), QStringLiteral("3/3"));
-    // The lists were filled before the formulas: step 1 can be answered.
-    choose(*w, "EB01", rightPosition(*w, "EB01", QStringLiteral("Che cosa succede?")));
-    click(*w, "B1");
-    EXPECT_EQ(ledColour(*w, "Shape01"), kLime);
-
-    dialogs_->setNextYesNo(true);
-    click(*w, "LMDButton3");
-    EXPECT_EQ(dialogs_->messages().size(), 1);
-    solveWithAnswersOf(*w, fixtureProblem(Mode::Beginner, 2));
-    EXPECT_EQ(w->solvedCount(), 1);
-}
-
 }  // namespace
 }  // namespace quorvia::testing
