@@ -4,8 +4,6 @@
 
 #include "scheme4b_fixture.h"
 
-#include "widgets/step_indicators.h"
-
 namespace quorvia::testing {
 namespace {
 
