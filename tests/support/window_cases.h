@@ -32,6 +32,25 @@ struct WindowCase {
     }
 };
 
+// The scheme's place on the main window's scheme spinner, which is also the
+// number of its INI_FILE<n> and MAX<n> keys in GENERALE.INI.
+inline int schemeSpinnerValue(Scheme scheme)
+{
+    switch (scheme) {
+    case Scheme::S3: return 1;
+    case Scheme::S4a: return 2;
+    case Scheme::S4b: return 3;
+    case Scheme::S5: return 4;
+    }
+    return 1;
+}
+
+// The section of GENERALE.INI that names the problem files of a mode.
+inline const char* generaleSection(Mode mode)
+{
+    return mode == Mode::Advanced ? "AVANZATO" : "PRINCIPIANTE";
+}
+
 // Found by the parameterised tests when a case fails.
 inline void PrintTo(const WindowCase& window, std::ostream* out)
 {

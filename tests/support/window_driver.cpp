@@ -188,7 +188,7 @@ void WindowDriver::fillExpected(ExerciseWindow& w, const ExpectedTexts& texts)
     }
 }
 
-void WindowDriver::solveWithAnswersOf(ExerciseWindow& w, const ProblemContent& problem)
+void WindowDriver::solveWithAnswersOf(ExerciseWindow& w, const ProblemContent& problem, Closing closing)
 {
     for (const StepRow& step : w.scheme().steps) {
         finishAnimations(w);
@@ -198,7 +198,8 @@ void WindowDriver::solveWithAnswersOf(ExerciseWindow& w, const ProblemContent& p
             putSentence(w, step.step, QString::fromStdString(problem.variants[step.step][1]));
         click(w, verificaOf(step.step));
     }
-    finishAnimations(w);
+    if (closing == Closing::PlayedOut)
+        finishAnimations(w);
 }
 
 }  // namespace quorvia::testing

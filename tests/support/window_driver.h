@@ -95,8 +95,10 @@ public:
     static void fillExpected(ExerciseWindow& w, const ExpectedTexts& texts);
     // Solves the problem shown with the answers of its problem file: variant
     // 1 of every sentence and the scheme's expected texts. Ends with the
-    // animations played out.
-    static void solveWithAnswersOf(ExerciseWindow& w, const ProblemContent& problem);
+    // animations played out, or with the closing sequence left running.
+    enum class Closing { PlayedOut, LeftRunning };
+    static void solveWithAnswersOf(ExerciseWindow& w, const ProblemContent& problem,
+                                   Closing closing = Closing::PlayedOut);
     // The Verifica button of a step ("B4").
     static QString verificaOf(int step);
 };

@@ -2,6 +2,7 @@
 #include "program_fixture.h"
 
 #include "exercise/exercise_windows.h"
+#include "support/window_cases.h"
 #include "widgets/controls.h"
 
 #include <QAbstractButton>
@@ -16,17 +17,6 @@
 namespace quorvia::testing {
 
 namespace {
-
-int schemeSpinnerValue(Scheme scheme)
-{
-    switch (scheme) {
-    case Scheme::S3: return 1;
-    case Scheme::S4a: return 2;
-    case Scheme::S4b: return 3;
-    case Scheme::S5: return 4;
-    }
-    return 1;
-}
 
 void press(ExerciseWindow& w, const char* button)
 {
