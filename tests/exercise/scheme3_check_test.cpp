@@ -15,13 +15,6 @@ namespace {
 
 class Scheme3Check : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        separator_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(separator_); }
-
     PreparedFormulas prepare(const std::string& r1)
     {
         TCalcExpress evaluator;
@@ -35,7 +28,7 @@ protected:
     }
 
 private:
-    char separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 struct Typed {

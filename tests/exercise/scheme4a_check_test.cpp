@@ -16,13 +16,6 @@ namespace {
 
 class Scheme4aCheck : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        separator_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(separator_); }
-
     // As a load prepares them: DATO<n>_VALORE first, then the formulas.
     static PreparedFormulas prepare(const std::string& r1, const std::string& r2,
                                     long double datum5 = 0)
@@ -44,7 +37,7 @@ protected:
     }
 
 private:
-    char separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 TEST_F(Scheme4aCheck, ComparesInItsOwnOrderAndLeavesTheCopiesOut)

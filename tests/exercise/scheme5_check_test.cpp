@@ -15,13 +15,6 @@ namespace {
 
 class Scheme5Check : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        separator_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(separator_); }
-
     static PreparedFormulas prepare(const std::string& r1, const std::string& r2)
     {
         TCalcExpress evaluator;
@@ -29,7 +22,7 @@ protected:
     }
 
 private:
-    char separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 TEST_F(Scheme5Check, ComparesSevenTextsInItsOrderAndNeverTheCopyOfThePartialResult)
