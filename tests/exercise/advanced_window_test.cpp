@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <ostream>
+
 namespace quorvia::testing {
 namespace {
 
@@ -268,6 +270,12 @@ struct SchemeTry {
     const char* shownResult;
     bool passes;
 };
+
+// A failing case reads by its name.
+void PrintTo(const SchemeTry& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class AdvancedScheme : public ExerciseFixture, public ::testing::WithParamInterface<SchemeTry> {};
 

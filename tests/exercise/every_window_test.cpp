@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <ostream>
 #include <tuple>
 
 namespace quorvia::testing {
@@ -19,6 +20,11 @@ namespace {
 
 // The animation still playing when the scheme's Verifica is pressed.
 enum class Playing { ErrorAnimation, StepSuccess };
+
+void PrintTo(Playing playing, std::ostream* out)
+{
+    *out << (playing == Playing::ErrorAnimation ? "the error animation" : "a step's success animation");
+}
 
 class SchemeCheck : public WindowCaseFixture,
                     public ::testing::WithParamInterface<std::tuple<WindowCase, Playing>> {};

@@ -11,6 +11,8 @@
 #include "platform/gif_player.h"
 #include "widgets/controls.h"
 
+#include <ostream>
+
 
 namespace quorvia::testing {
 namespace {
@@ -28,6 +30,16 @@ const char* startName(Start start)
     case Start::CloseAndReopen: return "CloseAndReopen";
     }
     return "";
+}
+
+void PrintTo(Start start, std::ostream* out)
+{
+    *out << startName(start);
+}
+
+void PrintTo(Moment moment, std::ostream* out)
+{
+    *out << (moment == Moment::ClosingSequence ? "during the closing sequence" : "during an error animation");
 }
 
 // A worksheet of the problem the test names, whose contents change nothing.

@@ -11,6 +11,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <ostream>
+
 namespace quorvia::testing {
 namespace {
 
@@ -28,6 +30,12 @@ struct Leave {
     const char* name;
     const char* button;
 };
+
+// A failing case reads by its name.
+void PrintTo(const Leave& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class AnsweringNo : public ExerciseFixture, public ::testing::WithParamInterface<Leave> {};
 

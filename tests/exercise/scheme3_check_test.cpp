@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quorvia {
 namespace {
 
@@ -41,6 +43,12 @@ struct Typed {
     int failed;  // -1: passes
     const char* failed_widget;
 };
+
+// A failing case reads by its name.
+void PrintTo(const Typed& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Scheme3CheckCases : public Scheme3Check, public ::testing::WithParamInterface<Typed> {};
 

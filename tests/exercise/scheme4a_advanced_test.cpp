@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include <ostream>
+
 namespace quorvia::testing {
 namespace {
 
@@ -226,6 +228,12 @@ struct Ending {
     std::vector<const char*> stillShown;
     int closingTicks;  // 0: no closing sequence
 };
+
+// A failing case reads by its name.
+void PrintTo(const Ending& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Advanced4aEnding : public Scheme4aFixture, public ::testing::WithParamInterface<Ending> {};
 

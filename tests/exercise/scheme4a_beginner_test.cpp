@@ -10,6 +10,8 @@
 
 #include <QTest>
 
+#include <ostream>
+
 namespace quorvia::testing {
 namespace {
 
@@ -79,6 +81,12 @@ struct BeginnerSolve {
     int problem;
     Scheme4aEntry scheme;
 };
+
+// A failing case reads by its name.
+void PrintTo(const BeginnerSolve& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Beginner4aSolve : public Scheme4aFixture, public ::testing::WithParamInterface<BeginnerSolve> {};
 

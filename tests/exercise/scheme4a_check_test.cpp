@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quorvia {
 namespace {
 
@@ -67,6 +69,12 @@ struct FormulaCase {
     int partial_on_right;
 };
 
+// A failing case reads by its name.
+void PrintTo(const FormulaCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class Scheme4aFormulas : public Scheme4aCheck, public ::testing::WithParamInterface<FormulaCase> {};
 
 TEST_P(Scheme4aFormulas, GiveTheTextsOfEveryBox)
@@ -103,6 +111,12 @@ struct Typed {
     const char* texts[9];
     const char* failed_widget;  // "": passes
 };
+
+// A failing case reads by its name.
+void PrintTo(const Typed& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Scheme4aTyped : public Scheme4aCheck, public ::testing::WithParamInterface<Typed> {};
 

@@ -10,6 +10,8 @@
 
 #include <QPlainTextEdit>
 
+#include <ostream>
+
 namespace quorvia::testing {
 namespace {
 
@@ -66,6 +68,12 @@ struct Ending {
     const char* endPicture;
     int solved;
 };
+
+// A failing case reads by its name.
+void PrintTo(const Ending& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Advanced4bEnding : public Scheme4bFixture, public ::testing::WithParamInterface<Ending> {};
 

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include <ostream>
+
 namespace quorvia::testing {
 namespace {
 
@@ -213,6 +215,12 @@ struct SchemeTry {
     const char* e77;         // typed key by key
     bool passes;
 };
+
+// A failing case reads by its name.
+void PrintTo(const SchemeTry& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Scheme4bCheck : public Scheme4bFixture, public ::testing::WithParamInterface<SchemeTry> {};
 

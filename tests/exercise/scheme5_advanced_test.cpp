@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include <ostream>
+
 namespace quorvia::testing {
 namespace {
 
@@ -191,6 +193,12 @@ struct SchemeTry {
     const char* shownResult;
     bool passes;
 };
+
+// A failing case reads by its name.
+void PrintTo(const SchemeTry& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class AdvancedScheme5 : public Scheme5Fixture, public ::testing::WithParamInterface<SchemeTry> {};
 

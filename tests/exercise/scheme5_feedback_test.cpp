@@ -7,6 +7,8 @@
 
 #include "widgets/controls.h"
 
+#include <ostream>
+
 namespace quorvia::testing {
 namespace {
 
@@ -127,6 +129,12 @@ struct Ending {
     Mode mode;
     bool closingFiles;  // problema_GIF2.gif and problema_GIF3.gif
 };
+
+// A failing case reads by its name.
+void PrintTo(const Ending& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Scheme5Ending : public Scheme5Fixture, public ::testing::WithParamInterface<Ending> {};
 

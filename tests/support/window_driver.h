@@ -32,6 +32,20 @@ inline void PrintTo(const QStringList& texts, std::ostream* out)
     *out << '[' << texts.join(QStringLiteral(" | ")).toStdString() << ']';
 }
 
+namespace quorvia {
+
+// Modes and schemes in failure messages by name.
+inline void PrintTo(Mode mode, std::ostream* out)
+{
+    *out << (mode == Mode::Advanced ? "advanced" : "beginner");
+}
+inline void PrintTo(Scheme scheme, std::ostream* out)
+{
+    *out << "scheme " << schemeCode(scheme);
+}
+
+}  // namespace quorvia
+
 namespace quorvia::testing {
 
 // The colours of a step indicator.
