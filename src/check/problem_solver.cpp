@@ -5,22 +5,16 @@
 #include "check/problem_keys.h"
 #include "content/formula_preparation.h"
 #include "content/normalize_answer.h"
-#include "content/operator_signs.h"
+#include "exercise/child_actions.h"
 #include "exercise/choice_shuffle.h"
 #include "exercise/exercise_window.h"
 #include "exercise/shown_text.h"
 #include "platform/fakes.h"
-#include "widgets/controls.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMouseEvent>
 
 #include <random>
 
@@ -41,17 +35,6 @@ private:
 std::string utf8(const QString& text)
 {
     return text.toStdString();
-}
-
-// Sends one character as a key press and release, the way typing does, so
-// that the box's own limits and key filter apply.
-void typeCharacter(QWidget* target, const QString& character)
-{
-    const int key = character.size() == 1 ? character.at(0).toUpper().unicode() : int(Qt::Key_unknown);
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, character);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, character);
-    QCoreApplication::sendEvent(target, &press);
-    QCoreApplication::sendEvent(target, &release);
 }
 
 }  // namespace
@@ -278,48 +261,23 @@ std::string ProblemSolver::schemeRefusal() const
 
 bool ProblemSolver::finishAnimations()
 {
-    for (int ticks = 0; window_.isAnimating(); ++ticks) {
-        if (ticks >= kMaxAnimationTicks) {
-            reason_ = "un'animazione della finestra non finisce mai, e nel frattempo la finestra non accetta "
-                      "risposte.";
-            return false;
-        }
-        window_.Timer1Timer();
+    if (playOutAnimations(window_, kMaxAnimationTicks) < 0) {
+        reason_ = "un'animazione della finestra non finisce mai, e nel frattempo la finestra non accetta "
+                  "risposte.";
+        return false;
     }
     return true;
 }
 
 bool ProblemSolver::typeInto(QLineEdit* box, const QString& text)
 {
-    box->clear();
-    for (int i = 0; i < text.size(); ++i) {
-        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        typeCharacter(box, text.mid(i, length));
-        i += length - 1;
-    }
-    return box->text() == text;
+    return typeAsChild(box, text);
 }
 
 bool ProblemSolver::pickSign(QLabel* label, const QString& sign)
 {
-    auto* menu = window_.findChild<QMenu*>(QStringLiteral("PopupMenu1"));
-    const int wanted = operatorTagOfSign(sign.toStdString());
-    QAction* item = nullptr;
-    if (menu && wanted) {
-        for (QAction* action : menu->actions()) {
-            if (tag(action) == wanted)
-                item = action;
-        }
-    }
-    if (!item || !usable(label))
-        return false;
-    const QPointF inside(label->width() / 2.0, label->height() / 2.0);
-    QMouseEvent release(QEvent::MouseButtonRelease, inside, label->mapToGlobal(inside), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(label, &release);
-    item->trigger();
-    menu->hide();
-    return label->text() == sign;
+    return usable(label) && pickMenuItemAsChild(window_, label, operatorMenuItem(window_, sign)) &&
+           label->text() == sign;
 }
 
 bool ProblemSolver::usable(QWidget* widget) const

@@ -21,16 +21,8 @@ namespace {
 
 // The bundled problems and the fixtures are Italian: numbers with the comma.
 class CommaSeparator : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        saved_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(saved_); }
-
 private:
-    char saved_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 const ProblemFileReport* fileNamed(const CheckReport& report, const std::string& name)
@@ -98,10 +90,11 @@ TEST_P(FaultyFolder, ReportsTheFaultWhereItIs)
         return f.code == c.code && f.file == c.file && f.line == c.line &&
                f.message.find(c.says) != std::string::npos;
     });
-    if (!c.codes.empty())
+    if (!c.codes.empty()) {
         EXPECT_NE(named, findings.end()) << "no " << c.code << " at " << c.file << ":" << c.line << " saying \""
-                                     << c.says << "\" in\n"
-                                     << describe(findings);
+                                         << c.says << "\" in\n"
+                                         << describe(findings);
+    }
     EXPECT_EQ(report.passed(), c.passes);
 
     const ProblemFileReport* file = fileNamed(report, c.problem_file);

@@ -189,15 +189,8 @@ void checkSentences(const std::string& where, const ProblemContent& problem, Sch
 }
 
 class BundledProblemsTest : public ::testing::TestWithParam<BundledFile> {
-protected:
-    void SetUp() override {
-        saved_separator_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(saved_separator_); }
-
 private:
-    char saved_separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 TEST_P(BundledProblemsTest, EveryProblemLoadsAndCanBeSolved) {

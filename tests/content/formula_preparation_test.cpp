@@ -16,11 +16,8 @@ namespace {
 class FormulaPreparationTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved_separator_ = decimalSeparator();
-        setDecimalSeparator(',');
         evaluator_.setErrorHandler([this](const std::string& m) { messages_.push_back(m); });
     }
-    void TearDown() override { setDecimalSeparator(saved_separator_); }
 
     PreparedFormulas prepare(Scheme scheme, const std::string& r1, const std::string& r2 = "",
                              const PreparedFormulas& previous = {}) {
@@ -41,7 +38,7 @@ protected:
     std::vector<std::string> messages_;
 
 private:
-    char saved_separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 struct FirstFormulaRow {

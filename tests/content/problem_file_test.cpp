@@ -13,15 +13,8 @@ namespace {
 
 // Problem files are written for an Italian locale: numbers use the comma.
 class ProblemFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        saved_separator_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(saved_separator_); }
-
 private:
-    char saved_separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 const Scheme kAllSchemes[] = {Scheme::S3, Scheme::S4a, Scheme::S4b, Scheme::S5};
@@ -245,7 +238,7 @@ TEST_F(ProblemFileTest, DataNumbersUseTheDecimalSeparator) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        setDecimalSeparator(row.separator);
+        const ScopedDecimalSeparator separator(row.separator);
         std::string text = "[PROBLEMA_1]\n";
         if (row.written) text += std::string("DATO7_VALORE=") + row.written + "\n";
         const ProblemContent p = readProblem(IniFile::parse(text), 1, Scheme::S4a);

@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <ostream>
+
 namespace quorvia::testing {
 namespace {
 
@@ -259,26 +261,6 @@ TEST_F(Advanced, StepSuccessAnimationOnlyWithItsFile)
     EXPECT_FALSE(shown(*w, "GIF2"));
 }
 
-TEST_F(Advanced, SchemeCheckRunsEvenDuringAnAnimation)
-{
-    addGif("problema_GIF2.gif");
-    auto w = open(Mode::Advanced);
-    type(*w, "LMDdomanda", "Quante figurine ha Luca?");
-    click(*w, "B1");
-    finishAnimations(*w);
-    type(*w, "LMDdato1", "Luca ha 12 bustine.");
-    click(*w, "B2");
-    finishAnimations(*w);
-    type(*w, "LMDdato2", "Ogni bustina ha 3 figurine.");
-    click(*w, "B3");
-    // Step 3's success animation is still playing when B4 is pressed.
-    ASSERT_TRUE(w->isAnimating());
-    fillScheme(*w, "12", "x1", "3", "36");
-    click(*w, "B4");
-    EXPECT_EQ(ledColour(*w, "Shape04"), kLime);
-    EXPECT_EQ(ledColour(*w, "Shape05"), kYellow);
-}
-
 struct SchemeTry {
     const char* name;
     const char* d1;
@@ -288,6 +270,12 @@ struct SchemeTry {
     const char* shownResult;
     bool passes;
 };
+
+// A failing case reads by its name.
+void PrintTo(const SchemeTry& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class AdvancedScheme : public ExerciseFixture, public ::testing::WithParamInterface<SchemeTry> {};
 
@@ -415,23 +403,6 @@ TEST_F(Advanced, FinishingWithoutTheStillAnimationLeavesTheNextProblemWhole)
     click(*w, "LMDButton1");
     for (const char* back : {"B5", "LMDrisposta", "H5", "Shape05"})
         EXPECT_TRUE(shown(*w, back)) << back;
-}
-
-TEST_F(Advanced, AFormulaThatCannotBeTakenApartIsShownAndTheSchemeCannotPass)
-{
-    auto w = open(Mode::Advanced, 4);
-    ASSERT_EQ(dialogs_->messages().size(), 1);
-    EXPECT_EQ(dialogs_->messages()[0], QStringLiteral("'(3)' is not a valid floating point value"));
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(text(*w, "Numero_problema"), QStringLiteral("4/4"));
-
-    // The sentence steps still work.
-    type(*w, "LMDdomanda", "Che cosa succede?");
-    click(*w, "B1");
-    EXPECT_EQ(ledColour(*w, "Shape01"), kLime);
-    // The numbers of the problem before do not pass this one's scheme.
-    w->operationSchemeClick();
-    EXPECT_EQ(text(*w, "H4"), QStringLiteral("Err=1"));
 }
 
 TEST_F(Advanced, AFormulaThatDoesNotParseShowsTheEvaluatorsMessage)

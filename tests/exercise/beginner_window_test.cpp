@@ -189,20 +189,13 @@ TEST_F(Beginner, TypedCharactersNeverPickAnItem)
     EXPECT_EQ(list->currentIndex(), 0);
 }
 
-TEST_F(Beginner, SolutionChoosesTheRightItemsAndClosesEveryStep)
+// What every window's solution fills in is EveryWindow/Solution's.
+TEST_F(Beginner, SolutionClosesEveryStepAndEndsWithoutItsFiles)
 {
     auto w = open(Mode::Beginner);
     click(*w, "LMDsoluzione");
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(text(*w, kLists[i]), kRight[i]) << kLists[i];
-    EXPECT_EQ(text(*w, "dato1"), QStringLiteral("12"));
-    EXPECT_EQ(text(*w, "Loper1"), QStringLiteral("X"));
-    EXPECT_EQ(text(*w, "Risultato2"), QStringLiteral("36"));
-    EXPECT_EQ(w->solvedCount(), 0);
-    EXPECT_TRUE(sound_->wasPlayed("Afinale"));
     for (const char* led : {"Shape01", "Shape02", "Shape03", "Shape04"})
         EXPECT_EQ(ledColour(*w, led), kRed) << led;
-    EXPECT_FALSE(find<QComboBox>(*w, "EB01")->isEnabled());
     EXPECT_FALSE(find<QAbstractButton>(*w, "B1")->isEnabled());
     finishAnimations(*w);
     EXPECT_TRUE(shown(*w, "CoccaHelp"));

@@ -4,36 +4,18 @@
 // pressed while the last problem's closing sequence or an error animation is
 // still running, leaves nothing of it behind.
 
-#include "exercise_fixture.h"
+#include "window_case_fixture.h"
 
 #include "exercise/exercise_hooks.h"
-#include "exercise/exercise_windows.h"
 #include "exercise/hint_balloon.h"
 #include "platform/gif_player.h"
 #include "widgets/controls.h"
 
-#include <QFile>
+#include <ostream>
+
 
 namespace quorvia::testing {
 namespace {
-
-struct WindowCase {
-    const char* name;
-    Scheme scheme;
-    Mode mode;
-    const char* file;
-};
-
-const WindowCase kWindows[] = {
-    {"TFormA3", Scheme::S3, Mode::Advanced, "A3_PROVA.INI"},
-    {"TFormP3", Scheme::S3, Mode::Beginner, "P3_PROVA.INI"},
-    {"TFormA4a", Scheme::S4a, Mode::Advanced, "A4A_PROVA.INI"},
-    {"TFormP4a", Scheme::S4a, Mode::Beginner, "P4A_PROVA.INI"},
-    {"TFormA4b", Scheme::S4b, Mode::Advanced, "A4B_PROVA.INI"},
-    {"TFormP4b", Scheme::S4b, Mode::Beginner, "P4B_PROVA.INI"},
-    {"TFormA5", Scheme::S5, Mode::Advanced, "A5_PROVA.INI"},
-    {"TFormP5", Scheme::S5, Mode::Beginner, "P5_PROVA.INI"},
-};
 
 enum class Start { Next, Previous, Solution, WorksheetRestore, CloseAndReopen };
 enum class Moment { ClosingSequence, ErrorAnimation };
@@ -50,6 +32,16 @@ const char* startName(Start start)
     return "";
 }
 
+void PrintTo(Start start, std::ostream* out)
+{
+    *out << startName(start);
+}
+
+void PrintTo(Moment moment, std::ostream* out)
+{
+    *out << (moment == Moment::ClosingSequence ? "during the closing sequence" : "during an error animation");
+}
+
 // A worksheet of the problem the test names, whose contents change nothing.
 class RestoringHooks : public ExerciseHooks {
 public:
@@ -60,30 +52,17 @@ public:
     }
 };
 
-class WindowFixture : public ExerciseFixture {
+class WindowFixture : public WindowCaseFixture {
 protected:
     std::unique_ptr<ExerciseWindow> openWindow(const WindowCase& c, int problem)
     {
-        if (!QFile::exists(folder_ + QLatin1String(c.file)))
-            addTestFile(QLatin1String(c.file));
-        std::unique_ptr<ExerciseWindow> w(createExerciseWindow(c.scheme, c.mode, &main_));
-        w->setHooks(&hooks_);
-        w->setLaunch({folder_, QLatin1String(c.file), problem, 2, schemeCode(c.scheme)});
-        w->show();
-        return w;
+        return openCase(c, problem, 2, &hooks_);
     }
 
     // A wrong answer on step 1: its error animation runs.
     static void answerStepOneWrong(ExerciseWindow& w)
     {
-        const StepRow* first = w.scheme().step(1);
-        if (w.mode() == Mode::Advanced) {
-            type(w, QLatin1String(first->advanced_input), QStringLiteral("non lo so"));
-        } else {
-            const QString list = QLatin1String(first->beginner_input);
-            const int right = w.state().correct_items[0].toInt();
-            choose(w, list, right == 1 ? 2 : 1);
-        }
+        putWrongSentence(w, 1);
         click(w, QStringLiteral("B1"));
     }
 
@@ -120,10 +99,7 @@ protected:
         for (const char* gone : {"Image5", "CoccaHelp", "GIF1", "GIF2", "GIF3"})
             EXPECT_FALSE(shown(w, QLatin1String(gone))) << gone;
         EXPECT_EQ(ledColour(w, QStringLiteral("Shape01")), kYellow);
-        const StepRow* first = w.scheme().step(1);
-        const QString input =
-            QLatin1String(w.mode() == Mode::Advanced ? first->advanced_input : first->beginner_input);
-        EXPECT_TRUE(find<QWidget>(w, input)->isEnabled());
+        EXPECT_TRUE(find<QWidget>(w, inputOf(w, 1))->isEnabled());
         EXPECT_TRUE(find<QWidget>(w, QStringLiteral("B1"))->isEnabled());
         if (balloonGone) {
             EXPECT_FALSE(w.findChild<HintBalloon*>(QStringLiteral("msg"))->isVisible());
@@ -145,39 +121,12 @@ TEST_P(FreshStart, LeavesNothingOfTheLastProblemRunning)
         addGif(QLatin1String(gif));
     const int problem = how == Start::Previous ? 2 : 1;
     auto w = openWindow(window, problem);
-    const ProblemContent content = problemIn(QLatin1String(window.file), problem, window.scheme);
+    ASSERT_NE(w, nullptr);
+    const ProblemContent content = problemOf(window, problem);
 
     if (moment == Moment::ClosingSequence) {
         // Solved, and the closing sequence some way into its course.
-        for (const StepRow& step : w->scheme().steps) {
-            if (step.step == w->scheme().lastStep())
-                break;
-            finishAnimations(*w);
-            if (step.kind == StepKind::OperationScheme) {
-                TCalcExpress evaluator;
-                const PreparedFormulas formulas = prepareFormulas(
-                    evaluator, window.scheme, content.r1, content.r2, PreparedFormulas{});
-                for (const ExpectedText& expected : w->scheme().expectations(formulas)) {
-                    if (qobject_cast<QLabel*>(w->TROVA_COMP(expected.widget)))
-                        pickSign(*w, expected.widget, menuItemFor(expected.text));
-                    else
-                        type(*w, expected.widget, expected.text);
-                }
-                click(*w, QStringLiteral("B") + QString::number(step.step));
-            } else {
-                answerStep(*w, content, step.step);
-            }
-        }
-        finishAnimations(*w);
-        const int last = w->scheme().lastStep();
-        const QString right = QString::fromStdString(content.variants[last][1]);
-        const StepRow* row = w->scheme().step(last);
-        if (w->mode() == Mode::Advanced)
-            type(*w, QLatin1String(row->advanced_input), right);
-        else
-            choose(*w, QLatin1String(row->beginner_input),
-                   rightPosition(*w, QLatin1String(row->beginner_input), right));
-        click(*w, QStringLiteral("B") + QString::number(last));
+        solveWithAnswersOf(*w, content, Closing::LeftRunning);
         ASSERT_TRUE(w->state().problem_finished);
         ASSERT_EQ(w->solvedCount(), 1);
         for (int tick = 0; tick < 40; ++tick)
@@ -226,13 +175,13 @@ TEST_P(FreshStart, LeavesNothingOfTheLastProblemRunning)
 std::string freshStartName(const ::testing::TestParamInfo<FreshStart::ParamType>& info)
 {
     const auto& [window, how, moment] = info.param;
-    return std::string(window.name) + "_" + startName(how) +
+    return std::string(window.name()) + "_" + startName(how) +
            (moment == Moment::ClosingSequence ? "_DuringClosing" : "_DuringError");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EightWindows, FreshStart,
-    ::testing::Combine(::testing::ValuesIn(kWindows),
+    ::testing::Combine(::testing::ValuesIn(everyWindow()),
                        ::testing::Values(Start::Next, Start::Previous, Start::Solution,
                                          Start::WorksheetRestore, Start::CloseAndReopen),
                        ::testing::Values(Moment::ClosingSequence, Moment::ErrorAnimation)),
@@ -249,15 +198,15 @@ TEST_P(WithoutClosingAnimation, TheNextProblemsErrorsStayErrors)
     for (const char* gif : {"problema_GIF1.gif", "problema_GIF3.gif"})
         addGif(QLatin1String(gif));
     auto w = openWindow(window, 1);
-    const QString file = QLatin1String(window.file);
-    solveWithAnswersOf(*w, problemIn(file, 1, window.scheme));
+    ASSERT_NE(w, nullptr);
+    solveWithAnswersOf(*w, problemOf(window, 1));
     ASSERT_TRUE(w->state().problem_finished);
     dialogs_->setNextYesNo(true);
     click(*w, QStringLiteral("LMDButton1"));
     expectCleanStepOne(*w);
 
     // Solved again, and closed before any end picture.
-    solveWithAnswersOf(*w, problemIn(file, 2, window.scheme));
+    solveWithAnswersOf(*w, problemOf(window, 2));
     ASSERT_TRUE(w->state().problem_finished);
     w->close();
     w->show();
@@ -271,8 +220,8 @@ TEST_P(WithoutClosingAnimation, TheNextProblemsErrorsStayErrors)
     EXPECT_EQ(w->solvedCount(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(EightWindows, WithoutClosingAnimation, ::testing::ValuesIn(kWindows),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EightWindows, WithoutClosingAnimation, ::testing::ValuesIn(everyWindow()),
+                         windowCaseName);
 
 }  // namespace
 }  // namespace quorvia::testing

@@ -10,18 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quorvia {
 namespace {
 
 class Scheme3Check : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        separator_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(separator_); }
-
     PreparedFormulas prepare(const std::string& r1)
     {
         TCalcExpress evaluator;
@@ -35,7 +30,7 @@ protected:
     }
 
 private:
-    char separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 struct Typed {
@@ -48,6 +43,12 @@ struct Typed {
     int failed;  // -1: passes
     const char* failed_widget;
 };
+
+// A failing case reads by its name.
+void PrintTo(const Typed& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Scheme3CheckCases : public Scheme3Check, public ::testing::WithParamInterface<Typed> {};
 

@@ -10,6 +10,8 @@
 
 #include <QTest>
 
+#include <ostream>
+
 namespace quorvia::testing {
 namespace {
 
@@ -80,6 +82,12 @@ struct BeginnerSolve {
     Scheme4aEntry scheme;
 };
 
+// A failing case reads by its name.
+void PrintTo(const BeginnerSolve& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class Beginner4aSolve : public Scheme4aFixture, public ::testing::WithParamInterface<BeginnerSolve> {};
 
 TEST_P(Beginner4aSolve, SolvesAProblemByChoosing)
@@ -143,28 +151,15 @@ TEST_F(Beginner4a, StepSuccessAnimationWithItsFile)
     EXPECT_EQ(finishAnimations(*w), 16);
 }
 
-TEST_F(Beginner4a, SolutionChoosesTheRightItemsAndLeavesTheInstructionLine)
+// What every window's solution fills in is EveryWindow/Solution's.
+TEST_F(Beginner4a, SolutionLeavesTheInstructionLineAndClosesEveryStep)
 {
     auto w = open4a(Mode::Beginner, 2, 2);
     click(*w, "LMDsoluzione");
-    const ProblemContent problem = fixtureProblem(Mode::Beginner, 2);
-    for (const char* name : kLists)
-        EXPECT_EQ(text(*w, name), QString::fromStdString(problem.variants[stepOfList(name)][1])) << name;
-    const struct {
-        const char* name;
-        const char* text;
-    } scheme[] = {{"E17", "8"},  {"E27", "9"},   {"E37", "7"},   {"E47", "10"},  {"E57", "34"},
-                  {"Jolly", "34"}, {"E67", "40"}, {"E77", "6"},   {"Lop1", "+"},  {"Lop12", "+"},
-                  {"Lop13", "+"}, {"Lop2", "-"}};
-    for (const auto& s : scheme)
-        EXPECT_EQ(text(*w, s.name), QLatin1String(s.text)) << s.name;
     EXPECT_EQ(text(*w, "Label1"), QStringLiteral("Giulia: Leggi e segui le indicazioni"));
-    EXPECT_TRUE(sound_->wasPlayed("Afinale"));
-    EXPECT_EQ(w->solvedCount(), 0);
     // Every step closed after a solution.
     for (int step = 1; step <= 7; ++step)
         EXPECT_EQ(ledColour(*w, QStringLiteral("Shape0%1").arg(step)), kRed) << step;
-    EXPECT_FALSE(find<QComboBox>(*w, "EB01")->isEnabled());
     finishAnimations(*w);
     EXPECT_TRUE(shown(*w, "CoccaHelp"));
 }

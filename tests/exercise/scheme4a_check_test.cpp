@@ -11,18 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quorvia {
 namespace {
 
 class Scheme4aCheck : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        separator_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(separator_); }
-
     // As a load prepares them: DATO<n>_VALORE first, then the formulas.
     static PreparedFormulas prepare(const std::string& r1, const std::string& r2,
                                     long double datum5 = 0)
@@ -44,7 +39,7 @@ protected:
     }
 
 private:
-    char separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 TEST_F(Scheme4aCheck, ComparesInItsOwnOrderAndLeavesTheCopiesOut)
@@ -73,6 +68,12 @@ struct FormulaCase {
     const char* texts[9];
     int partial_on_right;
 };
+
+// A failing case reads by its name.
+void PrintTo(const FormulaCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Scheme4aFormulas : public Scheme4aCheck, public ::testing::WithParamInterface<FormulaCase> {};
 
@@ -110,6 +111,12 @@ struct Typed {
     const char* texts[9];
     const char* failed_widget;  // "": passes
 };
+
+// A failing case reads by its name.
+void PrintTo(const Typed& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Scheme4aTyped : public Scheme4aCheck, public ::testing::WithParamInterface<Typed> {};
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The layout of the scheme-4a windows: the names, Tags and places that
-// worksheets and printing find, and the second row of the operation scheme
-// laid out by the second formula, problem after problem.
+// worksheets and printing find. The second row, problem after problem, is
+// SecondRow's (second_row_test.cpp).
 
 #include "scheme4a_fixture.h"
 
@@ -105,80 +105,6 @@ INSTANTIATE_TEST_SUITE_P(Modes, Layout4a, ::testing::Values(Mode::Advanced, Mode
                          [](const auto& info) {
                              return std::string(info.param == Mode::Advanced ? "Advanced" : "Beginner");
                          });
-
-// Where the second row stands: the partial result (Jolly, with Ljolly under
-// it) on the left or on the right of the datum (E67, with L65).
-struct SecondRow {
-    const char* name;
-    Mode mode;
-    std::vector<int> problems;  // loaded one after the other
-    bool partialOnRight;        // after the last
-};
-
-class SecondRowLayout : public Scheme4aFixture, public ::testing::WithParamInterface<SecondRow> {};
-
-TEST_P(SecondRowLayout, FollowsTheLastFormulaLoaded)
-{
-    const SecondRow& r = GetParam();
-    const bool advanced = r.mode == Mode::Advanced;
-    std::unique_ptr<Scheme4aWindow> w;
-    for (int problem : r.problems) {
-        // As the main window opens it on another problem.
-        if (w) {
-            w->close();
-            w->setLaunch({folder_, fileOf(r.mode), problem, 12, 41});
-            w->show();
-        } else {
-            w = open4a(r.mode, problem);
-        }
-        EXPECT_EQ(w->state().current_problem, problem);
-    }
-    EXPECT_EQ(w->partialOnRight(), r.partialOnRight);
-
-    const int leftBox = advanced ? 157 : 173, rightBox = advanced ? 309 : 325;
-    const int leftCaption = advanced ? 156 : 172, rightCaption = advanced ? 309 : 325;
-    const int partialBox = r.partialOnRight ? rightBox : leftBox;
-    const int datumBox = r.partialOnRight ? leftBox : rightBox;
-    EXPECT_EQ(place(*w, "Jolly"), QPoint(partialBox, 225));
-    EXPECT_EQ(place(*w, "E67"), QPoint(datumBox, 225));
-    // The captions go with their boxes, each keeping its own height.
-    EXPECT_EQ(place(*w, "Ljolly"), QPoint(r.partialOnRight ? rightCaption : leftCaption, advanced ? 252 : 258));
-    EXPECT_EQ(place(*w, "L65"), QPoint(r.partialOnRight ? leftCaption : rightCaption, advanced ? 252 : 260));
-    // The rest of the row never moves.
-    EXPECT_EQ(place(*w, "Lop2"), advanced ? QPoint(267, 227) : QPoint(286, 229));
-    EXPECT_EQ(place(*w, "E77"), advanced ? QPoint(437, 225) : QPoint(454, 225));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Problems, SecondRowLayout,
-    ::testing::Values(
-        SecondRow{"PartialLeft", Mode::Advanced, {1}, false},
-        SecondRow{"PartialRight", Mode::Advanced, {2}, true},
-        SecondRow{"LeftThenRight", Mode::Advanced, {1, 2}, true},
-        SecondRow{"RightThenRightMovesNothing", Mode::Advanced, {2, 3}, true},
-        SecondRow{"RightThenLeftMovesBack", Mode::Advanced, {2, 4}, false},
-        SecondRow{"RightLeftRight", Mode::Advanced, {2, 4, 3}, true},
-        SecondRow{"LeftThenLeft", Mode::Advanced, {1, 4}, false},
-        // A refused formula moves nothing: the row stays as the load before left it.
-        SecondRow{"RightThenRefused", Mode::Advanced, {2, 7}, true},
-        SecondRow{"BeginnerLeftThenRight", Mode::Beginner, {1, 2}, true},
-        SecondRow{"BeginnerRightThenRight", Mode::Beginner, {2, 2}, true},
-        SecondRow{"BeginnerRightThenLeft", Mode::Beginner, {2, 1}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Scheme4aFixture, NextProblemLaysTheSecondRowOutAfresh)
-{
-    auto w = open4a(Mode::Advanced, 1);
-    dialogs_->setNextYesNo(true);
-    click(*w, "LMDButton1");
-    EXPECT_EQ(w->state().current_problem, 2);
-    EXPECT_EQ(place(*w, "Jolly"), QPoint(309, 225));
-    dialogs_->setNextYesNo(true);
-    click(*w, "LMDButton3");
-    EXPECT_EQ(w->state().current_problem, 1);
-    EXPECT_EQ(place(*w, "Jolly"), QPoint(157, 225));
-    EXPECT_EQ(place(*w, "E67"), QPoint(309, 225));
-}
 
 }  // namespace
 }  // namespace quorvia::testing

@@ -10,6 +10,8 @@
 
 #include <QPlainTextEdit>
 
+#include <ostream>
+
 namespace quorvia::testing {
 namespace {
 
@@ -66,6 +68,12 @@ struct Ending {
     const char* endPicture;
     int solved;
 };
+
+// A failing case reads by its name.
+void PrintTo(const Ending& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Advanced4bEnding : public Scheme4bFixture, public ::testing::WithParamInterface<Ending> {};
 
@@ -148,23 +156,12 @@ TEST_F(Advanced4b, ClosingTheWindowBringsBothAnswerRowsBack)
     EXPECT_EQ(ledColour(*w, "Shape01"), kRed);
 }
 
-TEST_F(Advanced4b, SolutionFillsEveryStepAndTheSchemeStillPasses)
+// What every window's solution fills in is EveryWindow/Solution's.
+TEST_F(Advanced4b, SolutionLeavesTheInstructionLine)
 {
     auto w = open4b(Mode::Advanced, 2);
     click(*w, "LMDsoluzione");
-    for (int s : {1, 2, 3, 4, 5, 6, 8, 9})
-        EXPECT_EQ(text(*w, QStringLiteral("E0%1").arg(s)), kProblem2Sentences[s]) << s;
-    const struct {
-        const char* name;
-        const char* text;
-    } scheme[] = {{"E17", "8"},  {"E27", "5"},    {"E37", "7"}, {"E57", "20"}, {"jolly", "20"},
-                  {"E67", "4"},  {"E77", "80"},   {"Lop1", "+"}, {"Lop12", "+"}, {"Lop2", "X"}};
-    for (const auto& box : scheme)
-        EXPECT_EQ(text(*w, box.name), QLatin1String(box.text)) << box.name;
     EXPECT_EQ(text(*w, "Label1"), QStringLiteral("Giulia: Leggi e segui le indicazioni"));
-    finishAnimations(*w);
-    w->operationSchemeClick();
-    EXPECT_EQ(text(*w, "H7"), QStringLiteral("Err=0"));
 }
 
 TEST_F(Advanced4b, ARestoredSolvedWorksheetOpensStepOne)

@@ -91,19 +91,15 @@ TEST_F(Beginner4b, ARestoredSolvedWorksheetShowsTheSolutionWithEveryStepClosed)
     EXPECT_EQ(text(*w, "Label1"), QStringLiteral("Giulia: Leggi e segui le indicazioni"));
 }
 
+// What every window's solution fills in is EveryWindow/Solution's.
 TEST_F(Beginner4b, SolutionButtonFinishesWithEveryStepClosed)
 {
     auto w = open4b(Mode::Beginner, 1, 3);
     click(*w, "LMDsoluzione");
-    EXPECT_TRUE(sound_->wasPlayed("Afinale"));
-    EXPECT_EQ(w->solvedCount(), 0);
-    EXPECT_EQ(text(*w, "EB08"), kProblem1Sentences[8]);
     EXPECT_FALSE(shown(*w, "EB09"));
-    EXPECT_FALSE(find<QComboBox>(*w, "EB01")->isEnabled());
     EXPECT_EQ(ledColour(*w, "Shape01"), kRed);
     finishAnimations(*w);
     EXPECT_TRUE(shown(*w, "CoccaHelp"));
-    EXPECT_TRUE(shown(*w, "EB09"));
 }
 
 // A click on the scroll box gives it the focus, so the wheel, which acts as

@@ -10,18 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quorvia {
 namespace {
 
 class Scheme5Check : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        separator_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(separator_); }
-
     static PreparedFormulas prepare(const std::string& r1, const std::string& r2)
     {
         TCalcExpress evaluator;
@@ -29,7 +24,7 @@ protected:
     }
 
 private:
-    char separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 TEST_F(Scheme5Check, ComparesSevenTextsInItsOrderAndNeverTheCopyOfThePartialResult)
@@ -51,6 +46,12 @@ struct Typed {
     int failed;  // -1: passes
     const char* failed_widget;
 };
+
+// A failing case reads by its name.
+void PrintTo(const Typed& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Scheme5CheckCases : public Scheme5Check, public ::testing::WithParamInterface<Typed> {};
 

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quorvia {
 namespace {
 
@@ -29,6 +31,12 @@ struct MistakeCase {
     MistakeKind kind;
     int row;
 };
+
+// A failing case reads by its name.
+void PrintTo(const MistakeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 // One problem per scheme: 12 x 3; 5+6+4+7 then R1-6; 5+4+6 then R1-3;
 // 12+5 then R1x3.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quorvia {
 namespace {
 
@@ -19,6 +21,12 @@ struct TypedCase {
     std::string typed;
     SentenceVerdict expected;
 };
+
+// A failing case reads by its name.
+void PrintTo(const TypedCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class TypedSentence : public ::testing::TestWithParam<TypedCase> {};
 
@@ -53,6 +61,12 @@ struct ChosenCase {
     std::string correct;
     SentenceVerdict expected;
 };
+
+// A failing case reads by its name.
+void PrintTo(const ChosenCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class ChosenItem : public ::testing::TestWithParam<ChosenCase> {};
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quorvia {
 namespace {
 
@@ -32,6 +34,12 @@ struct SentenceCase {
     StepOutcome outcome;
     const char* message;  // CountError only
 };
+
+// A failing case reads by its name.
+void PrintTo(const SentenceCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class SentenceFlow : public ::testing::TestWithParam<SentenceCase> {};
 

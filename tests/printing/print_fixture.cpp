@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print_fixture.h"
 
-#include "evaluator/decimal_number.h"
 #include "exercise/exercise_windows.h"
 #include "printing/report.h"
 #include "printing/worked_problem_report.h"
@@ -116,18 +115,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
 
 }  // namespace
 
-const WindowCase kAllWindows[8] = {
-    {"TFormA3", Mode::Advanced, Scheme::S3},   {"TFormP3", Mode::Beginner, Scheme::S3},
-    {"TFormA4a", Mode::Advanced, Scheme::S4a}, {"TFormP4a", Mode::Beginner, Scheme::S4a},
-    {"TFormA4b", Mode::Advanced, Scheme::S4b}, {"TFormP4b", Mode::Beginner, Scheme::S4b},
-    {"TFormA5", Mode::Advanced, Scheme::S5},   {"TFormP5", Mode::Beginner, Scheme::S5},
-};
-
-std::string windowCaseName(const ::testing::TestParamInfo<WindowCase>& info)
-{
-    return info.param.window;
-}
-
 const SchemeFacts& factsOf(Scheme scheme)
 {
     for (const SchemeFacts& facts : kFacts) {
@@ -188,8 +175,6 @@ void WindowPrintTest::SetUp()
 {
     ASSERT_TRUE(dir_.isValid());
     folder_ = dir_.path() + QLatin1Char('/');
-    separator_ = decimalSeparator();
-    setDecimalSeparator(',');
 
     QByteArray generale;
     for (const char* section : {"PRINCIPIANTE", "AVANZATO"}) {
@@ -209,15 +194,13 @@ void WindowPrintTest::SetUp()
     main_ = std::make_unique<TForm1>(folder_);
     main_->findChild<QLineEdit*>(QStringLiteral("LMDEdit1"))->setText(kChild);
     createExerciseWindows(*main_, &hooks_);
-    window_ = dynamic_cast<ExerciseWindow*>(main_->exerciseWindow(GetParam().mode, GetParam().scheme));
-    if (!window_)
-        GTEST_SKIP() << GetParam().window << " is not built yet";
+    window_ = dynamic_cast<ExerciseWindow*>(main_->exerciseWindow(GetParam().mode, GetParam().scheme()));
+    ASSERT_NE(window_, nullptr) << GetParam().name() << " is missing";
 }
 
 void WindowPrintTest::TearDown()
 {
     main_.reset();
-    setDecimalSeparator(separator_);
 }
 
 ExerciseWindow& WindowPrintTest::open(int problem)
@@ -227,75 +210,47 @@ ExerciseWindow& WindowPrintTest::open(int problem)
     launch.problem_file_name = QLatin1String(facts().problem_file);
     launch.current_problem = problem;
     launch.problem_count = 2;
-    launch.scheme_code = schemeCode(GetParam().scheme);
-    window_->setLaunch(launch);
-    window_->show();
+    launch.scheme_code = schemeCode(GetParam().scheme());
+    start(*window_, launch);
     return *window_;
-}
-
-void WindowPrintTest::finishAnimations()
-{
-    for (int ticks = 0; window_->isAnimating() && ticks < 2000; ++ticks)
-        window_->Timer1Timer();
 }
 
 void WindowPrintTest::answerStep(int step, bool right)
 {
-    finishAnimations();
-    const StepRow* row = window_->scheme().step(step);
-    ASSERT_NE(row, nullptr);
-    const QString rightText = sentenceText(facts(), step, 1);
-    if (GetParam().mode == Mode::Advanced) {
-        auto* box = qobject_cast<QLineEdit*>(window_->TROVA_COMP(QLatin1String(row->advanced_input)));
-        ASSERT_NE(box, nullptr) << row->advanced_input;
-        box->setText(right ? rightText : QStringLiteral("non lo so"));
-    } else {
-        auto* list = qobject_cast<QComboBox*>(window_->TROVA_COMP(QLatin1String(row->beginner_input)));
-        ASSERT_NE(list, nullptr) << row->beginner_input;
-        const int rightIndex = list->findText(rightText);
-        ASSERT_GE(rightIndex, 0);
-        list->setCurrentIndex(right ? rightIndex : (rightIndex + 1) % list->count());
-    }
-    auto* verifica = qobject_cast<QAbstractButton*>(window_->TROVA_COMP(QStringLiteral("B%1").arg(step)));
+    finishAnimations(*window_);
+    if (right)
+        putSentence(*window_, step, sentenceText(facts(), step, 1));
+    else
+        putWrongSentence(*window_, step);
+    auto* verifica = find<QAbstractButton>(*window_, verificaOf(step));
     ASSERT_NE(verifica, nullptr);
     ASSERT_TRUE(verifica->isEnabled()) << "step " << step << " is not open";
     verifica->click();
-    finishAnimations();
+    finishAnimations(*window_);
 }
 
 void WindowPrintTest::solveAlone()
 {
-    const SchemeDescription& scheme = window_->scheme();
-    for (const StepRow& step : scheme.steps) {
+    for (const StepRow& step : window_->scheme().steps) {
         if (step.kind == StepKind::Sentence) {
             answerStep(step.step, true);
             continue;
         }
-        for (const ExpectedText& expected : scheme.expectations(window_->state().formulas)) {
-            QObject* widget = window_->TROVA_COMP(expected.widget);
-            if (auto* box = qobject_cast<QLineEdit*>(widget))
-                box->setText(expected.text);
-            else if (auto* label = qobject_cast<QLabel*>(widget))
-                label->setText(expected.text);
-        }
+        fillExpected(*window_, schemeAnswers(*window_));
         window_->operationSchemeClick();
-        finishAnimations();
+        finishAnimations(*window_);
     }
 }
 
 void WindowPrintTest::showSolution()
 {
-    auto* solution = qobject_cast<QAbstractButton*>(window_->TROVA_COMP(QStringLiteral("LMDsoluzione")));
-    ASSERT_NE(solution, nullptr);
-    solution->click();
-    finishAnimations();
+    click(*window_, QStringLiteral("LMDsoluzione"));
+    finishAnimations(*window_);
 }
 
 void WindowPrintTest::pressPrint()
 {
-    auto* print = qobject_cast<QAbstractButton*>(window_->TROVA_COMP(QStringLiteral("LMDButton2")));
-    ASSERT_NE(print, nullptr);
-    QTest::mouseClick(print, Qt::LeftButton);
+    click(*window_, QStringLiteral("LMDButton2"));
 }
 
 QString WindowPrintTest::printed(const QString& object)

@@ -2,14 +2,17 @@
 #pragma once
 // The eight exercise windows as the program creates them, each on problem
 // files of its scheme written for these tests, with the bundled report
-// templates beside them. A case is one window; a window whose scheme is not
-// built yet is skipped, so every window is covered as soon as it exists.
+// templates beside them. A case is one window of the program's table; a
+// window the program does not build fails its case.
 
 #include "content/scheme.h"
 #include "exercise/exercise_hooks.h"
 #include "exercise/exercise_window.h"
+#include "evaluator/decimal_number.h"
 #include "platform/fakes.h"
 #include "shell/main_window.h"
+#include "support/window_cases.h"
+#include "support/window_driver.h"
 
 #include <QTemporaryDir>
 
@@ -20,12 +23,6 @@
 #include <vector>
 
 namespace quorvia::testing {
-
-struct WindowCase {
-    const char* window;  // "TFormA3"
-    Mode mode;
-    Scheme scheme;
-};
 
 // What the tests know of a scheme, in the words of its report: every
 // template names its objects by their role in the same way.
@@ -62,12 +59,12 @@ inline const QString kSolvedWithHelp = QStringLiteral("ha guardato la soluzione"
 inline const QString kNotFinished = QStringLiteral("non ha ancora finito il problema");
 inline const QString kProblemText = QStringLiteral("Primo rigo del problema.\nSecondo rigo del problema.");
 
-class WindowPrintTest : public ::testing::TestWithParam<WindowCase> {
+class WindowPrintTest : public ::testing::TestWithParam<WindowCase>, public WindowDriver {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    const SchemeFacts& facts() const { return factsOf(GetParam().scheme); }
+    const SchemeFacts& facts() const { return factsOf(GetParam().scheme()); }
     // Launches the window on `problem` of two and shows it.
     ExerciseWindow& open(int problem = 1);
 
@@ -78,7 +75,6 @@ protected:
     void solveAlone();
     void showSolution();
     void pressPrint();
-    void finishAnimations();
 
     // The text of a report object after the print; fails when it is missing.
     QString printed(const QString& object);
@@ -98,10 +94,7 @@ private:
         void print(ExerciseWindow& window) override;
     };
     PrintingHooks hooks_;
-    char separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
-
-std::string windowCaseName(const ::testing::TestParamInfo<WindowCase>& info);
-extern const WindowCase kAllWindows[8];
 
 }  // namespace quorvia::testing

@@ -24,7 +24,7 @@ TEST_P(ProgramPrint, ThePrintButtonOpensThePreviewOfTheWorkedProblem)
     window_->setHooks(nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWindow, ProgramPrint, ::testing::ValuesIn(kAllWindows), windowCaseName);
+INSTANTIATE_TEST_SUITE_P(EveryWindow, ProgramPrint, ::testing::ValuesIn(everyWindow()), windowCaseName);
 
 }  // namespace
 }  // namespace quorvia::testing

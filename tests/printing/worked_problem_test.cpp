@@ -25,7 +25,7 @@ QString plainLines(QString text)
 
 QString formName()
 {
-    return QLatin1String(::testing::TestWithParam<WindowCase>::GetParam().window).mid(1);
+    return QLatin1String(::testing::TestWithParam<WindowCase>::GetParam().name()).mid(1);
 }
 
 TEST_P(WorkedProblemPrint, BeforeAnyStepTheStepsPrintEmptyWithNoErrors)
@@ -212,7 +212,7 @@ TEST_P(WorkedProblemPrint, ATemplateThatIsNotATemplateIsToldInAnErrorBox)
     EXPECT_TRUE(dialogs_->printPreviews().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWindow, WorkedProblemPrint, ::testing::ValuesIn(kAllWindows), windowCaseName);
+INSTANTIATE_TEST_SUITE_P(EveryWindow, WorkedProblemPrint, ::testing::ValuesIn(everyWindow()), windowCaseName);
 
 }  // namespace
 }  // namespace quorvia::testing

@@ -190,8 +190,6 @@ class NumberKeys : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        saved_ = decimalSeparator();
-        setDecimalSeparator(',');
         for (const char* name : {"dato1", "dato2", "Risultato2"}) {
             auto* box = new QLineEdit(&window_);
             box->setObjectName(QLatin1String(name));
@@ -201,9 +199,7 @@ protected:
         QApplication::setActiveWindow(&window_);
         boxes_[0]->setFocus();
     }
-    void TearDown() override { setDecimalSeparator(saved_); }
-
-    char saved_ = '.';
+    ScopedDecimalSeparator comma_{','};
     QDialog window_;
     QList<QLineEdit*> boxes_;
 };

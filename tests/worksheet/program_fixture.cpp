@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_fixture.h"
 
-#include "evaluator/decimal_number.h"
 #include "exercise/exercise_windows.h"
-#include "exercise/shown_text.h"
+#include "support/window_cases.h"
 #include "widgets/controls.h"
 
 #include <QAbstractButton>
@@ -19,22 +18,10 @@ namespace quorvia::testing {
 
 namespace {
 
-int schemeSpinnerValue(Scheme scheme)
-{
-    switch (scheme) {
-    case Scheme::S3: return 1;
-    case Scheme::S4a: return 2;
-    case Scheme::S4b: return 3;
-    case Scheme::S5: return 4;
-    }
-    return 1;
-}
-
 void press(ExerciseWindow& w, const char* button)
 {
-    auto* b = qobject_cast<QAbstractButton*>(w.TROVA_COMP(QLatin1String(button)));
-    ASSERT_NE(b, nullptr) << button;
-    b->click();
+    if (auto* b = WindowDriver::find<QAbstractButton>(w, QLatin1String(button)))
+        b->click();
 }
 
 }  // namespace
@@ -48,11 +35,10 @@ void ProgramFixture::SetUp()
     const QStringList files = bundled.entryList({QStringLiteral("*.INI")}, QDir::Files);
     ASSERT_TRUE(files.contains(QStringLiteral("GENERALE.INI")));
     for (const QString& file : files) {
-        if (file.compare(QStringLiteral("CONFIGURE.INI"), Qt::CaseInsensitive) != 0)
+        if (file.compare(QStringLiteral("CONFIGURE.INI"), Qt::CaseInsensitive) != 0) {
             ASSERT_TRUE(QFile::copy(bundled.filePath(file), folder_ + file));
+        }
     }
-    separator_ = decimalSeparator();
-    setDecimalSeparator(',');
 
     main_ = std::make_unique<TForm1>(folder_);
     main_->findChild<QLineEdit*>(QStringLiteral("LMDEdit1"))->setText(QStringLiteral("Giulia"));
@@ -66,7 +52,6 @@ void ProgramFixture::TearDown()
     windows_.clear();
     main_.reset();  // the exercise windows go with it
     hooks_.reset();
-    setDecimalSeparator(separator_);
 }
 
 ExerciseWindow* ProgramFixture::window(Mode mode, Scheme scheme) const
@@ -100,9 +85,8 @@ void ProgramFixture::open(ExerciseWindow& w, int problem)
     launch.current_problem = problem;
     launch.problem_count = main_->problemSpinnerMaximum();
     launch.scheme_code = schemeCode(w.scheme().scheme);
-    w.setLaunch(launch);
     w.hide();
-    w.show();
+    start(w, launch);
 }
 
 void ProgramFixture::next(ExerciseWindow& w)
@@ -117,49 +101,26 @@ void ProgramFixture::previous(ExerciseWindow& w)
     press(w, "LMDButton3");
 }
 
-void ProgramFixture::finishAnimations(ExerciseWindow& w)
-{
-    for (int ticks = 0; w.isAnimating() && ticks < 2000; ++ticks)
-        w.Timer1Timer();
-}
-
 void ProgramFixture::makeProgress(ExerciseWindow& w)
 {
     const SchemeDescription& scheme = w.scheme();
-    const bool advanced = w.mode() == Mode::Advanced;
-    const auto inputOf = [&](int step) {
-        const StepRow* row = scheme.step(step);
-        return row ? w.TROVA_COMP(QLatin1String(advanced ? row->advanced_input : row->beginner_input))
-                   : nullptr;
-    };
-    auto* b1 = qobject_cast<QAbstractButton*>(w.TROVA_COMP(QStringLiteral("B1")));
-    ASSERT_NE(b1, nullptr);
 
     // Step 1: wrong, then right.
-    QObject* first = inputOf(1);
-    ASSERT_NE(first, nullptr);
-    if (auto* box = qobject_cast<QLineEdit*>(first)) {
-        box->setText(QStringLiteral("Una domanda sbagliata"));
-        w.B1Click(b1);
-        finishAnimations(w);
-        box->setText(QString::fromStdString(w.state().answer_table[1][1]));
-    } else if (auto* list = qobject_cast<QComboBox*>(first)) {
-        const int right = w.state().correct_items.value(0).toInt();
-        list->setCurrentIndex(right == 0 ? 1 : 0);
-        w.B1Click(b1);
-        finishAnimations(w);
-        list->setCurrentIndex(right);
-    }
-    w.B1Click(b1);
+    putWrongSentence(w, 1);
+    click(w, verificaOf(1));
+    finishAnimations(w);
+    if (w.mode() == Mode::Advanced)
+        type(w, inputOf(w, 1), QString::fromStdString(w.state().answer_table[1][1]));
+    else
+        choose(w, inputOf(w, 1), w.state().correct_items.value(0).toInt());
+    click(w, verificaOf(1));
     finishAnimations(w);
 
     // Step 2, a sentence left half done.
-    if (QObject* second = inputOf(2)) {
-        if (auto* box = qobject_cast<QLineEdit*>(second))
-            box->setText(QStringLiteral("Una frase a metà"));
-        else if (auto* list = qobject_cast<QComboBox*>(second))
-            list->setCurrentIndex(3);
-    }
+    if (w.mode() == Mode::Advanced)
+        type(w, inputOf(w, 2), QStringLiteral("Una frase a metà"));
+    else
+        choose(w, inputOf(w, 2), 3);
 
     // The operation scheme, filled in ahead.
     int number = 11;
@@ -181,15 +142,6 @@ void ProgramFixture::shiftEntryBoxes(ExerciseWindow& w)
         if (controlKind(control) == ControlKind::EntryBox)
             control->move(control->x() + 3, control->y() + 2);
     }
-}
-
-QString ProgramFixture::shownText(ExerciseWindow& w, const QString& name)
-{
-    const std::optional<QString> text = shownTextOf(w.TROVA_COMP(name));
-    if (!text) {
-        ADD_FAILURE() << "no text control " << name.toStdString();
-    }
-    return text.value_or(QString());
 }
 
 std::map<std::string, std::string> ProgramFixture::recordedState(ExerciseWindow& w)

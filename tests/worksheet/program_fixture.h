@@ -7,8 +7,10 @@
 
 #include "app/program_hooks.h"
 #include "exercise/exercise_window.h"
+#include "evaluator/decimal_number.h"
 #include "platform/fakes.h"
 #include "shell/main_window.h"
+#include "support/window_driver.h"
 
 #include <QPoint>
 #include <QTemporaryDir>
@@ -16,24 +18,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <ostream>
 #include <memory>
 #include <string>
 #include <vector>
 
-// Texts in failure messages as text.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& texts, std::ostream* out)
-{
-    *out << '[' << texts.join(QStringLiteral(" | ")).toStdString() << ']';
-}
-
 namespace quorvia::testing {
 
-class ProgramFixture : public ::testing::Test {
+class ProgramFixture : public ::testing::Test, public WindowDriver {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -56,8 +47,6 @@ public:
     // Moves every entry box a little, keeping their order, as another
     // problem's layout would.
     static void shiftEntryBoxes(ExerciseWindow& w);
-    static void finishAnimations(ExerciseWindow& w);
-    static QString shownText(ExerciseWindow& w, const QString& name);
 
     // Every control a worksheet records, by name: captions, texts, Tags,
     // the chosen items and the places of the entry boxes.
@@ -78,9 +67,7 @@ protected:
     std::unique_ptr<TForm1> main_;
     std::unique_ptr<ProgramHooks> hooks_;
     std::vector<ExerciseWindow*> windows_;
-
-private:
-    char separator_ = '.';
+    ScopedDecimalSeparator comma_{','};
 };
 
 }  // namespace quorvia::testing

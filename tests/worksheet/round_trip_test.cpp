@@ -92,7 +92,7 @@ TEST_F(WorksheetRoundTrip, EveryWindowGetsBackWhatItSaved)
         EXPECT_TRUE(dialogs_->messages().isEmpty()) << dialogs_->messages().join('\n').toStdString();
         EXPECT_EQ(w->state().current_problem, problem);
         EXPECT_EQ(recordedState(*w), saved);
-        EXPECT_EQ(shownText(*w, "H1"), QStringLiteral("Err=1"));
+        EXPECT_EQ(text(*w, "H1"), QStringLiteral("Err=1"));
         EXPECT_EQ(w->errorTotal(), 1);
         // The restored answers are in place, but the steps are gone through
         // again: step 1 is open, not passed.
@@ -164,8 +164,8 @@ TEST_F(WorksheetRoundTrip, ProblemThreeIsRestoredWhileProblemOneIsShown)
     load(*w, file);
     EXPECT_EQ(w->state().current_problem, 3);
     EXPECT_TRUE(w->state().solutionShown(3));
-    EXPECT_EQ(shownText(*w, "Numero_problema"), QStringLiteral("3/12"));
-    EXPECT_EQ(shownText(*w, "LMDrisposta"), QStringLiteral("Non lo so"));
+    EXPECT_EQ(text(*w, "Numero_problema"), QStringLiteral("3/12"));
+    EXPECT_EQ(text(*w, "LMDrisposta"), QStringLiteral("Non lo so"));
     EXPECT_EQ(recordedState(*w), saved);
     // The main window, and with it the appearance settings, follow.
     EXPECT_EQ(main_->problemValue(), 3);
@@ -183,17 +183,17 @@ TEST_F(WorksheetRoundTrip, AStepsNextErrorGoesOnFromItsRestoredCount)
         w->B1Click(b1);
         finishAnimations(*w);
     }
-    ASSERT_EQ(shownText(*w, "H1"), QStringLiteral("Err=2"));
+    ASSERT_EQ(text(*w, "H1"), QStringLiteral("Err=2"));
     const QString file = save(*w, QStringLiteral("due errori"));
 
     next(*w);
     load(*w, file);
-    ASSERT_EQ(shownText(*w, "H1"), QStringLiteral("Err=2"));
-    ASSERT_EQ(shownText(*w, "error_num"), QStringLiteral(" ERR=2"));
+    ASSERT_EQ(text(*w, "H1"), QStringLiteral("Err=2"));
+    ASSERT_EQ(text(*w, "error_num"), QStringLiteral(" ERR=2"));
     question->setText(QStringLiteral("Ancora sbagliata"));
     w->B1Click(b1);
-    EXPECT_EQ(shownText(*w, "H1"), QStringLiteral("Err=3"));
-    EXPECT_EQ(shownText(*w, "error_num"), QStringLiteral(" ERR=3"));
+    EXPECT_EQ(text(*w, "H1"), QStringLiteral("Err=3"));
+    EXPECT_EQ(text(*w, "error_num"), QStringLiteral(" ERR=3"));
 }
 
 }  // namespace

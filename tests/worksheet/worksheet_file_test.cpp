@@ -337,12 +337,12 @@ TEST_F(WorksheetFile, SectionsThatDoNotFitTheWindowAreSkipped)
     const QString memo = w.findChild<QPlainTextEdit*>("Memo1")->toPlainText();
     load(w, path("scheda.INI"));
     EXPECT_TRUE(dialogs_->messages().isEmpty());
-    EXPECT_EQ(shownText(w, "LMDdato1"), QStringLiteral("nome in minuscole"));
-    EXPECT_EQ(shownText(w, "LMDdomanda"), QString());
-    EXPECT_EQ(shownText(w, "H1"), QStringLiteral("Err=0"));
+    EXPECT_EQ(text(w, "LMDdato1"), QStringLiteral("nome in minuscole"));
+    EXPECT_EQ(text(w, "LMDdomanda"), QString());
+    EXPECT_EQ(text(w, "H1"), QStringLiteral("Err=0"));
     EXPECT_EQ(w.findChild<QPlainTextEdit*>("Memo1")->toPlainText(), memo);
     // A box without its place goes to the corner of its panel.
-    EXPECT_EQ(shownText(w, "LMDrisposta"), QStringLiteral("senza posto"));
+    EXPECT_EQ(text(w, "LMDrisposta"), QStringLiteral("senza posto"));
     EXPECT_EQ(w.findChild<QLineEdit*>("LMDrisposta")->pos(), QPoint(0, 0));
 }
 
@@ -357,7 +357,7 @@ TEST_F(WorksheetFile, AChoiceIsFoundByItsTextWithoutRegardToCase)
                   "\n[EB02]\nTIPO=TLMDCOMBOBOX\nTEXT=una frase che non c'è\n");
     w->findChild<QComboBox*>("EB02")->setCurrentIndex(1);
     load(*w, path("scheda.INI"));
-    EXPECT_EQ(shownText(*w, "EB01"), kBeginnerDomanda2);
+    EXPECT_EQ(text(*w, "EB01"), kBeginnerDomanda2);
     EXPECT_EQ(w->findChild<QComboBox*>("EB02")->currentIndex(), -1);
 }
 
