@@ -19,4 +19,23 @@ int operatorTagOfSign(std::string_view sign)
     return 0;
 }
 
+std::string operatorSignOfTypedKey(char key)
+{
+    switch (key) {
+    case '+':
+        return "+";
+    case '-':
+        return "-";
+    case 'x':
+    case 'X':
+    case '*':
+        return "X";
+    case ':':
+    case '/':
+        return ":";
+    default:
+        return std::string();
+    }
+}
+
 }  // namespace quorvia

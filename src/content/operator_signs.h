@@ -17,5 +17,8 @@ inline constexpr std::array<const char*, 4> kOperatorSigns = {"+", "-", "X", ":"
 std::string operatorSignOfTag(int tag);
 // The Tag of one of the four signs; 0 for anything else.
 int operatorTagOfSign(std::string_view sign);
+// The sign a key typed on a focused operator label stands for: "+", "-",
+// "x", "X" and "*" (times), ":" and "/" (divided by); empty for any other key.
+std::string operatorSignOfTypedKey(char key);
 
 }  // namespace quorvia

@@ -56,7 +56,8 @@ QPushButton* toolButton(QWidget* bar, const char* name, ToolGlyph glyph, const Q
     b->setFlat(true);
     b->setAutoDefault(false);
     b->setDefault(false);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab; a click leaves the focus where the child was typing.
+    b->setFocusPolicy(Qt::TabFocus);
     b->setToolTip(tip);
     b->setCursor(Qt::PointingHandCursor);
     b->setGeometry(left, 4, 48, 48);
