@@ -12,6 +12,8 @@
 namespace quorvia {
 
 class FocusRing : public QWidget {
+    Q_OBJECT
+
 public:
     static constexpr int kWidth = 3;
 
