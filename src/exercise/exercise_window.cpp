@@ -4,6 +4,7 @@
 
 #include "exercise/exercise_window.h"
 
+#include "exercise/accessible_names.h"
 #include "exercise/exercise_hooks.h"
 #include "exercise/exercise_input.h"
 #include "exercise/exercise_toolbar.h"
@@ -17,6 +18,7 @@
 #include "shell/resource_folder.h"
 #include "widgets/controls.h"
 #include "widgets/focus_ring.h"
+#include "widgets/window_fit.h"
 #include "widgets/step_indicators.h"
 
 #include <QAction>
@@ -76,6 +78,7 @@ ExerciseWindow::ExerciseWindow(const SchemeDescription& scheme, Mode mode,
                 [this] { problemEnds(progress::Outcome::LeftProgramEnd); });
     }
     FocusRing::install(this, kFocusRingColour);
+    nameExerciseControls(*this, scheme_);
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
@@ -131,8 +134,13 @@ void ExerciseWindow::guarded(const std::function<void()>& handler)
 void ExerciseWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        guarded([&] { FormActivate(); });
+    if (event->spontaneous())
+        return;
+    // A screen smaller than the window (a netbook, a laptop at 150 %) gets
+    // the window inside it, smaller, with its steps scrolling.
+    if (!isFullScreen())
+        fitWindowOnScreen(*this);
+    guarded([&] { FormActivate(); });
 }
 
 void ExerciseWindow::keyPressEvent(QKeyEvent* event)

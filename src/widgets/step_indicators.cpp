@@ -141,6 +141,17 @@ private:
 
 }  // namespace
 
+QString stepStateText(const QColor& color)
+{
+    if (color == kStepAhead)
+        return QStringLiteral("da fare");
+    if (color == kStepCurrent)
+        return QStringLiteral("aperto");
+    if (color == kStepDone)
+        return QStringLiteral("fatto");
+    return QString();
+}
+
 void NextShape(int step, QWidget* window)
 {
     if (!window)

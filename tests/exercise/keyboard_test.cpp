@@ -9,7 +9,7 @@
 #include "content/ini_file.h"
 #include "evaluator/calc_express.h"
 #include "exercise/exercise_windows.h"
-#include "shell/focus_ring.h"
+#include "widgets/focus_ring.h"
 
 #include <QApplication>
 #include <QKeyEvent>
