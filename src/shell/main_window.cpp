@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 
@@ -168,6 +169,8 @@ void TForm1::createControls()
     client_ = new QWidget;
     client_->resize(kClientSize);
     client_scroll_->setWidget(client_);
+    // The window's gradient shows through, as it did without the scrolling.
+    client_->setAutoFillBackground(false);
     QWidget* c = client_;
 
     Label5 = makeLabel("Label5", 24, Qt::white, c);
@@ -321,8 +324,15 @@ void TForm1::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // On a screen smaller than the window the window shrinks to it and its
-    // client area scrolls.
-    const QSize size = fitWindowOnScreen(*this);
+    // client area scrolls; a window that scrolls up and down takes the
+    // scroll bar's width more where there is room, so it need not scroll sideways.
+    const QSize full = kClientSize + QSize(2 * kBorderWidth, 2 * kBorderWidth);
+    setFixedSize(full);
+    QSize size = fitWindowOnScreen(*this);
+    if (size.height() < full.height()) {
+        setFixedSize(full + QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0));
+        size = fitWindowOnScreen(*this);
+    }
     client_scroll_->setGeometry(QRect(QPoint(0, 0), size).adjusted(kBorderWidth, kBorderWidth, -kBorderWidth, -kBorderWidth));
     FormActivate();
 }
