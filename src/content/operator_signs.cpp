@@ -28,4 +28,23 @@ bool isEvaluatorOperator(char c)
     return false;
 }
 
+std::string operatorSignOfTypedKey(char key)
+{
+    switch (key) {
+    case '+':
+        return "+";
+    case '-':
+        return "-";
+    case 'x':
+    case 'X':
+    case '*':
+        return "X";
+    case ':':
+    case '/':
+        return ":";
+    default:
+        return std::string();
+    }
+}
+
 }  // namespace quorvia

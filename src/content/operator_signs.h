@@ -21,5 +21,8 @@ std::string operatorSignOfTag(int tag);
 int operatorTagOfSign(std::string_view sign);
 // True for the four operators the evaluator reads.
 bool isEvaluatorOperator(char c);
+// The sign a key typed on a focused operator label stands for: "+", "-",
+// "x", "X" and "*" (times), ":" and "/" (divided by); empty for any other key.
+std::string operatorSignOfTypedKey(char key);
 
 }  // namespace quorvia

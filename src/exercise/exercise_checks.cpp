@@ -5,6 +5,7 @@
 
 #include "exercise/exercise_window.h"
 
+#include "exercise/accessible_names.h"
 #include "exercise/hint_balloon.h"
 #include "exercise/sentence_check.h"
 #include "platform/gif_player.h"
@@ -106,6 +107,7 @@ void ExerciseWindow::showError(QAbstractButton* counter, const StepDecision& err
         counter->setText(ErrorBook::counterCaption(error.step_errors));
     if (error.has_message)
         w.msg->showAt(counter, error.message);
+    announce(*this, error.has_message ? error.message : QStringLiteral("Sbagliato, riprova"));
     w.nooo->play();
     const int total = tag(w.error_num) + 1;
     setTag(w.error_num, total);
@@ -132,6 +134,7 @@ void ExerciseWindow::MBRAVO(QAbstractButton* button)
     // The step's own input, not the first entry box that happens to carry
     // its Tag (a box covered by a choice list, say).
     panel_.focusStepInput(step + 1);
+    announce(*this, QStringLiteral("Giusto! ") + stepTask(scheme_, step + 1));
     // The next step comes into view, as the focus would bring it.
     if (QWidget* next = panel_.widget(StepPanel::stepName("Shape0", step + 1)))
         w.SB->ensureWidgetVisible(next, 50, 50);
@@ -169,6 +172,8 @@ void ExerciseWindow::finishProblem(int step)
     // The step flow has recorded the end; the solution's flag tells which
     // sequence it is.
     const bool withHelp = state_.currentSolutionShown();
+    announce(*this, withHelp ? QStringLiteral("Ecco la soluzione del problema")
+                             : QStringLiteral("Bravo! Problema risolto"));
     (withHelp ? w.Afinale : w.WFinale)->play();
     const QString closing =
         resourcePath(QLatin1String(withHelp ? media::kClosingAnimationWithHelp : media::kClosingAnimation));

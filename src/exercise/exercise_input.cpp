@@ -122,6 +122,8 @@ bool ExerciseInput::eventFilter(QObject* watched, QEvent* event)
     }
     if (type == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        if (keys_.controlKey(qobject_cast<QWidget*>(watched), *key))
+            return true;
         if (qobject_cast<QComboBox*>(watched)) {
             // The child chooses with the mouse or the arrow keys; typed
             // characters would pick items by their first letter.

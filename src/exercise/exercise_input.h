@@ -5,6 +5,7 @@
 // answered here, as they decide nothing.
 
 #include "exercise/exercise_builder.h"
+#include "exercise/exercise_keys.h"
 
 #include <QObject>
 
@@ -32,11 +33,15 @@ public:
     // The sign picked goes into the label that opened the menu.
     void N1Click(QAction* item);
 
+    // The keys of the window and of its step controls.
+    ExerciseKeys& keys() { return keys_; }
+
 private:
     void connectHandlers();
 
     ExerciseWindow& window_;
     const ExerciseWidgets& widgets_;
+    ExerciseKeys keys_{window_, *this};
 };
 
 }  // namespace quorvia

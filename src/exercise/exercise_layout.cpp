@@ -56,8 +56,10 @@ QPushButton* toolButton(QWidget* bar, const char* name, ToolGlyph glyph, const Q
     b->setFlat(true);
     b->setAutoDefault(false);
     b->setDefault(false);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab; a click leaves the focus where the child was typing.
+    b->setFocusPolicy(Qt::TabFocus);
     b->setToolTip(tip);
+    b->setAccessibleName(tip);
     b->setCursor(Qt::PointingHandCursor);
     b->setGeometry(left, 4, 48, 48);
     return b;
@@ -119,6 +121,7 @@ void ExerciseWindowBuilder::buildToolBar(QWidget& window, ExerciseWidgets& w) co
     solution->setIcon(toolIcon(ToolGlyph::Solution, 32));
     solution->setFont(childFont(15, true));
     solution->setText(QStringLiteral("?"));
+    solution->setAccessibleName(QStringLiteral("Mostra la soluzione"));
 
     w.Numero_problema = new QLabel(bar);
     w.Numero_problema->setObjectName(QStringLiteral("Numero_problema"));

@@ -3,6 +3,7 @@
 
 #include "exercise/exercise_window.h"
 
+#include "exercise/accessible_names.h"
 #include "exercise/exercise_hooks.h"
 #include "platform/sound.h"
 #include "shell/main_window_services.h"
@@ -44,6 +45,7 @@ void ExerciseWindow::INIZIO()
     setTag(widgets_.error_num, 0);
     widgets_.error_num->setText(ErrorBook::totalCaption(0));
     CARICA_PROBLEMA();
+    nameNumberBoxes(*this, scheme_);
     widgets_.SB->verticalScrollBar()->setValue(0);
     widgets_.SB->horizontalScrollBar()->setValue(0);
     centreStepPanel(widgets_);

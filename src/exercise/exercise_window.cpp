@@ -4,10 +4,12 @@
 
 #include "exercise/exercise_window.h"
 
+#include "exercise/accessible_names.h"
 #include "exercise/exercise_hooks.h"
 #include "exercise/exercise_input.h"
 #include "exercise/exercise_toolbar.h"
 #include "exercise/hint_balloon.h"
+#include "exercise/window_style.h"
 #include "platform/dialogs.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
@@ -15,6 +17,8 @@
 #include "shell/main_window_services.h"
 #include "shell/resource_folder.h"
 #include "widgets/controls.h"
+#include "widgets/focus_ring.h"
+#include "widgets/window_fit.h"
 #include "widgets/step_indicators.h"
 
 #include <QAction>
@@ -73,6 +77,8 @@ ExerciseWindow::ExerciseWindow(const SchemeDescription& scheme, Mode mode,
         connect(app, &QCoreApplication::aboutToQuit, this,
                 [this] { problemEnds(progress::Outcome::LeftProgramEnd); });
     }
+    FocusRing::install(this, kFocusRingColour);
+    nameExerciseControls(*this, scheme_);
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
@@ -128,18 +134,34 @@ void ExerciseWindow::guarded(const std::function<void()>& handler)
 void ExerciseWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        guarded([&] { FormActivate(); });
+    if (event->spontaneous())
+        return;
+    // A screen smaller than the window (a netbook, a laptop at 150 %) gets
+    // the window inside it, smaller, with its steps scrolling.
+    if (!isFullScreen())
+        fitWindowOnScreen(*this);
+    guarded([&] { FormActivate(); });
 }
 
 void ExerciseWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Escape would close the window without the exit question.
-    if (event->key() == Qt::Key_Escape) {
+    // Escape asks the close button's question instead of closing outright.
+    if (input_->keys().windowKey(*event)) {
         event->accept();
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool ExerciseWindow::focusNextPrevChild(bool next)
+{
+    if (!QDialog::focusNextPrevChild(next))
+        return false;
+    // Tab from the tool bar into the steps brings the control into view, as
+    // Tab between the steps does.
+    if (QWidget* now = focusWidget(); now && widgets_.sb_contents->isAncestorOf(now))
+        widgets_.SB->ensureWidgetVisible(now, 20, 20);
+    return true;
 }
 
 void ExerciseWindow::resizeEvent(QResizeEvent* event)

@@ -92,6 +92,10 @@ QWidget* ExerciseWindowBuilder::createSchemeWidget(const WidgetRow& row, const W
         auto* box = new QLineEdit(parent);
         box->setValidator(new TypingLimit(200, box));
         box->setFont(childFont(17));
+        // A box under a list takes the step's focus from the program, never
+        // by Tab: the child would type into a box that cannot be seen.
+        if (row.kind == WidgetKind::CoveredBox)
+            box->setFocusPolicy(Qt::ClickFocus);
         w = box;
         break;
     }
@@ -130,6 +134,9 @@ QWidget* ExerciseWindowBuilder::createSchemeWidget(const WidgetRow& row, const W
         }
         if (row.kind != WidgetKind::FollowerLabel)
             label->setCursor(Qt::PointingHandCursor);
+        // The sign is typed or its menu opened from the keyboard as well.
+        if (row.kind == WidgetKind::OperatorLabel)
+            label->setFocusPolicy(Qt::TabFocus);
         w = label;
         break;
     }
@@ -150,7 +157,8 @@ QWidget* ExerciseWindowBuilder::createSchemeWidget(const WidgetRow& row, const W
         pal.setColor(QPalette::Button, row.kind == WidgetKind::VerificaButton ? QColor(190, 235, 190)
                                                                                : QColor(255, 228, 196));
         button->setPalette(pal);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached by Tab; a click leaves the focus in the step's input.
+        button->setFocusPolicy(Qt::TabFocus);
         button->setCursor(Qt::PointingHandCursor);
         if (row.kind == WidgetKind::ErrorButton) {
             button->setIcon(toolIcon(ToolGlyph::Counter, 16));

@@ -16,6 +16,9 @@ QFont childFont(int pixels, bool bold = false);
 // rounded one of the texts.
 QFont signFont(int pixels);
 void paintBackground(QWidget* w, const QColor& back, const QColor& text = QColor());
+// The frame around the focused control: the title line's blue, which
+// stands out on the pale panels, the yellow signs and the green buttons.
+inline const QColor kFocusRingColour(0, 0, 255);
 // A colour written 0xRRGGBB.
 QColor fromRgb(unsigned rgb);
 

@@ -13,6 +13,8 @@
 #include "shell/selection_spinner.h"
 #include "widgets/child_places.h"
 #include "widgets/controls.h"
+#include "widgets/focus_ring.h"
+#include "widgets/window_fit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,7 +23,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 
@@ -61,6 +65,20 @@ const ChildPlace kLayout[] = {
     {"LMDintro", {12, 287, 157, 39}},      {"Image1", {0, 344, 329, 216}},
     {"Label1", {16, 361, 299, 54}},        {"Label3", {200, 464, 60, 24}},
     {"mascotte", {329, 408, 91, 155}},     {"Label6", {16, 528, 200, 20}},
+};
+
+// What a screen reader says for the controls that show no words of their
+// own; the buttons say their captions.
+struct AccessibleName {
+    const char* control;
+    const char* name;
+};
+const AccessibleName kAccessibleNames[] = {
+    {"LMDstato", "Modo di lavoro"},
+    {"SPLivello", "Schema dei problemi"},
+    {"SPProblema", "Numero del problema"},
+    {"LMDEdit1", "Il tuo nome"},
+    {"Image2", "Sito della scuola"},
 };
 
 void setTextColor(QWidget* widget, const QColor& color)
@@ -123,6 +141,7 @@ TForm1::TForm1(const QString& resourceFolder, QWidget* parent)
     setFixedSize(kClientSize + QSize(2 * kBorderWidth, 2 * kBorderWidth));
     createControls();
     connectHandlers();
+    FocusRing::install(this, kBlue);
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -138,8 +157,16 @@ TForm1::~TForm1() = default;
 
 void TForm1::createControls()
 {
-    client_ = new QWidget(this);
-    client_->setGeometry(QRect(QPoint(kBorderWidth, kBorderWidth), kClientSize));
+    client_scroll_ = new QScrollArea(this);
+    client_scroll_->setFrameShape(QFrame::NoFrame);
+    client_scroll_->setFocusPolicy(Qt::NoFocus);
+    client_scroll_->viewport()->setAutoFillBackground(false);
+    client_scroll_->setGeometry(QRect(QPoint(kBorderWidth, kBorderWidth), kClientSize));
+    client_ = new QWidget;
+    client_->resize(kClientSize);
+    client_scroll_->setWidget(client_);
+    // The window's gradient shows through, as it did without the scrolling.
+    client_->setAutoFillBackground(false);
     QWidget* c = client_;
 
     Label5 = makeLabel("Label5", 24, Qt::white, c);
@@ -203,6 +230,10 @@ void TForm1::createControls()
     fischio = new platform::WavePlayer(QStringLiteral("fischio"), this);
 
     placeChildren(c, kLayout);
+    for (const AccessibleName& named : kAccessibleNames) {
+        if (auto* widget = c->findChild<QWidget*>(QLatin1String(named.control)))
+            widget->setAccessibleName(QString::fromUtf8(named.name));
+    }
     RxGIFAnimator1->start();
 }
 
@@ -285,6 +316,17 @@ void TForm1::SPProblemaChange()
 void TForm1::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // On a screen smaller than the window the window shrinks to it and its
+    // client area scrolls; a window that scrolls up and down takes the
+    // scroll bar's width more where there is room, so it need not scroll sideways.
+    const QSize full = kClientSize + QSize(2 * kBorderWidth, 2 * kBorderWidth);
+    setFixedSize(full);
+    QSize size = fitWindowOnScreen(*this);
+    if (size.height() < full.height()) {
+        setFixedSize(full + QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0));
+        size = fitWindowOnScreen(*this);
+    }
+    client_scroll_->setGeometry(QRect(QPoint(0, 0), size).adjusted(kBorderWidth, kBorderWidth, -kBorderWidth, -kBorderWidth));
     FormActivate();
 }
 

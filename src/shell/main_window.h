@@ -19,6 +19,7 @@
 
 class QGroupBox;
 class QLabel;
+class QScrollArea;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -114,6 +115,8 @@ private:
     std::function<void()> end_application_;
     bool closing_ = false;
 
+    // The client area scrolls inside the border on a screen too small for it.
+    QScrollArea* client_scroll_ = nullptr;
     QWidget* client_ = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label3 = nullptr;

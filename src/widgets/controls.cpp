@@ -3,8 +3,10 @@
 
 #include "platform/gif_player.h"
 #include "platform/pictures.h"
+#include "widgets/step_indicators.h"
 
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QComboBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -152,6 +154,14 @@ void ShapeIndicator::setBrushColor(const QColor& color)
     if (brush_ == color)
         return;
     brush_ = color;
+    // A step indicator tells its state in words as well as in colour.
+    if (form_ == Form::Circle) {
+        const QString state = stepStateText(color);
+        setToolTip(state.isEmpty() ? QString() : QStringLiteral("Passo ") + state);
+        setAccessibleDescription(state);
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     update();
 }
 

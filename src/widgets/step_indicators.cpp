@@ -6,7 +6,9 @@
 #include "widgets/controls.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -34,13 +36,16 @@ void paintShape(QWidget* window, const QString& name, const QColor& color)
         shape->setBrushColor(color);
 }
 
-// The widget that would take the focus after `control` by Tab: the next in
-// the window's focus chain that takes Tab focus and is enabled and visible.
+// The next control typing goes on in, after `control`: the next in the
+// window's focus chain that takes Tab focus and is enabled and visible.
+// Buttons and labels take Tab for the keyboard's sake but hold no typing,
+// so Enter passes them by.
 QWidget* nextFocusable(QWidget* control, QWidget* window)
 {
     QWidget* candidate = control->nextInFocusChain();
     while (candidate && candidate != control) {
-        if ((candidate->focusPolicy() & Qt::TabFocus) && candidate->isEnabled() &&
+        const bool holdsTyping = !qobject_cast<QAbstractButton*>(candidate) && !qobject_cast<QLabel*>(candidate);
+        if (holdsTyping && (candidate->focusPolicy() & Qt::TabFocus) && candidate->isEnabled() &&
             candidate->isVisible() && candidate->window() == control->window() &&
             !candidate->focusProxy() && (!window || window->isAncestorOf(candidate)))
             return candidate;
@@ -135,6 +140,17 @@ private:
 };
 
 }  // namespace
+
+QString stepStateText(const QColor& color)
+{
+    if (color == kStepAhead)
+        return QStringLiteral("da fare");
+    if (color == kStepCurrent)
+        return QStringLiteral("aperto");
+    if (color == kStepDone)
+        return QStringLiteral("fatto");
+    return QString();
+}
 
 void NextShape(int step, QWidget* window)
 {

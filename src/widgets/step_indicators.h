@@ -28,6 +28,10 @@ inline const QColor kStepAhead = QColor(255, 0, 0);     // red
 inline const QColor kStepCurrent = QColor(255, 255, 0); // yellow
 inline const QColor kStepDone = QColor(0, 255, 0);      // lime
 
+// A step's state said in words, for those who cannot tell the colours
+// apart: "da fare", "aperto", "fatto"; empty for any other colour.
+QString stepStateText(const QColor& color);
+
 // step >= 1: closes step `step` (indicator lime) and opens step + 1 (its
 // entry boxes, choice list and buttons enabled, indicator yellow, the first of
 // its entry boxes focused). step 0: every step closed and red, then step 1

@@ -29,5 +29,16 @@ TEST(OperatorSigns, AnythingElseHasNeither)
         EXPECT_EQ(operatorTagOfSign(sign), 0) << sign;
 }
 
+TEST(OperatorSigns, TypedKeysStandForTheirSigns)
+{
+    const struct {
+        char key;
+        const char* sign;
+    } cases[] = {{'+', "+"}, {'-', "-"}, {'x', "X"}, {'X', "X"}, {'*', "X"},
+                 {':', ":"}, {'/', ":"}, {'_', ""},  {'=', ""},  {'1', ""}, {' ', ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(operatorSignOfTypedKey(c.key), c.sign) << c.key;
+}
+
 }  // namespace
 }  // namespace quorvia
