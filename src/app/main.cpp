@@ -6,6 +6,7 @@
 #include "evaluator/decimal_number.h"
 #include "platform/application.h"
 #include "platform/termination_signals.h"
+#include "platform/speech.h"
 #include "platform/translations.h"
 #include "platform/version.h"
 #include "platform/wheel_to_arrows.h"
@@ -101,6 +102,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvia"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVIA_APP_ID));
 
+    // Before the windows: they show their read-aloud controls only where a
+    // voice answered.
+    quorvia::platform::startSystemSpeech();
     quorvia::TForm1 main_window(resources);
     quorvia::TForm3 score_window(resources);
     main_window.setScoreWindow(&score_window);

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/read_aloud.h"
+
+#include "content/spoken_text.h"
+#include "evaluator/decimal_number.h"
+#include "exercise/exercise_window.h"
+#include "exercise/hint_balloon.h"
+#include "exercise/window_art.h"
+#include "platform/speech.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace quorvia {
+namespace {
+
+constexpr int kButtonSize = 48;
+
+}  // namespace
+
+ReadAloud::ReadAloud(ExerciseWindow& window, const ExerciseWidgets& widgets)
+    : window_(window), widgets_(widgets)
+{
+    QWidget* bar = window_.findChild<QWidget*>(QStringLiteral("ToolBar1"));
+    button_ = new QPushButton(bar ? bar : &window_);
+    button_->setObjectName(QStringLiteral("LMDleggi"));
+    button_->setIcon(toolIcon(ToolGlyph::Speaker, 40));
+    button_->setIconSize(QSize(40, 40));
+    button_->setFlat(true);
+    button_->setAutoDefault(false);
+    // The focus stays on the step the child is working at.
+    button_->setFocusPolicy(Qt::NoFocus);
+    button_->setToolTip(QStringLiteral("Leggi il problema ad alta voce (F2: leggi la frase scelta)"));
+    button_->setAccessibleName(QStringLiteral("Leggi il problema ad alta voce"));
+    button_->setCursor(Qt::PointingHandCursor);
+    button_->setVisible(platform::speechService().canSpeak());
+    connect(button_, &QPushButton::clicked, this, [this] { readProblem(); });
+    if (bar)
+        bar->installEventFilter(this);
+    placeButton();
+
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), &window_);
+    f2->setContext(Qt::WindowShortcut);
+    connect(f2, &QShortcut::activated, this, [this] { readFocused(); });
+
+    connect(widgets_.msg, &HintBalloon::messageShown, this, [this](const QString& text) {
+        if (platform::automaticReading())
+            say(text);
+    });
+    // A list's choice made by the child (arrow keys, the mouse), not one the
+    // window makes when it clears or fills the lists.
+    for (const WidgetRow& row : window_.scheme().widgets) {
+        if (row.kind != WidgetKind::ChoiceList)
+            continue;
+        if (auto* list = window_.panel().control<QComboBox>(QLatin1String(row.name))) {
+            connect(list, &QComboBox::activated, this, [this, list] {
+                if (platform::automaticReading())
+                    say(list->currentText());
+            });
+        }
+    }
+}
+
+void ReadAloud::newProblem()
+{
+    stop();
+    button_->setVisible(platform::speechService().canSpeak());
+}
+
+void ReadAloud::stop()
+{
+    platform::speechService().stop();
+}
+
+void ReadAloud::readProblem()
+{
+    say(widgets_.Memo1->toPlainText());
+}
+
+void ReadAloud::readFocused()
+{
+    QWidget* focus = window_.focusWidget();
+    const WidgetRow* row = focus ? window_.scheme().widget(focus->objectName()) : nullptr;
+    if (!row) {
+        readProblem();
+        return;
+    }
+    switch (row->kind) {
+    case WidgetKind::ChoiceList:
+        if (auto* list = qobject_cast<QComboBox*>(focus); list && list->currentIndex() >= 0)
+            say(list->currentText());
+        return;
+    case WidgetKind::SentenceBox:
+    case WidgetKind::CoveredBox:
+        if (auto* box = qobject_cast<QLineEdit*>(focus))
+            say(box->text());
+        return;
+    case WidgetKind::NumberBox:
+        if (auto* box = qobject_cast<QLineEdit*>(focus))
+            say(box->text(), true);
+        return;
+    default:
+        readProblem();
+        return;
+    }
+}
+
+void ReadAloud::say(const QString& text, bool scheme)
+{
+    platform::SpeechService& voice = platform::speechService();
+    if (!voice.canSpeak() || text.trimmed().isEmpty())
+        return;
+    SpokenTextOptions options;
+    options.decimal_separator = decimalSeparator();
+    options.operators_as_words = scheme;
+    voice.say(QString::fromStdString(spokenText(text.toStdString(), options)));
+}
+
+bool ReadAloud::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && watched == button_->parentWidget())
+        placeButton();
+    return QObject::eventFilter(watched, event);
+}
+
+// At the right end of the tool bar, clear of the buttons that move between
+// problems.
+void ReadAloud::placeButton()
+{
+    QWidget* bar = button_->parentWidget();
+    button_->setGeometry(bar->width() - kButtonSize - 4, 4, kButtonSize, kButtonSize);
+}
+
+}  // namespace quorvia
