@@ -90,24 +90,17 @@ void ReadAloud::readFocused()
         readProblem();
         return;
     }
-    switch (row->kind) {
-    case WidgetKind::ChoiceList:
-        if (auto* list = qobject_cast<QComboBox*>(focus); list && list->currentIndex() >= 0)
-            say(list->currentText());
-        return;
-    case WidgetKind::SentenceBox:
-    case WidgetKind::CoveredBox:
-        if (auto* box = qobject_cast<QLineEdit*>(focus))
-            say(box->text());
-        return;
-    case WidgetKind::NumberBox:
-        if (auto* box = qobject_cast<QLineEdit*>(focus))
-            say(box->text(), true);
-        return;
-    default:
+    // A step not answered yet has nothing of its own to say: the child
+    // hears the problem again instead of silence.
+    QString own;
+    if (auto* list = qobject_cast<QComboBox*>(focus); list && row->kind == WidgetKind::ChoiceList)
+        own = list->currentIndex() >= 0 ? list->currentText() : QString();
+    else if (auto* box = qobject_cast<QLineEdit*>(focus))
+        own = box->text();
+    if (own.trimmed().isEmpty())
         readProblem();
-        return;
-    }
+    else
+        say(own, row->kind == WidgetKind::NumberBox);
 }
 
 void ReadAloud::say(const QString& text, bool scheme)
