@@ -80,6 +80,7 @@ public:
         if (canSpeak())
             voice_->stop(QTextToSpeech::BoundaryHint::Immediate);
     }
+    bool isSpeaking() const override { return canSpeak() && voice_->state() == QTextToSpeech::Speaking; }
 
 private:
     QTextToSpeech* voice_ = nullptr;  // owned by the application

@@ -18,6 +18,8 @@ public:
     // `text` is what the voice is to say, numbers already written out.
     virtual void say(const QString& text) = 0;
     virtual void stop() = 0;
+    // The engine's own word that it is speaking now.
+    virtual bool isSpeaking() const { return false; }
 };
 
 // The service in use: a test's replacement, else the computer's voice once
