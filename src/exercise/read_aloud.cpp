@@ -16,6 +16,10 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
 namespace quorvia {
 namespace {
 
@@ -35,7 +39,7 @@ ReadAloud::ReadAloud(ExerciseWindow& window, const ExerciseWidgets& widgets)
     button_->setAutoDefault(false);
     // The focus stays on the step the child is working at.
     button_->setFocusPolicy(Qt::NoFocus);
-    button_->setToolTip(QStringLiteral("Leggi il problema ad alta voce (F2: leggi la frase scelta)"));
+    button_->setToolTip(QStringLiteral("Leggi il problema ad alta voce\nF2: leggi la frase o il numero scritto\nMaiusc+F2: leggi lo schema"));
     button_->setAccessibleName(QStringLiteral("Leggi il problema ad alta voce"));
     button_->setCursor(Qt::PointingHandCursor);
     button_->setVisible(platform::speechService().canSpeak());
@@ -47,6 +51,9 @@ ReadAloud::ReadAloud(ExerciseWindow& window, const ExerciseWidgets& widgets)
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), &window_);
     f2->setContext(Qt::WindowShortcut);
     connect(f2, &QShortcut::activated, this, [this] { readFocused(); });
+    auto* shiftF2 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F2), &window_);
+    shiftF2->setContext(Qt::WindowShortcut);
+    connect(shiftF2, &QShortcut::activated, this, [this] { readScheme(); });
 
     connect(widgets_.msg, &HintBalloon::messageShown, this, [this](const QString& text) {
         if (platform::automaticReading())
@@ -101,6 +108,35 @@ void ReadAloud::readFocused()
         readProblem();
     else
         say(own, row->kind == WidgetKind::NumberBox);
+}
+
+void ReadAloud::readScheme()
+{
+    // In the order the child reads it: by rows, then from the left.
+    struct Part {
+        QPoint place;
+        QString text;
+    };
+    std::vector<Part> parts;
+    for (const WidgetRow& row : window_.scheme().widgets) {
+        if (row.kind != WidgetKind::NumberBox && row.kind != WidgetKind::OperatorLabel &&
+            row.kind != WidgetKind::EqualsLabel)
+            continue;
+        QWidget* w = window_.panel().widget(QLatin1String(row.name));
+        const QString text = window_.panel().shownText(QLatin1String(row.name)).trimmed();
+        if (w && w->isVisibleTo(&window_) && !text.isEmpty())
+            parts.push_back({w->mapTo(&window_, QPoint(0, 0)), text});
+    }
+    constexpr int kRowHeight = 24;
+    std::stable_sort(parts.begin(), parts.end(), [](const Part& a, const Part& b) {
+        if (std::abs(a.place.y() - b.place.y()) >= kRowHeight)
+            return a.place.y() < b.place.y();
+        return a.place.x() < b.place.x();
+    });
+    QStringList words;
+    for (const Part& part : parts)
+        words.append(part.text);
+    say(words.join(QLatin1Char(' ')), true);
 }
 
 void ReadAloud::say(const QString& text, bool scheme)

@@ -32,6 +32,8 @@ public:
     // The sentence chosen in a list, the text typed in a sentence box, the
     // number in a number box; the problem when the focus is elsewhere.
     void readFocused();
+    // The operation scheme as it stands, row by row, its signs as words.
+    void readScheme();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

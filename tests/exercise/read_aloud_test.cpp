@@ -62,6 +62,17 @@ TEST_F(ReadAloud, EachTriggerSaysTheTextAsTheChildSeesItWithItsNumbersWritten)
              pressF2(w, "dato1");
          },
          "uno virgola cinque"},
+        {"Shift+F2 on the scheme", Mode::Advanced,
+         [this](ExerciseWindow& w) {
+             answerStepsBeforeScheme(w, problemIn(kAdvancedFile, 1, Scheme::S3));
+             type(w, "dato1", "12");
+             pickSign(w, "Loper1", menuItemFor("X"));
+             type(w, "dato2", "3");
+             type(w, "Risultato2", "36");
+             QApplication::setActiveWindow(&w);
+             QTest::keyClick(find<QWidget>(w, "Risultato2"), Qt::Key_F2, Qt::ShiftModifier);
+         },
+         "dodici per tre uguale trentasei"},
         {"hint", Mode::Advanced, [](ExerciseWindow& w) { click(w, "H1"); }, QString::fromUtf8("Rileggi l'ultima frase del testo.")},
         {"error message", Mode::Advanced,
          [](ExerciseWindow& w) {
