@@ -9,6 +9,9 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-image-formats-plugins qt6-translations-l10n
+  # Qt's text to speech; its CMake files ask for QmlIntegration, which only
+  # qt6-declarative-dev provides
+  qt6-speech-dev qt6-declarative-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-comic-neue
   # the manual pages, and the validators of the menu entry and AppStream file
@@ -18,6 +21,8 @@ packages+=("$@")
 # Screenshots and rendered pages need these too; CI skips them.
 if [ "${QUORVIA_DEPS:-}" = "desktop" ]; then
   packages+=(xvfb xauth xdotool imagemagick poppler-utils)
+  # the Italian voice that reads aloud
+  packages+=(qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
 fi
 
 missing=()

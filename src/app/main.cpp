@@ -8,6 +8,7 @@
 #include "exercise/exercise_windows.h"
 #include "exercise/progress_journal.h"
 #include "platform/application.h"
+#include "platform/speech.h"
 #include "platform/termination_signals.h"
 #include "platform/translations.h"
 #include "platform/version.h"
@@ -96,6 +97,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvia"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVIA_APP_ID));
 
+    // Before the windows: they show their read-aloud controls only where a
+    // voice answered.
+    quorvia::platform::startSystemSpeech();
     quorvia::TForm1 main_window(resources);
     quorvia::TForm3 score_window(resources);
     main_window.setScoreWindow(&score_window);

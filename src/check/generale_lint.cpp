@@ -7,6 +7,7 @@
 #include "content/ini_file.h"
 #include "content/resource_path.h"
 #include "progress/progress_folder.h"
+#include "shell/read_aloud_switch.h"
 
 #include <algorithm>
 #include <array>
@@ -52,6 +53,9 @@ bool knownMainKey(const std::string& section, const std::string& key)
             return true;
         // Read by the progress records, not by the windows.
         if (key == progress::kProgressFolderKey)
+            return true;
+        // Read once at start-up by the main window's read-aloud switch.
+        if (key == kReadAloudKey)
             return true;
         return std::any_of(std::begin(kMainKeys), std::end(kMainKeys),
                            [&](const MainKey& k) { return key == k.name; });

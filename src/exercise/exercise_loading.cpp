@@ -2,6 +2,7 @@
 // Loading a problem into the window and starting it afresh.
 
 #include "exercise/exercise_window.h"
+#include "exercise/read_aloud.h"
 
 #include "exercise/accessible_names.h"
 #include "exercise/exercise_hooks.h"
@@ -32,6 +33,7 @@ void ExerciseWindow::INIZIO()
     if (isAnimating())
         platform::soundService().stopAll();
     feedback_.stop();
+    readAloud_->newProblem();
     state_.problem_finished = false;
     attempt_.begin({main_ ? main_->childName() : QString(), mode_, scheme_.scheme, state_.problem_file_name,
                     state_.current_problem});

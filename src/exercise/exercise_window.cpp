@@ -9,6 +9,7 @@
 #include "exercise/exercise_input.h"
 #include "exercise/exercise_toolbar.h"
 #include "exercise/hint_balloon.h"
+#include "exercise/read_aloud.h"
 #include "exercise/window_style.h"
 #include "platform/dialogs.h"
 #include "platform/gif_player.h"
@@ -79,6 +80,7 @@ ExerciseWindow::ExerciseWindow(const SchemeDescription& scheme, Mode mode,
     }
     FocusRing::install(this, kFocusRingColour);
     nameExerciseControls(*this, scheme_);
+    readAloud_ = std::make_unique<ReadAloud>(*this, widgets_);
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
@@ -186,6 +188,7 @@ void ExerciseWindow::FormClose()
     const bool withHelp = state_.currentSolutionShown();
     panel_.setShown({withHelp ? QStringLiteral("CoccaHelp") : QStringLiteral("Image5")}, true);
     platform::soundService().stopAll();
+    readAloud_->stop();
     panel_.setShown(lastStepWidgets(true), true);
     for (int step : {scheme_.lastStep(), 1}) {
         if (auto* led = panel_.control<ShapeIndicator>(StepPanel::stepName("Shape0", step)))

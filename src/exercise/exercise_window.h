@@ -37,6 +37,7 @@ class ExerciseHooks;
 class ExerciseInput;
 class ExerciseToolBar;
 class MainWindowServices;
+class ReadAloud;
 
 class ExerciseWindow : public QDialog, public ExerciseSlot {
     Q_OBJECT
@@ -150,6 +151,7 @@ private:
     ProblemLoader loader_;
     std::unique_ptr<ExerciseToolBar> toolBar_;
     std::unique_ptr<ExerciseInput> input_;
+    std::unique_ptr<ReadAloud> readAloud_;
     QString design_pictures_folder_;  // where the window's own pictures were last looked for
 };
 

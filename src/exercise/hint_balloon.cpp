@@ -62,6 +62,7 @@ void HintBalloon::showAt(QWidget* target, const QString& message)
     show();
     update();
     hide_timer_->start();
+    emit messageShown(text_);
 }
 
 void HintBalloon::dismiss()

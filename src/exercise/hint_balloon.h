@@ -29,6 +29,10 @@ public:
     // The point the balloon's tip touches, in the window's coordinates.
     QPoint tip() const { return tip_; }
 
+signals:
+    // A message has just been shown (the voice reads it).
+    void messageShown(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

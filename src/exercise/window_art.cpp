@@ -42,6 +42,19 @@ void drawGlyph(QPainter& p, ToolGlyph glyph, int s)
 {
     const QPen outline(QColor(40, 40, 40), 2);
     switch (glyph) {
+    case ToolGlyph::Speaker: {
+        p.setPen(outline);
+        p.setBrush(QColor(250, 140, 40));
+        QPolygonF cone;
+        cone << QPointF(s * 0.12, s * 0.38) << QPointF(s * 0.3, s * 0.38) << QPointF(s * 0.52, s * 0.18)
+             << QPointF(s * 0.52, s * 0.82) << QPointF(s * 0.3, s * 0.62) << QPointF(s * 0.12, s * 0.62);
+        p.drawPolygon(cone);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(40, 40, 40), s * 0.06, Qt::SolidLine, Qt::RoundCap));
+        for (double r : {0.16, 0.3})
+            p.drawArc(QRectF(s * (0.52 - r), s * (0.5 - r), 2 * r * s, 2 * r * s), -50 * 16, 100 * 16);
+        break;
+    }
     case ToolGlyph::Close: {
         p.setPen(outline);
         p.setBrush(QColor(220, 50, 50));

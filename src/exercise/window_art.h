@@ -9,7 +9,7 @@
 
 namespace quorvia {
 
-enum class ToolGlyph { Close, Open, Save, Print, Help, Previous, Next, Solution, Counter };
+enum class ToolGlyph { Close, Open, Save, Print, Help, Previous, Next, Solution, Counter, Speaker };
 
 QIcon toolIcon(ToolGlyph glyph, int size = 40);
 // The logo in the corner under the tool bar.

@@ -9,6 +9,7 @@
 #include "platform/sound.h"
 #include "platform/version.h"
 #include "shell/program_media.h"
+#include "shell/read_aloud_switch.h"
 #include "shell/resource_folder.h"
 #include "shell/selection_spinner.h"
 #include "widgets/child_places.h"
@@ -65,6 +66,7 @@ const ChildPlace kLayout[] = {
     {"LMDintro", {12, 287, 157, 39}},      {"Image1", {0, 344, 329, 216}},
     {"Label1", {16, 361, 299, 54}},        {"Label3", {200, 464, 60, 24}},
     {"mascotte", {329, 408, 91, 155}},     {"Label6", {16, 528, 200, 20}},
+    {"LeggiAdAltaVoce", {560, 354, 215, 30}},
 };
 
 // What a screen reader says for the controls that show no words of their
@@ -228,6 +230,7 @@ void TForm1::createControls()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
     fischio = new platform::WavePlayer(QStringLiteral("fischio"), this);
+    addReadAloudSwitch(c, resource_folder_);
 
     placeChildren(c, kLayout);
     for (const AccessibleName& named : kAccessibleNames) {
