@@ -5,7 +5,8 @@
 // the controls that the mouse alone used to work (an operator label takes a
 // typed sign or opens its menu; Enter on a choice list runs its step's
 // Verifica). Every key of an exercise window that is not plain typing is
-// answered here.
+// answered here, but for the reading keys (F2, Shift+F2), which belong to
+// ReadAloud beside its speaker button.
 
 #include <QKeySequence>
 

@@ -37,8 +37,9 @@ ReadAloud::ReadAloud(ExerciseWindow& window, const ExerciseWidgets& widgets)
     button_->setIconSize(QSize(40, 40));
     button_->setFlat(true);
     button_->setAutoDefault(false);
-    // The focus stays on the step the child is working at.
-    button_->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab like the other tool bar buttons; a click leaves the
+    // focus on the step the child is working at.
+    button_->setFocusPolicy(Qt::TabFocus);
     button_->setToolTip(QStringLiteral("Leggi il problema ad alta voce\nF2: leggi la frase o il numero scritto\nMaiusc+F2: leggi lo schema"));
     button_->setAccessibleName(QStringLiteral("Leggi il problema ad alta voce"));
     button_->setCursor(Qt::PointingHandCursor);

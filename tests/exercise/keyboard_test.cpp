@@ -153,8 +153,9 @@ protected:
                 ASSERT_EQ(list->currentIndex(), position);
             }
             // Enter on the input, or Tab to the Verifica beside it and Enter there.
-            if (!enterOnInput)
+            if (!enterOnInput) {
                 EXPECT_EQ(tabTo(w, verifica), 1) << "the Verifica follows its input";
+            }
             press(w, Qt::Key_Return);
             enterOnInput = !enterOnInput;
         }

@@ -41,8 +41,9 @@ TEST(WindowFit, PlacesAndShrinksInsideTheWorkArea)
     for (const auto& c : cases) {
         const QRect placed = fitWindowInto(c.wanted, c.available);
         EXPECT_EQ(placed, c.placed) << c.what;
-        if (c.available.isValid())
+        if (c.available.isValid()) {
             EXPECT_TRUE(c.available.contains(placed)) << c.what;
+        }
     }
 }
 
