@@ -36,16 +36,6 @@ void PrintTo(const Refused& refused, std::ostream* out)
 // and returned to.
 constexpr int kSound = 2;
 
-WindowCase windowOf(Scheme scheme, Mode mode)
-{
-    for (const WindowCase& c : everyWindow()) {
-        if (c.scheme() == scheme && c.mode == mode)
-            return c;
-    }
-    ADD_FAILURE() << "no such window";
-    return everyWindow().front();
-}
-
 class RefusedFormula : public WindowCaseFixture, public ::testing::WithParamInterface<Refused> {
 protected:
     // The places of the second row's boxes and captions; none without one.

@@ -24,16 +24,6 @@ std::vector<WindowCase> windowsWithASecondRow()
     return cases;
 }
 
-WindowCase windowOf(Scheme scheme, Mode mode)
-{
-    for (const WindowCase& c : everyWindow()) {
-        if (c.scheme() == scheme && c.mode == mode)
-            return c;
-    }
-    ADD_FAILURE() << "no such window";
-    return everyWindow().front();
-}
-
 class SecondRowFixture : public WindowCaseFixture {
 protected:
     // The partial box, the datum box, the partial caption, the datum

@@ -74,4 +74,15 @@ inline std::vector<WindowCase> everyWindow()
     return cases;
 }
 
+// One window of the list; a scheme and mode the list lacks fails the test.
+inline WindowCase windowOf(Scheme scheme, Mode mode)
+{
+    for (const WindowCase& c : everyWindow()) {
+        if (c.scheme() == scheme && c.mode == mode)
+            return c;
+    }
+    ADD_FAILURE() << "no such window";
+    return everyWindow().front();
+}
+
 }  // namespace quorvia::testing
