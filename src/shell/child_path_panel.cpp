@@ -286,6 +286,7 @@ void ChildPathPanel::showReading(const Reading& reading)
     if (reading.id != asked_ || !enabled_)
         return;
     const bool newChild = reading.key != shown_key_;
+    const bool hadPath = !path_.empty();
     shown_key_ = reading.key;
     // A folder that cannot be read shows nothing rather than half a path.
     path_ = reading.records.error.empty() ? progress::ChildPath(reading.records.records) : progress::ChildPath();
@@ -295,8 +296,11 @@ void ChildPathPanel::showReading(const Reading& reading)
             due_.push_back(key);
     }
     showPath();
-    if (newChild)
+    if (newChild && !path_.empty())
         applyStartingProblem();
+    // The next child, without a path, starts where the designed window does.
+    else if (newChild && hadPath && problem_)
+        problem_->setValue(1);
 }
 
 bool ChildPathPanel::offered(const progress::ProblemKey& key) const
@@ -328,6 +332,8 @@ void ChildPathPanel::showPath()
     review_->setVisible(due);
     review_button_->setVisible(due);
     review_button_->setAccessibleDescription(review_->text());
+    // Above the mascot, which walks across it.
+    raise();
     show();
 }
 

@@ -140,6 +140,15 @@ TEST_F(ChildPathOnMainWindow, LeavesTheWindowAsDesignedWithoutRecordsOrWhenTurne
         EXPECT_EQ(spinner(window, "SPProblema")->value(), 1);
     };
     designed(*windowFor(QStringLiteral("Giula")), "a typo");
+    {
+        // After a child with a path, the next one starts at 1 again.
+        auto window = windowFor(QStringLiteral("Giulia"));
+        EXPECT_EQ(spinner(*window, "SPProblema")->value(), 3);
+        window->findChild<QLineEdit*>("LMDEdit1")->setText(QStringLiteral("Luca"));
+        window->childPath()->refresh();
+        window->childPath()->waitForReading();
+        designed(*window, "the next child");
+    }
     designed(*windowFor(QStringLiteral("Luca")), "a new child");
     designed(*windowFor(QString()), "no name");
 
