@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 
 namespace quorvia {
@@ -186,7 +187,12 @@ TEST_F(ChildPathOnMainWindow, RipassaStartsTheDueProblemsOneAfterTheOther)
         window->registerExerciseWindow(Mode::Beginner, Scheme::S3, &beginner);
         window->registerExerciseWindow(Mode::Advanced, Scheme::S3, &advanced);
         window->show();
-        window->findChild<QPushButton*>("Ripassa")->click();
+        // Enter on the button does what a click does.
+        auto* ripassa = window->findChild<QPushButton*>("Ripassa");
+        if (stopAfter == 0)
+            QTest::keyClick(ripassa, Qt::Key_Return);
+        else
+            ripassa->click();
 
         ASSERT_EQ(beginner.launches.size(), 1);
         EXPECT_EQ(beginner.launches[0].problem_file_name, QStringLiteral("P3.INI"));
