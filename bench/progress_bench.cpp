@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The progress records as rows of the table that scripts/bench.sh prints:
-// quorvia-report's work over a year of a class, and one record appended
-// with its fsync, as the program does when a problem ends.
+// quorvia-report's work over a year of a class, one child's path as the main
+// window reads it from that year, and one record appended with its fsync,
+// as the program does when a problem ends.
 
 #include "bench_table.h"
+#include "progress/child_path.h"
 #include "progress/class_report.h"
 #include "progress/progress_file.h"
 #include "progress/record_csv.h"
@@ -100,6 +102,25 @@ void addProgressBenchmarks() {
                     state.SkipWithError("the report did not read every record");
                 benchmark::DoNotOptimize(report::textReport(report, QString()));
                 benchmark::DoNotOptimize(report::jsonReport(report, QString()));
+            }
+        })->Unit(benchmark::kMillisecond);
+
+    setTarget("child's path", Target{TargetKind::MaxTime, 50e-3});
+    add("child's path: one child's 600 records among the class's year, read, marks, start, reviews and the names",
+        [](benchmark::State& state) {
+            const progress::CivilDate today{2026, 6, 8};
+            for (auto _ : state) {
+                const progress::ChildRecords read = progress::readChildRecords(classYear.path().string(), "bambino 7");
+                const progress::ChildPath path(read.records);
+                if (read.records.size() != kRecordsPerChild)
+                    state.SkipWithError("the path did not read every record of the child");
+                for (Scheme scheme : kAllSchemes) {
+                    benchmark::DoNotOptimize(path.marks(Mode::Advanced, scheme, "A_SCHEMA3.INI", 20));
+                    benchmark::DoNotOptimize(path.startingProblem(Mode::Advanced, scheme, "A_SCHEMA3.INI", 20));
+                }
+                benchmark::DoNotOptimize(path.dueForReview(today));
+                if (progress::knownChildNames(classYear.path().string()).size() != kChildren)
+                    state.SkipWithError("the names of the class are not all there");
             }
         })->Unit(benchmark::kMillisecond);
 

@@ -13,6 +13,7 @@
 #include "platform/translations.h"
 #include "platform/version.h"
 #include "platform/wheel_to_arrows.h"
+#include "shell/child_path_panel.h"
 #include "shell/locale_separator.h"
 #include "shell/main_window.h"
 #include "shell/program_command_line.h"
@@ -100,12 +101,15 @@ int main(int argc, char* argv[])
     // Before the windows: they show their read-aloud controls only where a
     // voice answered.
     quorvia::platform::startSystemSpeech();
+    // Before the main window, which reads what it writes until its end.
+    quorvia::ProgressJournal journal(quorvia::progressFolder(resources));
     quorvia::TForm1 main_window(resources);
     quorvia::TForm3 score_window(resources);
     main_window.setScoreWindow(&score_window);
+    // The child's path is read again after each exercise: its records first.
+    main_window.childPath()->setBeforeReading([&journal] { journal.waitForWrites(); });
     // Appearance settings, worksheets, printing and the children's progress
     // records for every exercise window.
-    quorvia::ProgressJournal journal(quorvia::progressFolder(resources));
     quorvia::ProgramHooks hooks(main_window, &journal);
     quorvia::createExerciseWindows(main_window, &hooks);
 #ifdef QUORVIA_TEST_HOOKS

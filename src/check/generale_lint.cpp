@@ -57,6 +57,9 @@ bool knownMainKey(const std::string& section, const std::string& key)
         // Read once at start-up by the main window's read-aloud switch.
         if (key == kReadAloudKey)
             return true;
+        // Read by the main window's panel of the child's own path.
+        if (key == progress::kChildPathKey)
+            return true;
         return std::any_of(std::begin(kMainKeys), std::end(kMainKeys),
                            [&](const MainKey& k) { return key == k.name; });
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/class_report.h"
 
+#include "progress/child_path.h"
+
 #include <algorithm>
 #include <cctype>
 #include <set>
@@ -173,6 +175,19 @@ ClassReport buildClassReport(const std::vector<ProgressFile>& files)
         }
         report.problems.push_back(std::move(summary));
     }
+    return report;
+}
+
+ClassReport buildClassReport(const std::vector<ProgressFile>& files, const CivilDate& today)
+{
+    ClassReport report = buildClassReport(files);
+    std::map<std::string, std::vector<ProgressRecord>> byChild;
+    for (const ProgressFile& file : files) {
+        for (const ProgressRecord& r : file.records)
+            byChild[childKey(r.child)].push_back(r);
+    }
+    for (ChildSummary& child : report.children)
+        child.due_for_review = ChildPath(std::move(byChild[childKey(child.name)])).dueForReview(today);
     return report;
 }
 

@@ -55,6 +55,7 @@ struct ChildSummary {
     int hints = 0;
     long seconds = 0;
     std::vector<ChildProblem> problems;  // in problem order
+    std::vector<ProblemKey> due_for_review;  // on the report's day, in problem order
 
     int errors() const;
 };
@@ -79,7 +80,11 @@ struct ClassReport {
     std::vector<ProblemSummary> problems; // in problem order
 };
 
+struct CivilDate;
+
 ClassReport buildClassReport(const std::vector<ProgressFile>& files);
+// With, per child, the problems that come back for review on `today`.
+ClassReport buildClassReport(const std::vector<ProgressFile>& files, const CivilDate& today);
 
 // The name that tells children apart: "Giulia", "giulia " and "GIULIA" are
 // one child.

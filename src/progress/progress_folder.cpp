@@ -25,4 +25,10 @@ std::string configuredProgressFolder(const std::string& resourceFolder)
     return (std::filesystem::path(resourceFolder) / folder).lexically_normal().string();
 }
 
+bool childPathEnabled(const std::string& resourceFolder)
+{
+    const std::string generale = findResourceFile(resourceFolder, "GENERALE.INI");
+    return generale.empty() || IniFile::read(generale).readInteger("AREA_PROGRAMMA", kChildPathKey, 1) != 0;
+}
+
 }  // namespace quorvia::progress

@@ -9,9 +9,13 @@
 namespace quorvia::progress {
 
 inline constexpr const char* kProgressFolderKey = "CARTELLA_PROGRESSI";
+// PERCORSO=0 turns off the child's own path on the main window (the marks,
+// the starting problem, the reviews); it is on without the key.
+inline constexpr const char* kChildPathKey = "PERCORSO";
 
 // The folder GENERALE.INI of `resourceFolder` (ending with a separator)
 // sets, made absolute; "" when it sets none.
 std::string configuredProgressFolder(const std::string& resourceFolder);
+bool childPathEnabled(const std::string& resourceFolder);
 
 }  // namespace quorvia::progress

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvia-report: the class report from the children's progress records.
 
+#include "progress/child_path.h"
 #include "progress/class_report.h"
 #include "progress/progress_file.h"
 #include "report/command_line.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <ctime>
 #include <iostream>
 
 namespace {
@@ -65,7 +67,8 @@ int main(int argc, char* argv[])
     const auto files = quorvia::progress::readProgressFolder(folder.toStdString(), &folderError);
     if (!folderError.empty())
         return refuse(QString::fromStdString(folderError), 1);
-    const quorvia::progress::ClassReport report = quorvia::progress::buildClassReport(files);
+    const quorvia::progress::ClassReport report =
+        quorvia::progress::buildClassReport(files, quorvia::progress::localDate(std::time(nullptr)));
 
     if (line.json)
         std::cout << jsonReport(report, folder).toStdString();

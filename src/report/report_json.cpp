@@ -40,6 +40,9 @@ QJsonObject child(const progress::ChildSummary& c)
         o.insert(QStringLiteral("seconds"), static_cast<qint64>(p.seconds));
         problems.append(o);
     }
+    QJsonArray due;
+    for (const progress::ProblemKey& key : c.due_for_review)
+        due.append(problemKey(key));
     return {{QStringLiteral("name"), QString::fromStdString(c.name)},
             {QStringLiteral("tried"), c.tried},
             {QStringLiteral("solved_alone"), c.solved_alone},
@@ -50,7 +53,8 @@ QJsonObject child(const progress::ChildSummary& c)
             {QStringLiteral("errors_by_kind"), kindCounts(c.errors_by_kind)},
             {QStringLiteral("hints"), c.hints},
             {QStringLiteral("seconds"), static_cast<qint64>(c.seconds)},
-            {QStringLiteral("problems"), problems}};
+            {QStringLiteral("problems"), problems},
+            {QStringLiteral("due_for_review"), due}};
 }
 
 QJsonObject problem(const progress::ProblemSummary& p)

@@ -8,7 +8,9 @@
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "platform/version.h"
+#include "shell/child_path_panel.h"
 #include "shell/program_media.h"
+#include "shell/progress_folder.h"
 #include "shell/read_aloud_switch.h"
 #include "shell/resource_folder.h"
 #include "shell/selection_spinner.h"
@@ -153,6 +155,7 @@ TForm1::TForm1(const QString& resourceFolder, QWidget* parent)
     if (!whistle.isEmpty() && fischio->loadFile(whistle))
         fischio->play();
     LMDstatoChange();
+    child_path_ = new ChildPathPanel(*this, client_, progressFolder(resource_folder_));
 }
 
 TForm1::~TForm1() = default;

@@ -32,6 +32,7 @@ class GifPlayer;
 class WavePlayer;
 }  // namespace platform
 
+class ChildPathPanel;
 class ExerciseSlot;
 class PictureBox;
 class ShapeIndicator;
@@ -64,6 +65,7 @@ public:
     const std::array<QString, 5>& problemFiles() const { return problem_files_; }
     const std::array<int, 5>& problemCounts() const { return problem_counts_; }
     QString problemLabelPrefix() const { return problem_label_prefix_; }
+    ChildPathPanel* childPath() const { return child_path_; }
 
     // Handlers, public so the shell's tests can run them without a screen.
     void FormActivate();
@@ -144,6 +146,7 @@ private:
     QLineEdit* LMDEdit1 = nullptr;
     QTimer* Timer1 = nullptr;
     platform::WavePlayer* fischio = nullptr;
+    ChildPathPanel* child_path_ = nullptr;
 };
 
 }  // namespace quorvia

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // GENERALE.INI's optional keys of [AREA_PROGRAMMA] (the progress folder,
-// reading aloud from the start) are known to the check; a misspelling of
-// each still is not.
+// reading aloud from the start, the child's path) are known to the check; a
+// misspelling of each still is not.
 
 #include "check_fixture.h"
 
@@ -20,6 +20,7 @@ TEST(GeneraleLint, KnowsTheOptionalProgramKeys)
     } cases[] = {
         {"CARTELLA_PROGRESSI=progressi", "CARTELLA_PROGRESS=x"},
         {"LEGGI_AD_ALTA_VOCE=1", "LEGGI_AD_ALTA=1"},
+        {"PERCORSO=0", "PERCORSI=0"},
     };
     QFile clean(kFixtures + QStringLiteral("/clean/GENERALE.INI"));
     ASSERT_TRUE(clean.open(QIODevice::ReadOnly));

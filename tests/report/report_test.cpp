@@ -2,6 +2,7 @@
 // The class report of a small folder in its forms: the text tables, JSON,
 // the spreadsheet rows and the PDF; and the command line.
 
+#include "progress/child_path.h"
 #include "report/command_line.h"
 #include "report/report_format.h"
 
@@ -88,6 +89,24 @@ TEST(ReportJson, HoldsTheSameFigures)
     EXPECT_EQ(first["children_solved_alone"].toInt(), 2);
     EXPECT_EQ(first["hardest_step"].toObject(),
               (QJsonObject{{"step", "schema"}, {"errors", 7}, {"children", 2}}));
+}
+
+TEST(ReportReview, ListsPerChildTheProblemsDueOnTheDay)
+{
+    const auto files = progress::readProgressFolder(kFolder.toStdString());
+    const QString before = textReport(progress::buildClassReport(files, progress::CivilDate{2026, 12, 10}), kFolder);
+    EXPECT_FALSE(before.contains(QStringLiteral("Da ripassare"))) << before.toStdString();
+
+    const progress::ClassReport report = progress::buildClassReport(files, progress::CivilDate{2026, 12, 11});
+    const QString text = textReport(report, kFolder);
+    EXPECT_TRUE(text.contains(QStringLiteral("\n  Giulia: A_SCHEMA3.INI n. 2\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\n  Marco: A_SCHEMA3.INI n. 1, A_SCHEMA3.INI n. 3\n"))) << text.toStdString();
+
+    const QJsonArray children = QJsonDocument::fromJson(jsonReport(report, kFolder)).object()["children"].toArray();
+    ASSERT_EQ(children.size(), 2);
+    const QJsonArray due = children[1].toObject()["due_for_review"].toArray();
+    ASSERT_EQ(due.size(), 2);
+    EXPECT_EQ(due[1].toObject(), (QJsonObject{{"file", "A_SCHEMA3.INI"}, {"problem", 3}, {"mode", "avanzato"}, {"scheme", "3"}}));
 }
 
 TEST(ReportCsv, OneRowPerChildAndProblem)
