@@ -75,11 +75,23 @@ struct ClassReport {
     int records = 0;
     int damaged_lines = 0;
     std::vector<std::string> unreadable;  // why a file could not be read
+    std::vector<std::string> cut_files;   // read only up to the size limit
     std::vector<ChildSummary> children;   // by name
     std::vector<ProblemSummary> problems; // in problem order
+    // The first words of each problem's text, where its file was found.
+    std::map<ProblemKey, std::string> openings;
+
+    // The problem's first words; "" when unknown.
+    const std::string& openingOf(const ProblemKey& problem) const;
 };
 
 ClassReport buildClassReport(const std::vector<ProgressFile>& files);
+
+// Reads the first words of every problem of the report from its file in
+// `resourceFolder`, each file once. A file that is missing or unreadable
+// there (another class's folder, a file renamed since) adds none: the
+// records stand on their own.
+void addProblemOpenings(ClassReport& report, const std::string& resourceFolder);
 
 // The name that tells children apart: "Giulia", "giulia " and "GIULIA" are
 // one child.
