@@ -129,19 +129,19 @@ TEST(ReportOpenings, EveryFormNamesTheProblemByItsFirstWords)
     EXPECT_FALSE(textReport(bare, kClass).contains(QStringLiteral("Inizio del testo")));
 }
 
-struct Run {
+struct ProgramRun {
     int status = -1;
     QString out, err;
     qint64 milliseconds = 0;
 };
 
-Run runReport(const QStringList& arguments)
+ProgramRun runReport(const QStringList& arguments)
 {
     QProcess program;
     QElapsedTimer clock;
     clock.start();
     program.start(QStringLiteral(QUORVIA_REPORT_PROGRAM), arguments);
-    Run run;
+    ProgramRun run;
     if (!program.waitForFinished(60000))
         return run;
     run.milliseconds = clock.elapsed();
@@ -158,7 +158,7 @@ TEST(ReportProgram, AProgressFolderThatIsAFileIsSaidInItalian)
     QFile file(notAFolder);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    const Run run = runReport({notAFolder});
+    const ProgramRun run = runReport({notAFolder});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("è un file, non una cartella"))) << run.err.toStdString();
     EXPECT_FALSE(run.err.contains(QStringLiteral("non c'è"))) << run.err.toStdString();
@@ -176,7 +176,7 @@ TEST(ReportProgram, AFolderOfEveryFaultIsReportedWithEveryDamagedLineCounted)
     ASSERT_TRUE(junk.resize(1024LL * 1024 * 1024));  // sparse: no disk is filled
     junk.close();
 
-    const Run run = runReport({dir.path()});
+    const ProgramRun run = runReport({dir.path()});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("6 file, 10 registrazioni, 5 bambini")))
         << run.out.toStdString();
