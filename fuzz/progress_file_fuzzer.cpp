@@ -48,7 +48,7 @@ ProgressRecord appended() {
     r.problem_file = "A_SCHEMA3.INI";
     r.problem = 7;
     r.outcome = Outcome::SolvedAlone;
-    r.steps = stepsOf(Scheme::S3);
+    r.steps = stepsOf(quorvia::Scheme::S3);
     r.steps[3].errors = 4;
     r.seconds = 99;
     return r;
@@ -125,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!same(before.records[i], after.records[i]))
             fail("the append changed a record the reader counted", before.records[i].when);
     }
-    const CsvText head = parseCsv(bytes.substr(0, bytes.find_first_of("\r\n")) + "\n");
+    const CsvText head = parseCsv(std::string(bytes.substr(0, bytes.find_first_of("\r\n"))) + "\n");
     const bool ownHeader = size == 0 || (!head.rows.empty() && head.rows.front() == recordHeader());
     if (ownHeader && (after.records.size() != before.records.size() + 1 || !same(after.records.back(), appended())))
         fail("the appended record does not read back");
