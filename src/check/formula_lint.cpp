@@ -214,7 +214,8 @@ void lintFormulas(const IniFile& ini, const std::string& file, int problem, Sche
         } catch (const std::exception&) {
             firstComputes = false;
         }
-        out.push_back(error("formula-arithmetic", file, firstComputes ? r2.line : r1.line,
+        // Without a second formula the fault is R1's, whatever R1 alone gives.
+        out.push_back(error("formula-arithmetic", file, second && firstComputes ? r2.line : r1.line,
                             "il calcolo delle formule non si può fare: c'è " + arithmeticReason(failure.what()) +
                                 "."));
         return;

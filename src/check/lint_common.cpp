@@ -2,6 +2,7 @@
 #include "check/lint_common.h"
 
 #include "content/ini_file.h"
+#include "content/resource_path.h"
 #include "content/text_encoding.h"
 
 #include <map>
@@ -30,6 +31,17 @@ std::string quote(std::string_view text)
     if (!isValidUtf8(whole) || utf8Length(whole) <= kQuoteLength)
         return "«" + whole + "»";
     return "«" + utf8Prefix(whole, kQuoteLength) + "...»";
+}
+
+void addOutsideFolderFinding(const std::string& folder, const std::string& name, const std::string& found,
+                             const std::string& what, const std::string& file, int line, std::vector<Finding>& out)
+{
+    if (found.empty() || !leavesFolder(folder, found))
+        return;
+    out.push_back(warning("outside-folder", file, line,
+                          what + " " + quote(name) + " sta fuori dalla cartella delle risorse (" + quote(found) +
+                              "): Quorvia la legge, ma non viaggia con la cartella quando la si copia su un "
+                              "altro computer."));
 }
 
 std::string fileNameOf(const std::string& path)

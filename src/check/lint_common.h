@@ -20,6 +20,11 @@ Finding warning(std::string code, std::string file, int line, std::string messag
 // «text», shortened to a readable length.
 std::string quote(std::string_view text);
 
+// The warning "outside-folder" when `found`, the file the folder gave for
+// `name`, lies outside the folder; `what` says what it is ("l'immagine").
+void addOutsideFolderFinding(const std::string& folder, const std::string& name, const std::string& found,
+                             const std::string& what, const std::string& file, int line, std::vector<Finding>& out);
+
 // The last component of a path, as a teacher finds the file in the folder.
 std::string fileNameOf(const std::string& path);
 // Names as the program compares them: ASCII letters in capitals.

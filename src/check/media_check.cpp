@@ -4,6 +4,7 @@
 #include "check/lint_common.h"
 #include "content/resource_path.h"
 #include "platform/gif_player.h"
+#include "platform/pictures.h"
 #include "platform/sound.h"
 #include "platform/wave_header.h"
 #include "shell/program_media.h"
@@ -44,7 +45,8 @@ void checkSound(const media::ProgramMedia& media, const std::string& path, const
                 std::vector<Finding>& out)
 {
     QFile input(QString::fromStdString(path));
-    const QByteArray wave = input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
+    const bool opened = platform::isPlainFile(input.fileName()) && input.open(QIODevice::ReadOnly);
+    const QByteArray wave = opened ? input.readAll() : QByteArray();
     if (!platform::isPlayableWave(wave)) {
         out.push_back(warning("sound-unplayable", file, 0,
                               "il suono " + named(media) +
@@ -70,6 +72,7 @@ std::vector<Finding> checkProgramMedia(const std::string& folder)
             continue;
         }
         const std::string file = fileNameOf(path);
+        addOutsideFolderFinding(folder, media.file, path, "il file", file, 0, out);
         if (media.kind == MediaKind::Animation)
             checkAnimation(media, path, file, out);
         else

@@ -146,6 +146,7 @@ void lintPicture(const IniFile& ini, const std::string& file, const std::string&
     const std::string mismatch = caseMismatch(content.picture, found, folder);
     if (!mismatch.empty())
         out.push_back(warning("file-case", file, line, "l'immagine " + mismatch));
+    addOutsideFolderFinding(folder, content.picture, found, "l'immagine", file, line, out);
 }
 
 void lintMax(const std::string& generaleFile, const NamedProblemFile& named, std::vector<Finding>& out)
@@ -213,6 +214,8 @@ ProblemFileLint lintProblemFile(const std::string& folder, const std::string& ge
     const std::string mismatch = caseMismatch(named.name, lint.path, folder);
     if (!mismatch.empty())
         report.findings.push_back(warning("file-case", generaleFile, named.name_line, "il file " + mismatch));
+    addOutsideFolderFinding(folder, named.name, lint.path, "il file", generaleFile, named.name_line,
+                            report.findings);
 
     const std::string file = fileNameOf(lint.path);
     const IniFile ini = IniFile::read(lint.path);

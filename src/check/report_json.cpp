@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/report_format.h"
 
+#include "content/terminal_text.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -37,31 +39,6 @@ const char* outcomeName(Outcome outcome)
     case Outcome::NotTried: return "not-tried";
     }
     return "not-tried";
-}
-
-// Qt escapes the C0 controls in strings but writes DEL and the C1 controls
-// as they are; they can only stand inside strings, where an escape means
-// the same.
-std::string withControlsEscaped(const std::string& json)
-{
-    std::string out;
-    out.reserve(json.size());
-    for (std::size_t i = 0; i < json.size(); ++i) {
-        const auto c = static_cast<unsigned char>(json[i]);
-        const auto next = i + 1 < json.size() ? static_cast<unsigned char>(json[i + 1]) : 0;
-        if (c == 0x7F) {
-            out += "\\u007f";
-        } else if (c == 0xC2 && next >= 0x80 && next < 0xA0) {
-            static const char kHex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += kHex[next >> 4];
-            out += kHex[next & 0xF];
-            ++i;
-        } else {
-            out += json[i];
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -112,7 +89,7 @@ std::string formatJson(const CheckReport& report)
         {"other_files", findingsJson(report.other_files)},
         {"encodings", encodings},
     };
-    return withControlsEscaped(QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString());
+    return jsonWithControlsEscaped(QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString());
 }
 
 }  // namespace quorvia::check

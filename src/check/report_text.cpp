@@ -1,62 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/report_format.h"
 
-#include "content/text_encoding.h"
+#include "content/terminal_text.h"
 
-#include <cstdio>
+#include <map>
 #include <sstream>
+#include <utility>
 
 namespace quorvia::check {
-
-namespace {
-
-std::string escaped(const char* format, unsigned value)
-{
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
-}
-
-// Length of the UTF-8 sequence its first byte announces; 0 for a byte that
-// starts none.
-std::size_t sequenceLength(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    if ((lead & 0xF8) == 0xF0)
-        return 4;
-    return 0;
-}
-
-}  // namespace
-
-std::string terminalSafe(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = sequenceLength(lead);
-        if (length == 1) {
-            out += lead < 0x20 || lead == 0x7F ? escaped("\\u%04x", lead) : std::string(1, text[i]);
-            ++i;
-        } else if (length == 0 || i + length > text.size() || !isValidUtf8(text.substr(i, length))) {
-            out += escaped("\\x%02x", lead);
-            ++i;
-        } else if (lead == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
-            out += escaped("\\u%04x", static_cast<unsigned char>(text[i + 1]));  // C1: U+0080 to U+009F
-            i += 2;
-        } else {
-            out.append(text.substr(i, length));
-            i += length;
-        }
-    }
-    return out;
-}
 
 namespace {
 
@@ -72,6 +23,29 @@ std::string findingLine(const Finding& f)
     if (f.line > 0)
         line += " riga " + std::to_string(f.line);
     return line + ": " + terminalSafe(f.message);
+}
+
+// A list of findings, each kind in one file shown at most kShownOfAKind
+// times: a folder with a hundred thousand unused sections must not bury the
+// rest of the report. One line after the last shown says how many more.
+void writeFindings(std::ostringstream& out, const std::vector<Finding>& findings, const char* indent)
+{
+    constexpr int kShownOfAKind = 20;
+    std::map<std::pair<std::string, std::string>, int> total, shown;
+    for (const Finding& f : findings)
+        ++total[{f.file, f.code}];
+    for (const Finding& f : findings) {
+        const std::pair<std::string, std::string> kind{f.file, f.code};
+        const int n = ++shown[kind];
+        if (n > kShownOfAKind)
+            continue;
+        out << indent << findingLine(f) << '\n';
+        if (n == kShownOfAKind && total[kind] > kShownOfAKind) {
+            const int more = total[kind] - kShownOfAKind;
+            out << indent << "… e " << (more == 1 ? "un'altra osservazione" : "altre " + std::to_string(more) + " osservazioni")
+                << " dello stesso tipo (" << terminalSafe(f.code) << ") in " << terminalSafe(f.file) << ", non mostrate.\n";
+        }
+    }
 }
 
 // "1, 3-4, 6-10"
@@ -96,8 +70,7 @@ void writeFile(std::ostringstream& out, const ProblemFileReport& file)
 {
     out << "\n== " << terminalSafe(file.file_name) << ": modo " << modeName(file.mode) << ", schema " << schemeName(file.scheme)
         << ", " << counted(file.offered, "problema", "problemi") << " ==\n";
-    for (const Finding& f : file.findings)
-        out << "  " << findingLine(f) << '\n';
+    writeFindings(out, file.findings, "  ");
 
     std::vector<int> clean;
     int notTried = 0;
@@ -117,8 +90,7 @@ void writeFile(std::ostringstream& out, const ProblemFileReport& file)
         case Outcome::NotTried: out << "non provato."; break;
         }
         out << '\n';
-        for (const Finding& f : problem.findings)
-            out << "    " << findingLine(f) << '\n';
+        writeFindings(out, problem.findings, "    ");
     }
     if (!clean.empty() && clean.size() == file.problems.size())
         out << "  Tutti i problemi si possono finire, senza osservazioni.\n";
@@ -158,15 +130,13 @@ std::string formatText(const CheckReport& report)
     out << "\n== GENERALE.INI ==\n";
     if (report.general.empty())
         out << "  Nessuna osservazione.\n";
-    for (const Finding& f : report.general)
-        out << "  " << findingLine(f) << '\n';
+    writeFindings(out, report.general, "  ");
     for (const ProblemFileReport& file : report.files)
         writeFile(out, file);
     out << "\n== CONFIGURE.INI, animazioni e suoni ==\n";
     if (report.other_files.empty())
         out << "  Nessuna osservazione.\n";
-    for (const Finding& f : report.other_files)
-        out << "  " << findingLine(f) << '\n';
+    writeFindings(out, report.other_files, "  ");
     if (!report.encodings.empty()) {
         out << "\nCodifica dei file letti:\n";
         for (const FileEncoding& e : report.encodings)

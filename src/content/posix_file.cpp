@@ -36,4 +36,31 @@ void syncFolderOf(const std::string& path) {
     ::close(fd);
 }
 
+std::string systemErrorText(int code) {
+    switch (code) {
+    case EACCES:
+    case EPERM: return "permesso negato";
+    case ENOENT: return "il file o la cartella non c'è";
+    case ENOTDIR: return "una parte del percorso è un file, non una cartella";
+    case EISDIR: return "è una cartella, non un file";
+    case EEXIST: return "esiste già";
+    case EROFS: return "il disco è di sola lettura";
+    case ENOSPC: return "il disco è pieno";
+    case EDQUOT: return "lo spazio concesso su questo disco è finito";
+    case EIO: return "errore di lettura o scrittura sul disco";
+    case ENAMETOOLONG: return "il nome è troppo lungo";
+    case ELOOP: return "troppi collegamenti simbolici uno dentro l'altro";
+    case EMFILE:
+    case ENFILE: return "troppi file aperti";
+    case ENOMEM: return "memoria insufficiente";
+    case EBUSY:
+    case ETXTBSY: return "il file è in uso";
+    case ESTALE:
+    case ENOTCONN:
+    case EHOSTDOWN:
+    case ETIMEDOUT: return "la cartella di rete non risponde";
+    default: return "errore di sistema n. " + std::to_string(code);
+    }
+}
+
 }  // namespace quorvia

@@ -30,4 +30,9 @@ int writeAll(int fd, const std::string& bytes);
 // effort: the file's own bytes are already on disk when this is called.
 void syncFolderOf(const std::string& path);
 
+// What a failed system call's errno means, in Italian for the teacher
+// ("permesso negato", "il disco è pieno"): the C library speaks the
+// locale's language, which on a school's computer is often English.
+std::string systemErrorText(int code);
+
 }  // namespace quorvia

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/problem_file.h"
 
+#include "content/text_encoding.h"
 #include "evaluator/decimal_number.h"
 
 namespace quorvia {
@@ -163,6 +164,40 @@ ProblemContent readProblem(const IniFile& file, int problem, Scheme scheme) {
     for (std::size_t n = 1; n < content.data_numbers.size(); ++n)
         content.data_numbers[n] = readNumber(file, section, "DATO" + std::to_string(n) + "_VALORE");
     return content;
+}
+
+std::string problemOpening(const IniFile& file, int problem, std::size_t words) {
+    // However long its words, the opening stays short enough for a table cell.
+    constexpr std::size_t kMaxCharacters = 60;
+    const std::string text = file.readString("PROBLEMA_" + std::to_string(problem), "TESTO", "");
+    std::string opening;
+    std::size_t taken = 0;
+    bool more = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto blank = [&](std::size_t at) {
+            const char c = text[at];
+            return c == '|' || c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        };
+        if (blank(i)) {
+            ++i;
+            continue;
+        }
+        if (taken == words) {
+            more = true;
+            break;
+        }
+        std::size_t end = i;
+        while (end < text.size() && !blank(end)) ++end;
+        if (!opening.empty()) opening += ' ';
+        opening.append(text, i, end - i);
+        ++taken;
+        i = end;
+    }
+    if (utf8Length(opening) > kMaxCharacters) {
+        opening = utf8Prefix(opening, kMaxCharacters);
+        more = true;
+    }
+    return more ? opening + " …" : opening;
 }
 
 }  // namespace quorvia

@@ -70,6 +70,12 @@ ProgramTexts readProgramTexts(const IniFile& file);
 // A problem number without a section gives every default.
 ProblemContent readProblem(const IniFile& file, int problem, Scheme scheme);
 
+// The first `words` words of a problem's text on one line, for a report
+// that names the problem ("Luca compra 3 quaderni da 2 euro l'uno …"): "|"
+// is a blank here, and "…" closes a text cut short. "" when the problem has
+// no text.
+std::string problemOpening(const IniFile& file, int problem, std::size_t words = 8);
+
 // The key of variant k of step s in this scheme ("DOMANDA1", "DATO2_TESTO3",
 // "DOMANDA1_4", "RISPOSTA2_5"); "" for the operation step or s out of range.
 std::string variantKey(Scheme scheme, int step, int variant);

@@ -106,4 +106,18 @@ bool resourceFileExists(const std::string& folder, const std::string& name) {
     return !findResourceFile(folder, name).empty();
 }
 
+bool leavesFolder(const std::string& folder, const std::string& found) {
+    std::error_code ec;
+    const fs::path base = fs::canonical(folder.empty() ? fs::path(".") : fs::path(folder), ec);
+    if (ec) return false;
+    const fs::path file = fs::canonical(found, ec);
+    if (ec) return false;
+    auto b = base.begin();
+    auto f = file.begin();
+    for (; b != base.end(); ++b, ++f) {
+        if (f == file.end() || *f != *b) return true;
+    }
+    return false;
+}
+
 }  // namespace quorvia

@@ -13,4 +13,10 @@ namespace quorvia {
 std::string findResourceFile(const std::string& folder, const std::string& name);
 bool resourceFileExists(const std::string& folder, const std::string& name);
 
+// `found`, a file that findResourceFile gave for `folder`, lies outside the
+// folder: its name climbs out ("../", "..\\") or a symbolic link on the way
+// leads elsewhere. The program reads it all the same (a school may keep its
+// pictures in a shared folder), but it does not travel with the folder.
+bool leavesFolder(const std::string& folder, const std::string& found);
+
 }  // namespace quorvia

@@ -2,6 +2,7 @@
 #include "platform/pictures.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <csetjmp>
@@ -112,6 +113,13 @@ bool decodeInto(JpegDecoding& job, const QByteArray& bytes, unsigned scaleDenomi
 
 }  // namespace
 
+bool isPlainFile(const QString& path)
+{
+    // QFileInfo follows a symbolic link and calls a FIFO, a device or a
+    // folder no file.
+    return QFileInfo(path).isFile();
+}
+
 QImage decodeJpeg(const QByteArray& bytes)
 {
     if (!looksLikeJpeg(bytes))
@@ -124,6 +132,8 @@ QImage decodeJpeg(const QByteArray& bytes)
 
 MediaState inspectPicture(const QString& path)
 {
+    if (!isPlainFile(path))
+        return MediaState::Unreadable;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return MediaState::Unreadable;
@@ -141,6 +151,8 @@ MediaState inspectPicture(const QString& path)
 
 QImage loadPicture(const QString& path)
 {
+    if (!isPlainFile(path))
+        return QImage();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QImage();

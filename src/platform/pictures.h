@@ -7,6 +7,11 @@
 
 namespace quorvia::platform {
 
+// A regular file, or a symbolic link to one: nothing else is ever opened as
+// a picture, animation or sound (a FIFO would hold the program, a device
+// would never end).
+bool isPlainFile(const QString& path);
+
 // The picture in the file, or a null image when the file is missing, cannot
 // be read or is corrupt. JPEG goes through libjpeg with an error manager of
 // our own, so a broken file can never end the program; GIF, BMP, PNG and the

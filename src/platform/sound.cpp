@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sound.h"
 
+#include "platform/pictures.h"
 #include "platform/wave_header.h"
 
 #include <QAudioDevice>
@@ -185,6 +186,8 @@ bool WavePlayer::loadFile(const QString& path)
         wave_ = known->bytes;
         return true;
     }
+    if (!isPlainFile(path))
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;

@@ -2,6 +2,9 @@
 #include "progress/class_report.h"
 
 #include "progress/child_path.h"
+#include "content/ini_file.h"
+#include "content/problem_file.h"
+#include "content/resource_path.h"
 
 #include <algorithm>
 #include <cctype>
@@ -67,7 +70,7 @@ int ChildSummary::errors() const
 {
     int total = 0;
     for (int n : errors_by_kind)
-        total += n;
+        addCapped(total, n);
     return total;
 }
 
@@ -101,25 +104,27 @@ ClassReport buildClassReport(const std::vector<ProgressFile>& files)
             continue;
         }
         ++report.files;
-        report.damaged_lines += file.damaged_lines;
+        addCapped(report.damaged_lines, file.damaged_lines);
+        if (file.cut)
+            report.cut_files.push_back(file.path);
         for (const ProgressRecord& r : file.records) {
-            ++report.records;
+            addCapped(report.records, 1);
             const std::string key = childKey(r.child);
             ChildSummary& child = children[key];
             if (child.name.empty())
                 child.name = r.child;
-            ++child.attempts;
-            child.seconds += r.seconds;
-            child.hints += r.totalHints();
+            addCapped(child.attempts, 1);
+            addCapped(child.seconds, r.seconds);
+            addCapped(child.hints, r.totalHints());
 
             const ProblemKey pk{r.mode, r.scheme, r.problem_file, r.problem};
             auto [entry, fresh] = childProblems[key].try_emplace(pk);
             ChildProblem& cp = entry->second;
             cp.problem = pk;
             cp.result = fresh ? resultOf(r.outcome) : better(cp.result, resultOf(r.outcome));
-            ++cp.attempts;
-            cp.hints += r.totalHints();
-            cp.seconds += r.seconds;
+            addCapped(cp.attempts, 1);
+            addCapped(cp.hints, r.totalHints());
+            addCapped(cp.seconds, r.seconds);
 
             ProblemTally& tally = problems[pk];
             tally.tried.insert(key);
@@ -134,12 +139,12 @@ ClassReport buildClassReport(const std::vector<ProgressFile>& files)
                     continue;
                 const std::size_t kind = kindIndex(step.name);
                 if (kind < child.errors_by_kind.size()) {
-                    child.errors_by_kind[kind] += step.errors;
-                    cp.errors_by_kind[kind] += step.errors;
+                    addCapped(child.errors_by_kind[kind], step.errors);
+                    addCapped(cp.errors_by_kind[kind], step.errors);
                 }
-                cp.errors += step.errors;
-                tally.errors += step.errors;
-                tally.stepErrors[step.name] += step.errors;
+                addCapped(cp.errors, step.errors);
+                addCapped(tally.errors, step.errors);
+                addCapped(tally.stepErrors[step.name], step.errors);
                 tally.stepErring[step.name].insert(key);
             }
         }
@@ -189,6 +194,32 @@ ClassReport buildClassReport(const std::vector<ProgressFile>& files, const Civil
     for (ChildSummary& child : report.children)
         child.due_for_review = ChildPath(std::move(byChild[childKey(child.name)])).dueForReview(today);
     return report;
+}
+
+const std::string& ClassReport::openingOf(const ProblemKey& problem) const
+{
+    static const std::string none;
+    const auto found = openings.find(problem);
+    return found == openings.end() ? none : found->second;
+}
+
+void addProblemOpenings(ClassReport& report, const std::string& resourceFolder)
+{
+    if (resourceFolder.empty())
+        return;
+    std::map<std::string, IniFile> files;  // by name as the records have it
+    for (const ProblemSummary& summary : report.problems) {
+        const ProblemKey& key = summary.problem;
+        auto [entry, fresh] = files.try_emplace(key.file);
+        if (fresh) {
+            const std::string path = findResourceFile(resourceFolder, key.file);
+            if (!path.empty())
+                entry->second = IniFile::read(path);
+        }
+        std::string opening = problemOpening(entry->second, key.problem);
+        if (!opening.empty())
+            report.openings[key] = std::move(opening);
+    }
 }
 
 }  // namespace quorvia::progress

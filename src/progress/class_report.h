@@ -76,8 +76,14 @@ struct ClassReport {
     int records = 0;
     int damaged_lines = 0;
     std::vector<std::string> unreadable;  // why a file could not be read
+    std::vector<std::string> cut_files;   // read only up to the size limit
     std::vector<ChildSummary> children;   // by name
     std::vector<ProblemSummary> problems; // in problem order
+    // The first words of each problem's text, where its file was found.
+    std::map<ProblemKey, std::string> openings;
+
+    // The problem's first words; "" when unknown.
+    const std::string& openingOf(const ProblemKey& problem) const;
 };
 
 struct CivilDate;
@@ -85,6 +91,12 @@ struct CivilDate;
 ClassReport buildClassReport(const std::vector<ProgressFile>& files);
 // With, per child, the problems that come back for review on `today`.
 ClassReport buildClassReport(const std::vector<ProgressFile>& files, const CivilDate& today);
+
+// Reads the first words of every problem of the report from its file in
+// `resourceFolder`, each file once. A file that is missing or unreadable
+// there (another class's folder, a file renamed since) adds none: the
+// records stand on their own.
+void addProblemOpenings(ClassReport& report, const std::string& resourceFolder);
 
 // The name that tells children apart: "Giulia", "giulia " and "GIULIA" are
 // one child.

@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/csv.h"
 
+#include <limits>
+
 namespace quorvia::progress {
 
 namespace {
 
 std::string quotedIfNeeded(const std::string& field)
 {
-    if (field.find_first_of(",\"\r\n") == std::string::npos)
-        return field;
+    std::string flat = field;
+    for (char& c : flat) {
+        if (isLineEnd(c))
+            c = ' ';
+    }
+    if (flat.find_first_of(",\"") == std::string::npos)
+        return flat;
     std::string quoted = "\"";
-    for (char c : field) {
+    for (char c : flat) {
         if (c == '"')
             quoted += '"';
         quoted += c;
@@ -31,53 +38,47 @@ std::string csvLine(const CsvRow& fields)
     return line + "\r\n";
 }
 
-CsvText parseCsv(const std::string& text)
+bool parseCsvLine(std::string_view line, CsvRow& row)
 {
-    CsvText out;
-    CsvRow row;
+    row.clear();
     std::string field;
-    bool quoted = false;     // inside a quoted field
-    bool inRecord = false;   // something of the current record has been read
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
         if (quoted) {
             if (c != '"') {
                 field += c;
-            } else if (i + 1 < text.size() && text[i + 1] == '"') {
+            } else if (i + 1 < line.size() && line[i + 1] == '"') {
                 field += '"';
                 ++i;
             } else {
                 quoted = false;
             }
-            continue;
-        }
-        switch (c) {
-        case '"':
+        } else if (c == '"') {
             quoted = true;
-            inRecord = true;
-            break;
-        case ',':
+        } else if (c == ',') {
             row.push_back(std::move(field));
             field.clear();
-            inRecord = true;
-            break;
-        case '\r':
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                break;  // the LF ends the record
-            [[fallthrough]];
-        case '\n':
-            row.push_back(std::move(field));
-            field.clear();
-            out.rows.push_back(std::move(row));
-            row.clear();
-            inRecord = false;
-            break;
-        default:
+        } else {
             field += c;
-            inRecord = true;
         }
     }
-    out.torn_tail = inRecord || quoted;
+    row.push_back(std::move(field));
+    return !quoted;
+}
+
+CsvText parseCsv(std::string_view text)
+{
+    CsvText out;
+    LineSplitter lines(std::numeric_limits<std::size_t>::max());
+    CsvRow row;
+    lines.feed(text, [&](std::string_view line, bool) {
+        if (parseCsvLine(line, row))
+            out.rows.push_back(row);
+        else
+            ++out.damaged_lines;
+    });
+    out.torn_tail = lines.unfinished();
     return out;
 }
 

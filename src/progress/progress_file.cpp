@@ -8,8 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -72,7 +71,7 @@ std::string safePart(const std::string& text, const char* whenEmpty)
 
 std::string failure(const std::string& path, int code)
 {
-    return "Impossibile scrivere i progressi nel file " + path + ": " + std::strerror(code);
+    return "Impossibile scrivere i progressi nel file " + path + ": " + systemErrorText(code);
 }
 
 // A file whose last byte is not a line end was cut in the middle of a
@@ -81,7 +80,7 @@ std::string failure(const std::string& path, int code)
 void dropTornTail(int fd, off_t size)
 {
     char last = '\n';
-    if (size == 0 || ::pread(fd, &last, 1, size - 1) != 1 || last == '\n')
+    if (size == 0 || ::pread(fd, &last, 1, size - 1) != 1 || isLineEnd(last))
         return;
     constexpr off_t kChunk = 4096;
     std::string buffer(kChunk, '\0');
@@ -90,14 +89,31 @@ void dropTornTail(int fd, off_t size)
         const ssize_t n = ::pread(fd, buffer.data(), static_cast<std::size_t>(end - begin), begin);
         if (n <= 0)
             return;
-        const std::string_view piece(buffer.data(), static_cast<std::size_t>(n));
-        if (const auto newline = piece.rfind('\n'); newline != std::string_view::npos) {
-            (void)::ftruncate(fd, begin + static_cast<off_t>(newline) + 1);
-            return;
+        for (auto i = static_cast<std::size_t>(n); i > 0; --i) {
+            if (isLineEnd(buffer[i - 1])) {
+                (void)::ftruncate(fd, begin + static_cast<off_t>(i));
+                return;
+            }
         }
         end = begin;
     }
     (void)::ftruncate(fd, 0);
+}
+
+// The header of a file begun earlier, perhaps by an older or newer program
+// with other step columns: a record appended under another header would
+// not read. The program's own when the first line is no header.
+CsvRow headerOf(int fd)
+{
+    std::string first(kMaxRecordLineBytes, '\0');
+    const ssize_t n = ::pread(fd, first.data(), first.size(), 0);
+    first.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    const auto end = std::find_if(first.begin(), first.end(), isLineEnd);
+    CsvRow header;
+    if (end == first.end() || !parseCsvLine(std::string_view(first.data(), end - first.begin()), header) ||
+        !RecordReader(header).whole())
+        return recordHeader();
+    return header;
 }
 
 }  // namespace
@@ -124,6 +140,12 @@ bool appendRecord(const std::string& folder, const ProgressRecord& record, std::
         return false;
     };
     std::error_code ec;
+    if (std::filesystem::exists(folder, ec) && !std::filesystem::is_directory(folder, ec)) {
+        if (error)
+            *error = "Impossibile scrivere i progressi nella cartella " + folder +
+                     ": è un file, non una cartella (controlla CARTELLA_PROGRESSI in GENERALE.INI)";
+        return false;
+    }
     std::filesystem::create_directories(folder, ec);
     if (ec)
         return fail(ec.value());
@@ -140,7 +162,7 @@ bool appendRecord(const std::string& folder, const ProgressRecord& record, std::
     dropTornTail(fd.get(), info.st_size);
     const bool fresh = ::lseek(fd.get(), 0, SEEK_END) == 0;
     std::string bytes = fresh ? csvLine(recordHeader()) : std::string();
-    bytes += csvLine(recordRow(record));
+    bytes += csvLine(recordRow(record, fresh ? recordHeader() : headerOf(fd.get())));
     if (const int code = writeAll(fd.get(), bytes))
         return fail(code);
     if (::fsync(fd.get()) != 0)
@@ -151,33 +173,68 @@ bool appendRecord(const std::string& folder, const ProgressRecord& record, std::
     return true;
 }
 
-ProgressFile readProgressFile(const std::string& path)
+ProgressFile readProgressFile(const std::string& path, std::size_t limit)
 {
     ProgressFile file;
     file.path = path;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        file.error = "Impossibile leggere il file " + path + ": " + std::strerror(errno);
+    const auto unreadable = [&](const std::string& why) {
+        file.error = "Impossibile leggere il file " + path + ": " + why;
         return file;
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    const CsvText text = parseCsv(bytes.str());
-    file.damaged_lines = text.torn_tail ? 1 : 0;
-    if (text.rows.empty())
-        return file;
-    const CsvRow& header = text.rows.front();
-    const RecordReader reader(header);
-    for (std::size_t i = 1; i < text.rows.size(); ++i) {
+    };
+    // O_NONBLOCK: a FIFO put in the folder must not hold the report.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0)
+        return unreadable(systemErrorText(errno));
+    if (!S_ISREG(info.st_mode))
+        return unreadable(S_ISDIR(info.st_mode) ? "è una cartella" : "non è un file");
+
+    LineSplitter lines(kMaxRecordLineBytes);
+    bool haveHeader = false;
+    CsvRow header, row;
+    std::optional<RecordReader> reader;
+    const auto onLine = [&](std::string_view line, bool whole) {
+        if (!whole || !parseCsvLine(line, row)) {
+            ++file.damaged_lines;
+            return;
+        }
+        if (!haveHeader) {
+            haveHeader = true;
+            header = row;
+            reader.emplace(header);
+            return;
+        }
         // Two programs starting the same file at once may both write the header.
-        if (text.rows[i] == header)
-            continue;
+        if (row == header)
+            return;
         ProgressRecord record;
-        if (reader.read(text.rows[i], record))
+        if (reader->read(row, record))
             file.records.push_back(std::move(record));
         else
             ++file.damaged_lines;
+    };
+    std::string buffer(std::min<std::size_t>(limit, 1u << 16), '\0');
+    std::size_t total = 0;
+    for (;;) {
+        const std::size_t wanted = std::min(buffer.size(), limit - total);
+        if (wanted == 0) {
+            char probe = 0;
+            file.cut = ::read(fd.get(), &probe, 1) > 0;
+            break;
+        }
+        const ssize_t n = ::read(fd.get(), buffer.data(), wanted);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return unreadable(systemErrorText(errno));
+        if (n == 0)
+            break;
+        total += static_cast<std::size_t>(n);
+        lines.feed(std::string_view(buffer.data(), static_cast<std::size_t>(n)), onLine);
     }
+    // The unfinished last line: a write cut short, or the place the limit cut.
+    if (lines.unfinished())
+        ++file.damaged_lines;
     return file;
 }
 
@@ -191,7 +248,7 @@ std::vector<ProgressFile> readProgressFolder(const std::string& folder, std::str
             paths.push_back(p.string());
     }
     if (ec && error)
-        *error = "Impossibile leggere la cartella " + folder + ": " + ec.message();
+        *error = "Impossibile leggere la cartella " + folder + ": " + systemErrorText(ec.value());
     std::sort(paths.begin(), paths.end());
     std::vector<ProgressFile> files;
     for (const std::string& path : paths)

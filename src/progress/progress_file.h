@@ -28,14 +28,23 @@ std::string hostName();
 // an Italian `error`, when it could not be written.
 bool appendRecord(const std::string& folder, const ProgressRecord& record, std::string* error = nullptr);
 
+// A file is read up to this many bytes, well above what a class writes in
+// years, so that a stray large file in the folder cannot hold the report.
+constexpr std::size_t kMaxProgressFileBytes = 64u * 1024 * 1024;
+// A line longer than this is no record of ours: it is a damaged line, and
+// no more of it is kept than this.
+constexpr std::size_t kMaxRecordLineBytes = 64u * 1024;
+
 struct ProgressFile {
     std::string path;
     std::vector<ProgressRecord> records;
     int damaged_lines = 0;    // lines that are not whole records, the torn tail among them
+    bool cut = false;         // longer than the limit: the rest was not read
     std::string error;        // why the file could not be read at all
 };
 
-ProgressFile readProgressFile(const std::string& path);
+// Only a regular file is read; `limit` is kMaxProgressFileBytes but for tests.
+ProgressFile readProgressFile(const std::string& path, std::size_t limit = kMaxProgressFileBytes);
 
 // Every progress file of `folder` ("*.csv"), in name order; `error` tells
 // why the folder itself could not be read.

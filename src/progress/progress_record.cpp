@@ -87,7 +87,7 @@ int ProgressRecord::totalErrors() const
 {
     int total = 0;
     for (const StepTally& step : steps)
-        total += step.errors;
+        addCapped(total, step.errors);
     return total;
 }
 
@@ -95,7 +95,7 @@ int ProgressRecord::totalHints() const
 {
     int total = 0;
     for (const StepTally& step : steps)
-        total += step.hints;
+        addCapped(total, step.hints);
     return total;
 }
 

@@ -6,6 +6,7 @@
 #include "content/scheme.h"
 
 #include <ctime>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,15 @@ struct ProgressRecord {
     int totalErrors() const;
     int totalHints() const;
 };
+
+// Adds a count that is never negative to a total, which stays at the
+// type's largest value rather than overflow: a report adds up whatever
+// files a folder holds.
+template <typename T>
+void addCapped(T& total, T count)
+{
+    total = count > std::numeric_limits<T>::max() - total ? std::numeric_limits<T>::max() : total + count;
+}
 
 // "2026-12-11T09:05:00+01:00": `moment` in the local time zone.
 std::string localTimestamp(std::time_t moment);

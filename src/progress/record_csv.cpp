@@ -4,6 +4,7 @@
 #include "content/problem_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -44,13 +45,21 @@ std::vector<std::string> allStepNames()
     return names;
 }
 
-bool readInt(const std::string& text, long& value)
+// What the program writes, and a margin: a figure outside its range is no
+// record of ours, and would only make the report's sums nonsense.
+constexpr long kMaxProblem = 20;           // a window holds at most 20 problems
+constexpr long kMaxSeconds = 24L * 60 * 60;
+constexpr long kMaxCount = 10000;          // errors or hints of one step
+
+// A whole decimal number within [low, high].
+bool readInt(const std::string& text, long low, long high, long& value)
 {
-    if (text.empty())
+    if (text.empty() || text.size() > 20)
         return false;
     char* end = nullptr;
+    errno = 0;
     value = std::strtol(text.c_str(), &end, 10);
-    return *end == '\0';
+    return *end == '\0' && errno == 0 && value >= low && value <= high;
 }
 
 }  // namespace
@@ -71,23 +80,38 @@ const CsvRow& recordHeader()
 
 CsvRow recordRow(const ProgressRecord& r)
 {
-    CsvRow row = {r.when,
-                  r.child,
-                  r.computer,
-                  modeName(r.mode),
-                  schemeName(r.scheme),
-                  r.problem_file,
-                  std::to_string(r.problem),
-                  outcomeText(r.outcome),
-                  r.solution_shown ? "sì" : "no",
-                  std::to_string(r.seconds)};
-    const CsvRow& header = recordHeader();
-    for (std::size_t c = kFieldCount; c < header.size(); ++c) {
-        const bool errors = header[c].compare(0, kErrorsPrefix.size(), kErrorsPrefix) == 0;
-        const std::string name = header[c].substr((errors ? kErrorsPrefix : kHintsPrefix).size());
+    return recordRow(r, recordHeader());
+}
+
+CsvRow recordRow(const ProgressRecord& r, const CsvRow& header)
+{
+    const std::string fields[] = {r.when,
+                                  r.child,
+                                  r.computer,
+                                  modeName(r.mode),
+                                  schemeName(r.scheme),
+                                  r.problem_file,
+                                  std::to_string(r.problem),
+                                  outcomeText(r.outcome),
+                                  r.solution_shown ? "sì" : "no",
+                                  std::to_string(r.seconds)};
+    static_assert(sizeof fields / sizeof fields[0] == kFieldCount, "a value for every field");
+    CsvRow row;
+    row.reserve(header.size());
+    for (const std::string& column : header) {
+        const auto field = std::find(std::begin(kFields), std::end(kFields), column);
+        if (field != std::end(kFields)) {
+            row.push_back(fields[field - std::begin(kFields)]);
+            continue;
+        }
+        const bool errors = column.compare(0, kErrorsPrefix.size(), kErrorsPrefix) == 0;
+        const bool hints = column.compare(0, kHintsPrefix.size(), kHintsPrefix) == 0;
+        const std::string name = column.substr(errors ? kErrorsPrefix.size() : hints ? kHintsPrefix.size() : 0);
         const auto step = std::find_if(r.steps.begin(), r.steps.end(),
                                        [&](const StepTally& t) { return t.name == name; });
-        row.push_back(step == r.steps.end() ? std::string() : std::to_string(errors ? step->errors : step->hints));
+        row.push_back((!errors && !hints) || step == r.steps.end()
+                          ? std::string()
+                          : std::to_string(errors ? step->errors : step->hints));
     }
     return row;
 }
@@ -129,7 +153,7 @@ bool RecordReader::read(const CsvRow& row, ProgressRecord& r) const
     r.problem_file = field(File);
     r.solution_shown = field(Soluzione) == "sì";
     long problem = 0;
-    if (!readInt(field(Problema), problem) || !readInt(field(Secondi), r.seconds) ||
+    if (!readInt(field(Problema), 1, kMaxProblem, problem) || !readInt(field(Secondi), 0, kMaxSeconds, r.seconds) ||
         !outcomeFromText(field(Esito), r.outcome) || r.when.empty())
         return false;
     r.problem = static_cast<int>(problem);
@@ -145,10 +169,12 @@ bool RecordReader::read(const CsvRow& row, ProgressRecord& r) const
         if (row[columns.errors].empty())
             continue;  // a step the record's scheme lacks
         long errors = 0, hints = 0;
-        if (!readInt(row[columns.errors], errors))
+        if (!readInt(row[columns.errors], 0, kMaxCount, errors))
             return false;
-        if (columns.hints != kMissing)
-            readInt(row[columns.hints], hints);
+        // An empty hints cell is an older program's, which did not count them.
+        if (columns.hints != kMissing && !row[columns.hints].empty() &&
+            !readInt(row[columns.hints], 0, kMaxCount, hints))
+            return false;
         r.steps.push_back({columns.name, static_cast<int>(errors), static_cast<int>(hints)});
     }
     return true;

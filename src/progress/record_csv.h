@@ -14,6 +14,10 @@ namespace quorvia::progress {
 
 const CsvRow& recordHeader();
 CsvRow recordRow(const ProgressRecord& record);
+// The record as a row under another header, the one of a file an older or
+// newer program began: its columns in its order, a column this program does
+// not know left empty, and a step the header lacks left out.
+CsvRow recordRow(const ProgressRecord& record, const CsvRow& header);
 
 // Reads the rows of a file by its own header, which an older or newer
 // program may have written with other step columns; the columns are worked
@@ -24,6 +28,8 @@ public:
     // The record a row holds; false for a row that is not a whole record (a
     // damaged line).
     bool read(const CsvRow& row, ProgressRecord& record) const;
+    // The header has a column for every field of a record.
+    bool whole() const { return whole_; }
 
 private:
     static constexpr std::size_t kMissing = static_cast<std::size_t>(-1);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvia-report: the class report from the children's progress records.
 
+#include "content/terminal_text.h"
 #include "progress/child_path.h"
 #include "progress/class_report.h"
 #include "progress/progress_file.h"
@@ -56,19 +57,30 @@ int main(int argc, char* argv[])
         std::cout << usageText().toStdString();
         return 0;
     }
-    const QString folder = line.folder.isEmpty()
-                               ? quorvia::progressFolder(quorvia::applicationResourceFolder(line.resources))
-                               : QDir(line.folder).absolutePath();
-    if (!QFileInfo(folder).isDir())
+    const QString resources = quorvia::applicationResourceFolder(line.resources);
+    const QString folder =
+        line.folder.isEmpty() ? quorvia::progressFolder(resources) : QDir(line.folder).absolutePath();
+    const QFileInfo folderInfo(folder);
+    if (folderInfo.exists() && !folderInfo.isDir()) {
+        return refuse(QStringLiteral("%1 è un file, non una cartella: %2")
+                          .arg(QString::fromStdString(quorvia::terminalSafe(folder.toStdString())),
+                               line.folder.isEmpty()
+                                   ? QStringLiteral("CARTELLA_PROGRESSI in GENERALE.INI deve indicare una cartella")
+                                   : QStringLiteral("indica la cartella dei progressi")),
+                      1);
+    }
+    if (!folderInfo.isDir())
         return refuse(QStringLiteral("la cartella dei progressi %1 non c'è: nessun bambino ha ancora lavorato qui?")
-                          .arg(folder),
+                          .arg(QString::fromStdString(quorvia::terminalSafe(folder.toStdString()))),
                       1);
     std::string folderError;
     const auto files = quorvia::progress::readProgressFolder(folder.toStdString(), &folderError);
     if (!folderError.empty())
-        return refuse(QString::fromStdString(folderError), 1);
-    const quorvia::progress::ClassReport report =
+        return refuse(QString::fromStdString(quorvia::terminalSafe(folderError)), 1);
+    quorvia::progress::ClassReport report =
         quorvia::progress::buildClassReport(files, quorvia::progress::localDate(std::time(nullptr)));
+    // The problems' first words, from the folder the program would use.
+    quorvia::progress::addProblemOpenings(report, resources.toStdString());
 
     if (line.json)
         std::cout << jsonReport(report, folder).toStdString();

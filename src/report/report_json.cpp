@@ -3,6 +3,8 @@
 
 #include "report/report_format.h"
 
+#include "content/terminal_text.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,19 +21,22 @@ QJsonObject kindCounts(const progress::KindCounts& counts)
     return out;
 }
 
-QJsonObject problemKey(const progress::ProblemKey& key)
+// The problem, with its first words when the resource folder had its file.
+QJsonObject problemKey(const progress::ClassReport& report, const progress::ProblemKey& key)
 {
+    const std::string& opening = report.openingOf(key);
     return {{QStringLiteral("file"), QString::fromStdString(key.file)},
             {QStringLiteral("problem"), key.problem},
             {QStringLiteral("mode"), QString::fromLatin1(modeName(key.mode))},
-            {QStringLiteral("scheme"), QString::fromLatin1(schemeName(key.scheme))}};
+            {QStringLiteral("scheme"), QString::fromLatin1(schemeName(key.scheme))},
+            {QStringLiteral("opening"), opening.empty() ? QJsonValue() : QString::fromStdString(opening)}};
 }
 
-QJsonObject child(const progress::ChildSummary& c)
+QJsonObject child(const progress::ClassReport& report, const progress::ChildSummary& c)
 {
     QJsonArray problems;
     for (const progress::ChildProblem& p : c.problems) {
-        QJsonObject o = problemKey(p.problem);
+        QJsonObject o = problemKey(report, p.problem);
         o.insert(QStringLiteral("attempts"), p.attempts);
         o.insert(QStringLiteral("result"), QString::fromLatin1(progress::resultText(p.result)));
         o.insert(QStringLiteral("errors"), p.errors);
@@ -57,9 +62,9 @@ QJsonObject child(const progress::ChildSummary& c)
             {QStringLiteral("due_for_review"), due}};
 }
 
-QJsonObject problem(const progress::ProblemSummary& p)
+QJsonObject problem(const progress::ClassReport& report, const progress::ProblemSummary& p)
 {
-    QJsonObject o = problemKey(p.problem);
+    QJsonObject o = problemKey(report, p.problem);
     o.insert(QStringLiteral("children_tried"), p.children_tried);
     o.insert(QStringLiteral("children_solved"), p.children_solved);
     o.insert(QStringLiteral("children_solved_alone"), p.children_solved_alone);
@@ -79,21 +84,26 @@ QJsonObject problem(const progress::ProblemSummary& p)
 
 QByteArray jsonReport(const progress::ClassReport& report, const QString& folder)
 {
-    QJsonArray children, problems, unreadable;
+    QJsonArray children, problems, unreadable, cut;
     for (const progress::ChildSummary& c : report.children)
-        children.append(child(c));
+        children.append(child(report, c));
     for (const progress::ProblemSummary& p : report.problems)
-        problems.append(problem(p));
+        problems.append(problem(report, p));
     for (const std::string& why : report.unreadable)
         unreadable.append(QString::fromStdString(why));
+    for (const std::string& path : report.cut_files)
+        cut.append(QString::fromStdString(path));
     const QJsonObject root{{QStringLiteral("folder"), folder},
                            {QStringLiteral("files"), report.files},
                            {QStringLiteral("records"), report.records},
                            {QStringLiteral("damaged_lines"), report.damaged_lines},
                            {QStringLiteral("unreadable"), unreadable},
+                           {QStringLiteral("cut_files"), cut},
                            {QStringLiteral("children"), children},
                            {QStringLiteral("problems"), problems}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // Printed on a terminal as often as read by a program.
+    return QByteArray::fromStdString(
+        jsonWithControlsEscaped(QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString()));
 }
 
 }  // namespace quorvia::report

@@ -126,6 +126,13 @@ void drawTable(QPainter& p, PdfPages& pages, const Table& t)
         qreal total = 0;
         for (qreal w : widths)
             total += w;
+        if (total > pages.width() && size <= 5.5) {
+            // Still too wide (long names, a problem's first words): the
+            // widest column gives way, and its cells are cut short below.
+            auto widest = std::max_element(widths.begin(), widths.end());
+            *widest = std::max<qreal>(*widest - (total - pages.width()), 20);
+            total = pages.width();
+        }
         if (total <= pages.width() || size <= 5.5) {
             // What is left is shared out, so the table spans the page.
             const qreal spare = std::max<qreal>(0, pages.width() - total) / widths.size();
@@ -150,7 +157,8 @@ void drawTable(QPainter& p, PdfPages& pages, const Table& t)
             const QRectF cell(x + 4, pages.y(), widths[c] - 8, height);
             const int align = (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter |
                               (header ? Qt::TextWordWrap : 0);
-            p.drawText(cell, align, cells[c]);
+            p.drawText(cell, align,
+                       header ? cells[c] : QFontMetricsF(body).elidedText(cells[c], Qt::ElideRight, cell.width()));
             x += widths[c];
         }
         p.setPen(QPen(kRule, 0.5));

@@ -17,6 +17,20 @@ QString counted(long n, const char* one, const char* many)
     return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? one : many));
 }
 
+// What a cell shows of a text from the records: a name of thousands of
+// characters would pad every row of its table to its width.
+QString shown(const std::string& text)
+{
+    constexpr int kMaxCell = 40;
+    QString cell = QString::fromStdString(text);
+    if (cell.size() <= kMaxCell)
+        return cell;
+    int keep = kMaxCell - 1;
+    if (cell.at(keep - 1).isHighSurrogate())
+        --keep;
+    return cell.left(keep) + QStringLiteral("…");
+}
+
 // The kind of step where a child made most errors; "" when none.
 QString hardestKind(const progress::KindCounts& errors)
 {
@@ -55,6 +69,10 @@ QString summaryLine(const progress::ClassReport& report)
                     ? QStringLiteral("; 1 riga incompleta o rovinata saltata")
                     : QStringLiteral("; %1 righe incomplete o rovinate saltate").arg(report.damaged_lines);
     }
+    if (!report.cut_files.empty())
+        line += report.cut_files.size() == 1
+                    ? QStringLiteral("; 1 file letto solo in parte")
+                    : QStringLiteral("; %1 file letti solo in parte").arg(report.cut_files.size());
     if (!report.unreadable.empty())
         line += QStringLiteral("; %1 illeggibili").arg(counted(static_cast<long>(report.unreadable.size()), "file", "file"));
     return line;
@@ -70,7 +88,7 @@ Table childTable(const progress::ClassReport& report)
     t.headers << QStringLiteral("Più difficile") << QStringLiteral("Aiuti") << QStringLiteral("Tempo");
     t.numeric = {false, true, true, true, true, true, true, true, true, false, true, true};
     for (const progress::ChildSummary& c : report.children) {
-        QStringList row = {QString::fromStdString(c.name), number(c.tried), number(c.solved_alone),
+        QStringList row = {shown(c.name), number(c.tried), number(c.solved_alone),
                            number(c.solved_with_solution), number(c.left)};
         for (int n : c.errors_by_kind)
             row << number(n);
@@ -87,6 +105,12 @@ Table problemTable(const progress::ClassReport& report)
                  QStringLiteral("Provato"),   QStringLiteral("Risolto"), QStringLiteral("Da solo"),
                  QStringLiteral("Errori"),    QStringLiteral("Passo con più errori")};
     t.numeric = {false, false, false, true, true, true, true, false};
+    // The problem's first words, when the resource folder had its file.
+    const bool openings = !report.openings.empty();
+    if (openings) {
+        t.headers << QStringLiteral("Inizio del testo");
+        t.numeric << false;
+    }
     for (const progress::ProblemSummary& p : report.problems) {
         QString hardest = QStringLiteral("—");
         if (!p.hardest_step.empty()) {
@@ -96,14 +120,17 @@ Table problemTable(const progress::ClassReport& report)
                                counted(p.children_erring_there, "bambino", "bambini"))
                           .arg(p.children_tried);
         }
-        t.rows << QStringList{QString::fromStdString(p.problem.label()),
-                              QString::fromLatin1(modeName(p.problem.mode)),
-                              QString::fromLatin1(schemeName(p.problem.scheme)),
-                              number(p.children_tried),
-                              number(p.children_solved),
-                              number(p.children_solved_alone),
-                              number(p.errors),
-                              hardest};
+        QStringList row{shown(p.problem.label()),
+                        QString::fromLatin1(modeName(p.problem.mode)),
+                        QString::fromLatin1(schemeName(p.problem.scheme)),
+                        number(p.children_tried),
+                        number(p.children_solved),
+                        number(p.children_solved_alone),
+                        number(p.errors),
+                        hardest};
+        if (openings)
+            row << QString::fromStdString(report.openingOf(p.problem));
+        t.rows << row;
     }
     return t;
 }

@@ -3,6 +3,8 @@
 
 #include "report/report_format.h"
 
+#include "content/terminal_text.h"
+
 #include <QDateTime>
 #include <QLocale>
 
@@ -10,8 +12,24 @@ namespace quorvia::report {
 
 namespace {
 
-QString tableText(const Table& t)
+// Names and file names come from files anyone can edit: on a terminal a
+// control character in them would be an instruction.
+QString safe(const QString& text)
 {
+    return QString::fromStdString(terminalSafe(text.toStdString()));
+}
+
+QString safe(const std::string& text)
+{
+    return QString::fromStdString(terminalSafe(text));
+}
+
+QString tableText(Table t)
+{
+    for (QStringList& row : t.rows) {
+        for (QString& cell : row)
+            cell = safe(cell);
+    }
     QList<int> widths;
     for (const QString& h : t.headers)
         widths << h.size();
@@ -37,9 +55,13 @@ QString tableText(const Table& t)
 
 QString textReport(const progress::ClassReport& report, const QString& folder)
 {
-    QString text = QStringLiteral("Resoconto della classe: %1\n%2\n").arg(folder, summaryLine(report));
+    QString text = QStringLiteral("Resoconto della classe: %1\n%2\n").arg(safe(folder), summaryLine(report));
+    for (const std::string& path : report.cut_files)
+        text += QStringLiteral("  %1: letto solo fino a %2 MB, il resto è saltato\n")
+                    .arg(safe(path))
+                    .arg(progress::kMaxProgressFileBytes / (1024 * 1024));
     for (const std::string& why : report.unreadable)
-        text += QStringLiteral("  %1\n").arg(QString::fromStdString(why));
+        text += QStringLiteral("  %1\n").arg(safe(why));
     if (report.records == 0)
         return text + QStringLiteral("\nNessun progresso registrato in questa cartella.\n");
     text += QStringLiteral("\nPer bambino (problemi e errori per tipo di passo)\n");

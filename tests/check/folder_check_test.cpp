@@ -11,7 +11,9 @@
 #include "platform/fakes.h"
 #include "shell/main_window.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <map>
@@ -181,6 +183,10 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"division_by_zero", {{"formula-arithmetic", 1}, {"not-solvable", 1}, {"window-message", 1}},
                   "formula-arithmetic", "P_SCHEMA5.INI", 14, "una divisione per zero", false, "P_SCHEMA5.INI",
                   NotSolved, 5},
+        // Scheme 3 has no R2: the fault is told at R1's line, not at the header's.
+        FaultCase{"formula_overflow", {{"formula-arithmetic", 1}, {"not-solvable", 1}, {"window-message", 1}},
+                  "formula-arithmetic", "A_SCHEMA3.INI", 13, "un numero troppo grande", false, "A_SCHEMA3.INI",
+                  NotSolved, 4},
         // What the window refuses: the number box takes ten characters.
         FaultCase{"result_too_long", {{"number-too-long", 1}, {"not-solvable", 1}}, "not-solvable",
                   "A_SCHEMA3.INI", 0, "nella casella Risultato2 non si riesce a scrivere «3,33333333333333»",
@@ -245,6 +251,52 @@ TEST_F(MediaFolder, AMissingAnimationOrSoundIsAWarning)
                                                           {"mascotte.gif", "media-missing"},
                                                           {"ding.wav", "sound-unplayable"}}));
     EXPECT_TRUE(report.passed());
+}
+
+// Names that leave the folder: read all the same, but the teacher is warned
+// that the files will not travel with it.
+using OutsideFolder = CommaSeparator;
+
+TEST_F(OutsideFolder, ClimbingOutAndSymbolicLinksAreWarnedAndStillRead)
+{
+    const FixtureFolder folder;
+    QTemporaryDir outside;
+    for (const char* name : {"A_SCHEMA3.INI", "P_SCHEMA3.INI", "mascotte.gif"})
+        ASSERT_TRUE(QFile::copy(folder.path() + QLatin1String(name), outside.filePath(QLatin1String(name))));
+    // Advanced scheme 3 through "..\", beginner scheme 3 and an animation through links.
+    QFile generale(folder.path() + QStringLiteral("GENERALE.INI"));
+    ASSERT_TRUE(generale.open(QIODevice::ReadOnly));
+    QByteArray text = generale.readAll();
+    generale.close();
+    const QByteArray climb = "..\\" + QDir(outside.path()).dirName().toUtf8() + "\\A_SCHEMA3.INI";
+    text.replace("INI_FILE1=A_SCHEMA3.INI", "INI_FILE1=" + climb);
+    folder.write(QStringLiteral("GENERALE.INI"), text);
+    for (const char* name : {"A_SCHEMA3.INI", "P_SCHEMA3.INI", "mascotte.gif"})
+        ASSERT_TRUE(QFile::remove(folder.path() + QLatin1String(name)));
+    ASSERT_TRUE(QFile::link(outside.filePath(QStringLiteral("P_SCHEMA3.INI")), folder.path() + "P_SCHEMA3.INI"));
+    ASSERT_TRUE(QFile::link(outside.filePath(QStringLiteral("mascotte.gif")), folder.path() + "mascotte.gif"));
+
+    const CheckReport report = checkResourceFolder(folder.path(), ',');
+    std::map<std::string, std::string> outsideNames;  // file of the finding -> message
+    for (const Finding& f : allFindings(report)) {
+        if (f.code == "outside-folder") {
+            EXPECT_EQ(f.severity, Severity::Warning);
+            outsideNames[f.file + " " + std::to_string(f.line)] = f.message;
+        }
+    }
+    ASSERT_EQ(outsideNames.size(), 3u) << describe(allFindings(report));
+    EXPECT_NE(outsideNames["GENERALE.INI 16"].find("«P_SCHEMA3.INI» sta fuori dalla cartella"), std::string::npos)
+        << describe(allFindings(report));
+    EXPECT_NE(outsideNames["GENERALE.INI 27"].find(climb.toStdString()), std::string::npos)
+        << describe(allFindings(report));
+    EXPECT_EQ(outsideNames.count("mascotte.gif 0"), 1u) << describe(allFindings(report));
+    for (const char* name : {"A_SCHEMA3.INI", "P_SCHEMA3.INI"}) {
+        // The name as GENERALE.INI writes it.
+        const ProblemFileReport* file =
+            fileNamed(report, name == std::string("A_SCHEMA3.INI") ? climb.toStdString() : name);
+        ASSERT_NE(file, nullptr) << name;
+        EXPECT_EQ(file->problems[0].outcome, Outcome::Solved) << name;
+    }
 }
 
 using MissingWindow = CommaSeparator;

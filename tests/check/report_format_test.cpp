@@ -6,6 +6,7 @@
 
 #include "check/lint_common.h"
 #include "check/report_format.h"
+#include "content/terminal_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -103,6 +104,43 @@ TEST(JsonReport, CarriesEveryFindingAndTheCounts)
         root.value("files").toArray().at(0).toObject().value("problems").toArray().at(1).toObject();
     EXPECT_EQ(problem.value("number").toInt(), 2);
     EXPECT_EQ(problem.value("failed_step").toInt(), 7);
+}
+
+// A hundred thousand unused sections must not bury the report: after 20
+// findings of one kind in one file, one line says how many more there are.
+// Other kinds and other files keep their own 20; the JSON and the summary
+// keep every finding.
+TEST(ReadableReport, ShowsTwentyFindingsOfAKindInAFileAndCountsTheRest)
+{
+    CheckReport report = sampleReport();
+    report.other_files.clear();
+    for (int i = 1; i <= 1000; ++i)
+        report.other_files.push_back(warning("unknown-section", "CONFIGURE.INI", i, "sezione " + std::to_string(i)));
+    for (int i = 1; i <= 21; ++i)
+        report.other_files.push_back(warning("unknown-section", "ALTRO.INI", i, "sezione " + std::to_string(i)));
+    report.other_files.push_back(warning("unknown-key", "CONFIGURE.INI", 3, "chiave"));
+    const std::string text = formatText(report);
+    const auto count = [&](const std::string& needle) {
+        std::size_t n = 0;
+        for (std::size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("avviso  CONFIGURE.INI riga"), 21u);  // 20 sections and the key
+    EXPECT_EQ(count("avviso  ALTRO.INI riga"), 20u);
+    EXPECT_NE(text.find("avviso  CONFIGURE.INI riga 20: sezione 20\n"
+                        "  … e altre 980 osservazioni dello stesso tipo (unknown-section) in CONFIGURE.INI, "
+                        "non mostrate.\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("  … e un'altra osservazione dello stesso tipo (unknown-section) in ALTRO.INI"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("avviso  CONFIGURE.INI riga 3: chiave"), std::string::npos);
+    EXPECT_NE(summaryLine(report).find("1023 avvisi"), std::string::npos) << summaryLine(report);
+    EXPECT_LT(text.size(), 10000u);
+    const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(formatJson(report))).object();
+    EXPECT_EQ(root.value("other_files").toArray().size(), 1022);
 }
 
 }  // namespace

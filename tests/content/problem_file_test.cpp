@@ -261,5 +261,32 @@ TEST(LineBreaksTest, EveryBarBecomesABreak) {
     EXPECT_EQ(withLineBreaks("|a||b|"), "\na\n\nb\n");
 }
 
+// The words a class report puts beside a problem's number.
+TEST(ProblemOpeningTest, FirstWordsOnOneLine) {
+    const IniFile file = IniFile::parse(
+        "[PROBLEMA_1]\nTESTO=Luca compra 3 quaderni|da 2 euro l'uno. Quanto spende in tutto?\n"
+        "[PROBLEMA_2]\nTESTO=\"  Anna   ha 12 caramelle  \"\n"
+        "[PROBLEMA_3]\nTESTO=Unaparolalunghissimachenonfiniscemaiperchèlamaestrahadimenticatoglispaziinmezzo\n"
+        "[PROBLEMA_4]\nR1=1+1\n"
+        "[PROBLEMA_5]\nTESTO=|||\n");
+    const struct {
+        const char* name;
+        int problem;
+        std::string opening;
+    } cases[] = {
+        {"CutAfterEightWordsWithTheBarAsABlank", 1, "Luca compra 3 quaderni da 2 euro l'uno. …"},
+        {"ShortTextWhole", 2, "Anna ha 12 caramelle"},
+        {"OneLongWordCutToSixtyCharacters", 3,
+         "Unaparolalunghissimachenonfiniscemaiperchèlamaestrahadimenti …"},
+        {"NoText", 4, ""},
+        {"OnlyBars", 5, ""},
+        {"NoSection", 9, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(problemOpening(file, c.problem), c.opening);
+    }
+}
+
 }  // namespace
 }  // namespace quorvia

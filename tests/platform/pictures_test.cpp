@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/gif_player.h"
 #include "platform/pictures.h"
+#include "platform/sound.h"
 
 #include "support/wave_fixture.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QPixmap>
@@ -13,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace quorvia::platform {
 namespace {
@@ -159,6 +163,33 @@ TEST_F(Pictures, MissingOrUnreadableFileIsNoPicture)
     EXPECT_TRUE(loadPicture(dir_.path()).isNull());
     EXPECT_TRUE(loadPicture(write("empty.bmp", QByteArray())).isNull());
     EXPECT_TRUE(loadPicture(write("text.png", "not a picture")).isNull());
+}
+
+// Only a regular file is opened as a picture, animation or sound: a FIFO
+// named by a problem would hold the window (opening one waits for a
+// writer), a device would never end.
+TEST_F(Pictures, NothingButARegularFileIsOpened)
+{
+    const QString fifo = dir_.filePath(QStringLiteral("tubo.jpg"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const QString device = dir_.filePath(QStringLiteral("zeri.wav"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), device));
+    for (const QString& path : {fifo, device, dir_.path()}) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_FALSE(isPlainFile(path));
+        EXPECT_TRUE(loadPicture(path).isNull());
+        EXPECT_EQ(inspectPicture(path), MediaState::Unreadable);
+        WavePlayer sound(QStringLiteral("suono"));
+        EXPECT_FALSE(sound.loadFile(path));
+        GifPlayer animation(QStringLiteral("animazione"));
+        EXPECT_FALSE(animation.loadFile(path));
+    }
+    // A link to a regular file is that file.
+    const QString picture = write(QStringLiteral("vera.jpg"), jpegOf(twoColours()));
+    const QString link = dir_.filePath(QStringLiteral("collegata.jpg"));
+    ASSERT_TRUE(QFile::link(picture, link));
+    EXPECT_TRUE(isPlainFile(link));
+    EXPECT_FALSE(loadPicture(link).isNull());
 }
 
 // The check decodes every part of a picture or animation, as a child's

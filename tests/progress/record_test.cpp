@@ -108,18 +108,18 @@ TEST(ProgressRecord, EveryOutcomeHasItsOwnText)
     EXPECT_FALSE(outcomeFromText("risolto", unused));
 }
 
-TEST(Csv, QuotedFieldsMayHoldLineBreaksAndLfAloneEndsARecord)
+TEST(Csv, QuotedFieldsHoldCommasAndQuotesAndLfAloneEndsARecord)
 {
-    const CsvText text = parseCsv("a,\"b\r\nc\",\"\"\"d\"\"\"\nx,,z\r\n");
+    const CsvText text = parseCsv("a,\"b,c\",\"\"\"d\"\"\"\nx,,z\r\n");
     ASSERT_EQ(text.rows.size(), 2u);
-    EXPECT_EQ(text.rows[0], (CsvRow{"a", "b\r\nc", "\"d\""}));
+    EXPECT_EQ(text.rows[0], (CsvRow{"a", "b,c", "\"d\""}));
     EXPECT_EQ(text.rows[1], (CsvRow{"x", "", "z"}));
     EXPECT_FALSE(text.torn_tail);
 }
 
 TEST(Csv, ARecordWithoutItsLineEndIsATornTail)
 {
-    for (const char* tail : {"x,y", "x,\"y\r\nz", "\"", "x,"}) {
+    for (const char* tail : {"x,y", "x,\"y,z", "\"", "x,"}) {
         const CsvText text = parseCsv(std::string("a,b\r\n") + tail);
         EXPECT_EQ(text.rows.size(), 1u) << tail;
         EXPECT_TRUE(text.torn_tail) << tail;
