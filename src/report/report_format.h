@@ -22,6 +22,9 @@ struct Table {
 
 Table childTable(const progress::ClassReport& report);
 Table problemTable(const progress::ClassReport& report);
+// Per child, the problems the main window offers under "Ripassa" today; no
+// rows when nothing is due.
+Table reviewTable(const progress::ClassReport& report);
 // "2 file, 14 registrazioni" and what was left out.
 QString summaryLine(const progress::ClassReport& report);
 // "45 s", "12 min", "1 h 05 min".

@@ -47,7 +47,7 @@ QJsonObject child(const progress::ClassReport& report, const progress::ChildSumm
     }
     QJsonArray due;
     for (const progress::ProblemKey& key : c.due_for_review)
-        due.append(problemKey(key));
+        due.append(problemKey(report, key));
     return {{QStringLiteral("name"), QString::fromStdString(c.name)},
             {QStringLiteral("tried"), c.tried},
             {QStringLiteral("solved_alone"), c.solved_alone},

@@ -293,6 +293,13 @@ bool writePdfReport(const progress::ClassReport& report, const QString& folder, 
                 QStringLiteral("Bambini che l'hanno provato, risolto (anche con la soluzione) e risolto da soli; "
                                "il passo dove sono caduti più errori."));
         drawTable(p, pages, problemTable(report));
+        const Table due = reviewTable(report);
+        if (!due.rows.isEmpty()) {
+            heading(p, pages, QStringLiteral("Da ripassare oggi"),
+                    QStringLiteral("Problemi risolti con la soluzione, lasciati o con molti errori, che tornano "
+                                   "dopo 1, 3 e 7 giorni."));
+            drawTable(p, pages, due);
+        }
         heading(p, pages, QStringLiteral("Errori per tipo di passo"),
                 QStringLiteral("Una scala sola per tutti i bambini: le barre si confrontano tra loro."));
         drawLegend(p, pages);

@@ -135,4 +135,19 @@ Table problemTable(const progress::ClassReport& report)
     return t;
 }
 
+Table reviewTable(const progress::ClassReport& report)
+{
+    Table t;
+    t.headers = {QStringLiteral("Bambino"), QStringLiteral("Da ripassare oggi")};
+    t.numeric = {false, false};
+    for (const progress::ChildSummary& c : report.children) {
+        QStringList labels;
+        for (const progress::ProblemKey& key : c.due_for_review)
+            labels << shown(key.label());
+        if (!labels.isEmpty())
+            t.rows << QStringList{shown(c.name), labels.join(QStringLiteral(", "))};
+    }
+    return t;
+}
+
 }  // namespace quorvia::report

@@ -68,17 +68,11 @@ QString textReport(const progress::ClassReport& report, const QString& folder)
     text += tableText(childTable(report));
     text += QStringLiteral("\nPer problema (bambini che l'hanno provato, risolto, risolto da solo)\n");
     text += tableText(problemTable(report));
-    // What each child's main window offers under "Ripassa" today.
-    QString due;
-    for (const progress::ChildSummary& c : report.children) {
-        QStringList labels;
-        for (const progress::ProblemKey& key : c.due_for_review)
-            labels << QString::fromStdString(key.label());
-        if (!labels.isEmpty())
-            due += QStringLiteral("  %1: %2\n").arg(QString::fromStdString(c.name), labels.join(QStringLiteral(", ")));
+    const Table due = reviewTable(report);
+    if (!due.rows.isEmpty()) {
+        text += QStringLiteral("\nDa ripassare oggi (risolti con la soluzione, lasciati o con molti errori)\n");
+        text += tableText(due);
     }
-    if (!due.isEmpty())
-        text += QStringLiteral("\nDa ripassare oggi (risolti con la soluzione, lasciati o con molti errori)\n") + due;
     return text;
 }
 
