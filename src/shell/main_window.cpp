@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -237,7 +238,6 @@ void TForm1::createControls()
         if (auto* widget = c->findChild<QWidget*>(QLatin1String(named.control)))
             widget->setAccessibleName(QString::fromUtf8(named.name));
     }
-    RxGIFAnimator1->start();
 }
 
 void TForm1::connectHandlers()
@@ -253,13 +253,23 @@ void TForm1::connectHandlers()
     connect(Image2, &PictureBox::clicked, this, &TForm1::Image2Click);
 }
 
-void TForm1::paintEvent(QPaintEvent*)
+void TForm1::paintEvent(QPaintEvent* event)
 {
+    // The animations repaint small parts of the window many times a second;
+    // each takes its part of the gradient from a picture made once.
+    const qreal ratio = devicePixelRatioF();
+    if (background_.size() != size() * ratio) {
+        background_ = QPixmap(size() * ratio);
+        background_.setDevicePixelRatio(ratio);
+        QPainter canvas(&background_);
+        QLinearGradient gradient(0, 0, 0, height());
+        gradient.setColorAt(0, QColor(0, 255, 255));  // aqua
+        gradient.setColorAt(1, QColor(0, 128, 128));  // teal
+        canvas.fillRect(rect(), gradient);
+    }
     QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(0, 255, 255));  // aqua
-    gradient.setColorAt(1, QColor(0, 128, 128));  // teal
-    painter.fillRect(rect(), gradient);
+    const QRect part = event->rect();
+    painter.drawPixmap(part, background_, QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
 }
 
 void TForm1::LMDstatoChange()
@@ -333,6 +343,27 @@ void TForm1::showEvent(QShowEvent* event)
     FormActivate();
 }
 
+// Nothing animates where nobody sees it: behind an exercise window, closed
+// or minimised, the main window takes no CPU. Showing it again starts the
+// animations afresh, as FormActivate always has.
+void TForm1::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    stopAnimations();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (isMinimized())
+        stopAnimations();
+    else if ((change->oldState() & Qt::WindowMinimized) && isVisible() && !Timer1->isActive())
+        FormActivate();
+}
+
 void TForm1::FormActivate()
 {
     Label6->setText(platform::versionLabelText());
@@ -342,6 +373,7 @@ void TForm1::FormActivate()
     mascotte->start();
     ani2->start();
     ani3->start();
+    RxGIFAnimator1->start();
     Timer1->start();
     // The child starts by typing a name.
     LMDEdit1->setFocus(Qt::OtherFocusReason);

@@ -11,6 +11,7 @@
 
 #include <QMap>
 #include <QPair>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -92,6 +93,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -102,6 +105,7 @@ private:
     void stopAnimations();
 
     QString resource_folder_;
+    QPixmap background_;  // the gradient at the window's size, drawn once
     int points_total_ = 0;
     int bounce_direction_ = 1;
     std::array<QString, 5> scheme_names_;   // index 1..4
