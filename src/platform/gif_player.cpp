@@ -40,9 +40,11 @@ bool GifPlayer::loadFile(const QString& path)
     // what a mistake cost.
     const FileStamp stamp = stampOf(path);
     if (spare_ && !(movie_ && movie_stamp_ == stamp) && spare_stamp_ == stamp) {
-        clear();
-        std::swap(movie_, spare_);
-        std::swap(movie_stamp_, spare_stamp_);
+        QMovie* revived = std::exchange(spare_, nullptr);
+        const FileStamp revivedStamp = spare_stamp_;
+        clear();  // the animation shown until now becomes the spare
+        movie_ = revived;
+        movie_stamp_ = revivedStamp;
         setMovie(movie_);
     }
     if (movie_ && movie_stamp_ == stamp) {

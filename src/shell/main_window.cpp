@@ -22,7 +22,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -30,6 +29,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QUrl>
+#include <QWindowStateChangeEvent>
 
 #include <algorithm>
 
@@ -253,23 +253,13 @@ void TForm1::connectHandlers()
     connect(Image2, &PictureBox::clicked, this, &TForm1::Image2Click);
 }
 
-void TForm1::paintEvent(QPaintEvent* event)
+void TForm1::paintEvent(QPaintEvent*)
 {
-    // The animations repaint small parts of the window many times a second;
-    // each takes its part of the gradient from a picture made once.
-    const qreal ratio = devicePixelRatioF();
-    if (background_.size() != size() * ratio) {
-        background_ = QPixmap(size() * ratio);
-        background_.setDevicePixelRatio(ratio);
-        QPainter canvas(&background_);
-        QLinearGradient gradient(0, 0, 0, height());
-        gradient.setColorAt(0, QColor(0, 255, 255));  // aqua
-        gradient.setColorAt(1, QColor(0, 128, 128));  // teal
-        canvas.fillRect(rect(), gradient);
-    }
     QPainter painter(this);
-    const QRect part = event->rect();
-    painter.drawPixmap(part, background_, QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(0, 255, 255));  // aqua
+    gradient.setColorAt(1, QColor(0, 128, 128));  // teal
+    painter.fillRect(rect(), gradient);
 }
 
 void TForm1::LMDstatoChange()

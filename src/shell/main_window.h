@@ -11,7 +11,6 @@
 
 #include <QMap>
 #include <QPair>
-#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -105,7 +104,6 @@ private:
     void stopAnimations();
 
     QString resource_folder_;
-    QPixmap background_;  // the gradient at the window's size, drawn once
     int points_total_ = 0;
     int bounce_direction_ = 1;
     std::array<QString, 5> scheme_names_;   // index 1..4
