@@ -21,6 +21,8 @@ namespace quorvia::bench {
 //                  start button and waiting for the child
 //   peak-program   VmHWM in bytes after creating every window and opening
 //                  each exercise window on a problem
+//   peak-startup   VmHWM in bytes after creating every window and showing
+//                  the main window for a second, no exercise window opened
 //   peak-bare      VmHWM in bytes of a bare Qt Widgets window (a QWidget with
 //                  a QLabel, shown)
 // Returns the exit code when `argument` names a harness, nothing otherwise.

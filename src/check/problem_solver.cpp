@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -71,6 +72,11 @@ SolveResult ProblemSolver::solve(const ExerciseLaunch& launch, const ProblemCont
     } catch (const std::exception&) {
         window_.hide();
     }
+    // The check runs no event loop, so nothing posted to the windows
+    // (repaints, layout requests, deferred deletions) is ever delivered. Left
+    // to pile up, they made every new one slower: Qt compares each repaint
+    // request with all those waiting, and the wait only grew.
+    QCoreApplication::removePostedEvents(nullptr);
     for (const QString& message : dialogs_.messages())
         result.messages.push_back(utf8(message));
     for (const auto& box : dialogs_.errorBoxes())

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <cstdint>
 
 namespace quorvia {
@@ -84,6 +85,16 @@ IniFile IniFile::parse(std::string_view bytes) {
 
     bool endingSeen = false;
     const std::string& text = file.text_;
+    // Room for every line at once: a vector grown line by line copied the
+    // lines again and again, and for a file of a few dozen kilobytes made the
+    // allocator fetch and return memory from the system at every read.
+    std::size_t breaks = 0;
+    for (const char* at = text.data(), *end = at + text.size();
+         (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))); ++at) {
+        ++breaks;
+    }
+    if (breaks == 0) breaks = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
+    file.lines_.reserve(breaks + 1);
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t end = pos;
@@ -167,6 +178,7 @@ IniFile::Line IniFile::classify(std::size_t begin, std::size_t length) const {
 }
 
 void IniFile::rebuildIndex() {
+    lineNumbers_.clear();
     sections_.clear();
     sectionIndex_.clear();
     std::size_t current = kNoLine;  // keys before any section belong nowhere
@@ -268,18 +280,26 @@ int IniFile::lineOf(std::string_view section, std::string_view key) const {
         if (it == keys.end()) return 0;
         target = it->second;
     }
+    return lineNumbers()[target];
+}
+
+const std::vector<int>& IniFile::lineNumbers() const {
+    if (lineNumbers_.size() == lines_.size()) return lineNumbers_;
+    lineNumbers_.clear();
+    lineNumbers_.reserve(lines_.size());
     // Runs of plain lines share one entry, so count their line breaks.
     int number = 1;
-    for (std::size_t i = 0; i < target; ++i) {
-        const std::string_view text = textOf(lines_[i]);
+    for (const Line& line : lines_) {
+        lineNumbers_.push_back(number);
+        const std::string_view text = textOf(line);
         for (std::size_t k = 0; k < text.size(); ++k) {
             if (text[k] == '\n' || (text[k] == '\r' && (k + 1 == text.size() || text[k + 1] != '\n'))) {
                 ++number;
             }
         }
-        if (lines_[i].ending != LineEnding::None) ++number;
+        if (line.ending != LineEnding::None) ++number;
     }
-    return number;
+    return lineNumbers_;
 }
 
 }  // namespace quorvia

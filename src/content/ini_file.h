@@ -116,11 +116,17 @@ private:
     std::string_view nameOf(const Line& line) const;
     std::string_view valueOf(const Line& line) const;
     std::string_view textOf(const Line& line) const;
+    const std::vector<int>& lineNumbers() const;
 
     std::string text_;  // the decoded file (UTF-8), then rewritten lines
     std::vector<Line> lines_;
     std::vector<Section> sections_;  // file order
     std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> sections_
+    // The 1-based file line each entry of lines_ starts on, counted on the
+    // first lineOf and dropped whenever lines_ changes: the checker asks for
+    // a line for every finding, and counting from the top each time grew
+    // with the square of the file.
+    mutable std::vector<int> lineNumbers_;
     Encoding encoding_ = Encoding::Utf8;
     std::size_t marks_ = 1;  // byte-order marks a UTF-8 or UTF-16 file is written with
     LineEnding newline_ = LineEnding::Lf;  // for lines this class adds

@@ -46,6 +46,7 @@ void IniFile::insertLine(std::size_t index, std::string_view text) {
     Line line = classify(begin, text.size());
     line.ending = newline_;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), line);
+    lineNumbers_.clear();
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {

@@ -131,10 +131,53 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+namespace {
+
+// The UTF-8 of each byte from 0x80 up, made once: a teacher's Windows file
+// is converted at every problem a window shows.
+struct HighByteUtf8 {
+    char bytes[3];
+    unsigned char length;
+};
+
+const std::array<HighByteUtf8, 128>& highBytesUtf8() {
+    static const std::array<HighByteUtf8, 128> table = [] {
+        std::array<HighByteUtf8, 128> made{};
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            std::string utf8;
+            appendUtf8(utf8, windows1252CodePoint(static_cast<unsigned char>(b)));
+            HighByteUtf8& entry = made[static_cast<std::size_t>(b - 0x80)];
+            entry.length = static_cast<unsigned char>(utf8.size());
+            std::copy(utf8.begin(), utf8.end(), entry.bytes);
+        }
+        return made;
+    }();
+    return table;
+}
+
+}  // namespace
+
 std::string windows1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) appendUtf8(out, windows1252CodePoint(static_cast<unsigned char>(c)));
+    const auto& high = highBytesUtf8();
+    // The exact size first, so the text is made in one piece: growing it
+    // step by step cost more than the conversion.
+    std::size_t size = bytes.size();
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80) size += high[b - 0x80].length - 1u;
+    }
+    std::string out(size, '\0');
+    char* to = out.data();
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t plain = i;  // most of any file is ASCII: copied in runs
+        while (plain < bytes.size() && static_cast<unsigned char>(bytes[plain]) < 0x80) ++plain;
+        std::copy(bytes.data() + i, bytes.data() + plain, to);
+        to += plain - i;
+        if (plain == bytes.size()) break;
+        const HighByteUtf8& entry = high[static_cast<unsigned char>(bytes[plain]) - 0x80];
+        to = std::copy(entry.bytes, entry.bytes + entry.length, to);
+        i = plain + 1;
+    }
     return out;
 }
 

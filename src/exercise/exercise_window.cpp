@@ -106,7 +106,7 @@ void ExerciseWindow::setRandomSource(std::unique_ptr<RandomSource> random)
 
 QObject* ExerciseWindow::TROVA_COMP(const QString& name)
 {
-    return findControl(this, name);
+    return panel_.find(name);
 }
 
 QString ExerciseWindow::resourcePath(const QString& fileName) const

@@ -51,7 +51,7 @@ QString StepPanel::stepName(const char* prefix, int step)
 
 QObject* StepPanel::find(const QString& name) const
 {
-    return findControl(&window_, name);
+    return controls_.find(name);
 }
 
 QWidget* StepPanel::widget(const QString& name) const

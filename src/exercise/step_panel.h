@@ -8,6 +8,7 @@
 #include "content/problem_file.h"
 #include "content/scheme.h"
 #include "exercise/scheme_description.h"
+#include "widgets/control_index.h"
 
 #include <QObject>
 #include <QString>
@@ -25,7 +26,7 @@ struct ExerciseState;
 class StepPanel {
 public:
     StepPanel(QWidget& window, const SchemeDescription& scheme, Mode mode)
-        : window_(window), scheme_(scheme), mode_(mode)
+        : window_(window), scheme_(scheme), mode_(mode), controls_(&window)
     {
     }
 
@@ -78,6 +79,7 @@ private:
     QWidget& window_;
     const SchemeDescription& scheme_;
     const Mode mode_;
+    ControlIndex controls_;
 };
 
 }  // namespace quorvia

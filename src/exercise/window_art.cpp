@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QWidget>
 #include <QtMath>
 
@@ -177,7 +178,9 @@ QPixmap logoPicture(int width, int height)
     return pixmap;
 }
 
-QPixmap solvedPicture(int size)
+namespace {
+
+QPixmap drawSolvedPicture(int size)
 {
     QPixmap pixmap = canvas(size, size);
     QPainter p(&pixmap);
@@ -197,7 +200,7 @@ QPixmap solvedPicture(int size)
     return pixmap;
 }
 
-QPixmap solvedWithHelpPicture(int size)
+QPixmap drawSolvedWithHelpPicture(int size)
 {
     QPixmap pixmap = canvas(size, size);
     QPainter p(&pixmap);
@@ -229,6 +232,31 @@ QPixmap solvedWithHelpPicture(int size)
     p.setPen(QPen(QColor(80, 80, 80), 2));
     p.drawEllipse(c, r * 0.5, r * 0.5);
     return pixmap;
+}
+
+// Every exercise window shows the same two pictures at the same size: one
+// copy of each, shared, instead of one per window.
+QPixmap sharedPicture(const char* name, int size, QPixmap (*draw)(int))
+{
+    const QString key = QLatin1String(name) + QString::number(size);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = draw(size);
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
+}  // namespace
+
+QPixmap solvedPicture(int size)
+{
+    return sharedPicture("quorvia-solved-", size, &drawSolvedPicture);
+}
+
+QPixmap solvedWithHelpPicture(int size)
+{
+    return sharedPicture("quorvia-solved-with-help-", size, &drawSolvedWithHelpPicture);
 }
 
 void fitPicture(QWidget* box, const QSize& picture, const QRect& area)

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/gif_player.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QMovie>
+
+#include <utility>
 
 namespace quorvia::platform {
 
@@ -22,10 +25,36 @@ bool opens(QMovie& movie)
 
 }  // namespace
 
+GifPlayer::FileStamp GifPlayer::stampOf(const QString& path)
+{
+    const QFileInfo info(path);
+    return {info.absoluteFilePath(), info.size(), info.lastModified().toMSecsSinceEpoch()};
+}
+
 bool GifPlayer::loadFile(const QString& path)
 {
     if (!QFileInfo(path).isFile())
         return false;
+    // A window loads its error animation at every mistake and its closing
+    // ones at every problem: decoding the file afresh each time was most of
+    // what a mistake cost.
+    const FileStamp stamp = stampOf(path);
+    if (spare_ && !(movie_ && movie_stamp_ == stamp) && spare_stamp_ == stamp) {
+        QMovie* revived = std::exchange(spare_, nullptr);
+        const FileStamp revivedStamp = spare_stamp_;
+        clear();  // the animation shown until now becomes the spare
+        movie_ = revived;
+        movie_stamp_ = revivedStamp;
+        setMovie(movie_);
+    }
+    if (movie_ && movie_stamp_ == stamp) {
+        if (keep_frames_)
+            movie_->setCacheMode(QMovie::CacheAll);
+        movie_->stop();
+        if (movie_->jumpToFrame(0))
+            return true;
+        clear();  // it no longer reads: as a new file below
+    }
     auto* movie = new QMovie(path, QByteArray(), this);
     if (keep_frames_)
         movie->setCacheMode(QMovie::CacheAll);
@@ -34,7 +63,10 @@ bool GifPlayer::loadFile(const QString& path)
         return false;
     }
     clear();
+    delete spare_;
+    spare_ = nullptr;
     movie_ = movie;
+    movie_stamp_ = stamp;
     setMovie(movie_);
     return true;
 }
@@ -59,7 +91,9 @@ void GifPlayer::clear()
     QLabel::clear();
     if (movie_) {
         movie_->stop();
-        delete movie_;
+        delete spare_;
+        spare_ = movie_;
+        spare_stamp_ = movie_stamp_;
         movie_ = nullptr;
     }
 }

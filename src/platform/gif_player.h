@@ -19,7 +19,9 @@ public:
     explicit GifPlayer(const QString& name, QWidget* parent = nullptr);
 
     // Replaces the animation by the file; false (content unchanged) when the
-    // file is missing or not an animation Qt can read. Not started.
+    // file is missing or not an animation Qt can read. Not started. The same
+    // file again, unchanged on disk, is not read again: the animation the
+    // player has, or had before clear(), goes back to its first frame.
     bool loadFile(const QString& path);
     void start();  // from the first frame; nothing without an animation
     void stop();   // stays on the frame shown
@@ -38,7 +40,24 @@ public:
     void setKeepFrames(bool keep) { keep_frames_ = keep; }
 
 private:
+    // What a file was when it was read, to tell whether it is still the same.
+    struct FileStamp {
+        QString path;  // absolute
+        qint64 size = -1;
+        qint64 modified = 0;  // milliseconds since the epoch
+        bool operator==(const FileStamp& other) const
+        {
+            return path == other.path && size == other.size && modified == other.modified;
+        }
+    };
+    static FileStamp stampOf(const QString& path);
+
     QMovie* movie_ = nullptr;  // owned through the parent
+    FileStamp movie_stamp_;
+    // The animation clear() took down, kept for the window that clears its
+    // player and loads the same file again at every problem.
+    QMovie* spare_ = nullptr;
+    FileStamp spare_stamp_;
     bool keep_frames_ = false;
 };
 

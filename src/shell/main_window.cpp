@@ -31,6 +31,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QUrl>
+#include <QWindowStateChangeEvent>
 
 #include <algorithm>
 
@@ -240,7 +241,6 @@ void TForm1::createControls()
         if (auto* widget = c->findChild<QWidget*>(QLatin1String(named.control)))
             widget->setAccessibleName(QString::fromUtf8(named.name));
     }
-    RxGIFAnimator1->start();
 }
 
 void TForm1::connectHandlers()
@@ -336,6 +336,27 @@ void TForm1::showEvent(QShowEvent* event)
     FormActivate();
 }
 
+// Nothing animates where nobody sees it: behind an exercise window, closed
+// or minimised, the main window takes no CPU. Showing it again starts the
+// animations afresh, as FormActivate always has.
+void TForm1::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    stopAnimations();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (isMinimized())
+        stopAnimations();
+    else if ((change->oldState() & Qt::WindowMinimized) && isVisible() && !Timer1->isActive())
+        FormActivate();
+}
+
 void TForm1::FormActivate()
 {
     Label6->setText(platform::versionLabelText());
@@ -345,6 +366,7 @@ void TForm1::FormActivate()
     mascotte->start();
     ani2->start();
     ani3->start();
+    RxGIFAnimator1->start();
     Timer1->start();
     // The child starts by typing a name.
     LMDEdit1->setFocus(Qt::OtherFocusReason);

@@ -75,6 +75,7 @@ void TForm1::stopAnimations()
     mascotte->stop();
     ani2->stop();
     ani3->stop();
+    RxGIFAnimator1->stop();
     Timer1->stop();
 }
 

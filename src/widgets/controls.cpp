@@ -95,6 +95,19 @@ QList<QWidget*> controlsInOrder(QWidget* window)
     return controls;
 }
 
+QList<QObject*> namedControlsInOrder(QWidget* window)
+{
+    QList<QObject*> controls;
+    if (!window)
+        return controls;
+    auto collect = [&controls](QObject* object) {
+        controls.append(object);
+        return false;
+    };
+    walk(window, collect);
+    return controls;
+}
+
 QObject* findControl(QWidget* window, const QString& name)
 {
     if (!window || name.isEmpty())

@@ -40,6 +40,9 @@ void setTag(QObject* control, int value);
 // combo box's popup, a scroll area's viewport) never do, though named
 // widgets inside a scroll area's contents do.
 QList<QWidget*> controlsInOrder(QWidget* window);
+// Every named descendant findControl may answer with (widgets, players,
+// timers), in the order its walk meets them.
+QList<QObject*> namedControlsInOrder(QWidget* window);
 
 // The first of the window's named descendants (widgets, players, timers)
 // whose name matches without regard to case; nullptr when there is none.

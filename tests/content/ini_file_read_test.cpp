@@ -221,6 +221,43 @@ TEST(IniFileSections, LineOfCountsEveryLineOfTheFile) {
     EXPECT_EQ(file.lineOf("C"), 0);
 }
 
+// The line a name stands on, counted in the file's text the plain way.
+int countedLine(const std::string& text, const std::string& start) {
+    int number = 1;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find_first_of("\r\n", at);
+        const std::string line = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        if (line.rfind(start, 0) == 0) return number;
+        if (end == std::string::npos) break;
+        at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        ++number;
+    }
+    return 0;
+}
+
+// lineOf answers from an index built on the first call; every write that adds
+// a line must leave it agreeing with the file's text.
+TEST(IniFileSections, LineOfAgreesWithCountingBeforeAndAfterWrites) {
+    IniFile file = IniFile::parse(
+        "; a\r\n; b\r\r\n[A]\nuno=1\r; c\n\ndue=2\r\n[B]\n\n; d\rtre=3\n[C]\nquattro=4");
+    const auto agrees = [&file](const char* when) {
+        SCOPED_TRACE(when);
+        const std::string text = file.serialize();
+        for (const std::string& section : file.sectionNames()) {
+            EXPECT_EQ(file.lineOf(section), countedLine(text, "[" + section + "]")) << section;
+            for (const std::string& key : file.keyNames(section))
+                EXPECT_EQ(file.lineOf(section, key), countedLine(text, key + "=")) << section << " " << key;
+        }
+    };
+    agrees("as read");
+    file.writeString("A", "cinque", "5");  // a line in the middle
+    agrees("after a key added to the first section");
+    file.writeString("B", "tre", "33");  // rewritten in place
+    file.writeString("D", "sei", "6");   // a new section at the end
+    agrees("after a rewrite and a new section");
+    EXPECT_EQ(file.lineOf("B", "tre"), 13);
+}
+
 TEST(IniFileRead, ManySectionsAreAllFound) {
     // Lookups go through an index; this checks that it covers the whole file.
     std::string text;

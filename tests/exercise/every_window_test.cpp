@@ -8,6 +8,7 @@
 #include "window_case_fixture.h"
 
 #include "exercise/hint_balloon.h"
+#include "widgets/controls.h"
 
 #include <QScrollArea>
 #include <QScrollBar>
@@ -160,6 +161,33 @@ std::string solutionName(const ::testing::TestParamInfo<Solution::ParamType>& in
 INSTANTIATE_TEST_SUITE_P(EveryWindow, Solution,
                          ::testing::Combine(::testing::ValuesIn(everyWindow()), ::testing::Values(1, 2)),
                          solutionName);
+
+// The window finds its controls from a table made once; for every name it
+// must give the control that walking the window gives, after a problem has
+// been opened, answered and played with, and for names it has never held.
+class ControlsByName : public WindowCaseFixture, public ::testing::WithParamInterface<WindowCase> {};
+
+TEST_P(ControlsByName, AgreeWithWalkingTheWindow)
+{
+    const WindowCase& c = GetParam();
+    auto w = openCase(c, 1);
+    ASSERT_NE(w, nullptr);
+    const ProblemContent problem = problemOf(c, 1);
+    for (int step = 1; step < w->scheme().operationStep(); ++step)
+        answerStep(*w, problem, step);
+    const QList<QObject*> controls = namedControlsInOrder(w.get());
+    ASSERT_FALSE(controls.isEmpty());
+    for (QObject* control : controls) {
+        const QString name = control->objectName();
+        EXPECT_EQ(w->TROVA_COMP(name), findControl(w.get(), name)) << name.toStdString();
+        EXPECT_EQ(w->TROVA_COMP(name.toLower()), findControl(w.get(), name)) << name.toStdString();
+    }
+    EXPECT_EQ(w->TROVA_COMP(QStringLiteral("NessunControllo")), nullptr);
+    EXPECT_EQ(w->TROVA_COMP(QString()), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, ControlsByName, ::testing::ValuesIn(everyWindow()),
+                         [](const auto& info) { return std::string(info.param.name()); });
 
 }  // namespace
 }  // namespace quorvia::testing

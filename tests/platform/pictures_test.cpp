@@ -6,15 +6,19 @@
 #include "support/wave_fixture.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QMovie>
 #include <QPixmap>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <string>
 
 #include <sys/stat.h>
 
@@ -248,6 +252,48 @@ TEST_F(Pictures, GifPlayerLoadsStartsAndStops)
     player.clear();
     EXPECT_FALSE(player.hasAnimation());
     EXPECT_TRUE(player.pixmap().isNull());
+}
+
+// The windows load the same animation at every mistake and every problem:
+// the player takes back the animation it has, or had before clear(), at its
+// first frame and stopped, as a fresh read would give it; a file changed on
+// disk is read anew.
+TEST_F(Pictures, GifPlayerLoadingTheSameFileAgainGivesTheFirstFrameAgain)
+{
+    const QString path = write("problema_GIF1.gif", testing::makeGif());
+    GifPlayer fresh(QStringLiteral("GIF2"));
+    ASSERT_TRUE(fresh.loadFile(path));
+    const QImage first = fresh.movie()->currentImage();
+    ASSERT_EQ(first.pixelColor(0, 0), QColor(Qt::red));
+
+    GifPlayer player(QStringLiteral("GIF1"));
+    ASSERT_TRUE(player.loadFile(path));
+    QMovie* movie = player.movie();
+    for (const char* when : {"while it plays", "after clear()"}) {
+        SCOPED_TRACE(when);
+        player.start();
+        movie->jumpToFrame(1);
+        if (std::string(when) == "after clear()") {
+            player.clear();
+            EXPECT_FALSE(player.hasAnimation());
+        }
+        ASSERT_TRUE(player.loadFile(path));
+        EXPECT_EQ(player.movie(), movie);
+        EXPECT_FALSE(player.isRunning());
+        EXPECT_EQ(movie->currentFrameNumber(), 0);
+        EXPECT_EQ(movie->currentImage(), first);
+    }
+
+    // The same size, a later time: the colours of the palette swapped.
+    QByteArray blue = testing::makeGif();
+    std::swap_ranges(blue.begin() + 13, blue.begin() + 16, blue.begin() + 16);
+    ASSERT_TRUE(testing::writeFile(path, blue));
+    QFile changed(path);
+    ASSERT_TRUE(changed.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(changed.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
+    changed.close();
+    ASSERT_TRUE(player.loadFile(path));
+    EXPECT_EQ(player.movie()->currentImage().pixelColor(0, 0), QColor(Qt::blue));
 }
 
 TEST_F(Pictures, GifPlayerKeepsItsPictureWhenTheFileIsMissingOrBroken)

@@ -3,6 +3,7 @@
 
 #include "platform/desktop.h"
 #include "platform/gif_player.h"
+#include "shell/program_media.h"
 #include "shell/score_window.h"
 #include "shell_fixture.h"
 #include "widgets/controls.h"
@@ -196,6 +197,38 @@ TEST_F(MainWindow, ActivationStartsTheWalkTheBounceAndTheWhistle)
     EXPECT_TRUE(control<QTimer>(window, "Timer1")->isActive());
     EXPECT_EQ(control<QTimer>(window, "Timer1")->interval(), 100);
     EXPECT_EQ(window.bounceDirection(), 1);
+}
+
+// Nobody sees a hidden or minimised window: its four animations and its
+// clock stop, and they start again when it shows.
+TEST_F(MainWindow, TheAnimationsStopWhileTheWindowIsHiddenOrMinimised)
+{
+    writeGenerale();
+    for (const char* file : {media::kMascot, media::kCornerAnimation, media::kSideAnimation, media::kTitleAnimation})
+        writeResource(QLatin1String(file), testing::makeGif());
+    TForm1 window(folder());
+    const auto animating = [&] {
+        QStringList running;
+        for (const char* name : {"mascotte", "ani2", "ani3", "RxGIFAnimator1"}) {
+            if (control<platform::GifPlayer>(window, name)->isRunning())
+                running << QLatin1String(name);
+        }
+        if (control<QTimer>(window, "Timer1")->isActive())
+            running << QStringLiteral("Timer1");
+        return running.join(QLatin1Char(' '));
+    };
+    const QString all = QStringLiteral("mascotte ani2 ani3 RxGIFAnimator1 Timer1");
+    EXPECT_EQ(animating(), QString()) << "before the window is shown";
+    window.show();
+    EXPECT_EQ(animating(), all);
+    window.hide();
+    EXPECT_EQ(animating(), QString()) << "hidden";
+    window.show();
+    EXPECT_EQ(animating(), all);
+    window.setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(animating(), QString()) << "minimised";
+    window.setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(animating(), all) << "restored";
 }
 
 TEST_F(MainWindow, WithoutTheWhistleNothingIsPlayedAtCreation)
