@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvia-report: the class report from the children's progress records.
 
+#include "platform/version.h"
 #include "progress/class_report.h"
 #include "progress/progress_file.h"
 #include "report/command_line.h"
@@ -52,6 +53,10 @@ int main(int argc, char* argv[])
         return refuse(line.error, 2, true);
     if (line.help) {
         std::cout << usageText().toStdString();
+        return 0;
+    }
+    if (line.version) {
+        std::cout << "quorvia-report " << quorvia::platform::versionText().toStdString() << '\n';
         return 0;
     }
     const QString folder = line.folder.isEmpty()
