@@ -5,6 +5,7 @@
 
 #include "bench_table.h"
 #include "exercise_response_bench.h"
+#include "launch_bench.h"
 #include "program_windows.h"
 #include "window_harness.h"
 
@@ -86,5 +87,6 @@ int main(int argc, char** argv)
     quorvia::setDecimalSeparator(',');
     quorvia::bench::addWindowBenchmarks();
     quorvia::bench::addExerciseResponseBenchmarks();
+    quorvia::bench::addLaunchBenchmarks();
     return quorvia::bench::runAsTable(argc, argv);
 }
