@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/hint_balloon.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
@@ -53,16 +57,47 @@ void HintBalloon::showAt(QWidget* target, const QString& message)
 
     QWidget* window = parentWidget();
     tip_ = target->mapTo(window, target->rect().center());
-    // Above the point when there is room, else below it; kept inside the window.
-    tip_below_ = tip_.y() - h >= 0;
-    const int top = tip_below_ ? tip_.y() - h : tip_.y();
     const int left = std::clamp(tip_.x() - bodyW * 3 / 4, 0, std::max(0, window->width() - w));
-    setGeometry(left, top, w, h);
+    const QRect above(left, tip_.y() - h, w, h);
+    const QRect below(left, tip_.y(), w, h);
+    // Above the point, unless that covers more of what the child is working
+    // at than below would; never outside the window.
+    const bool roomAbove = above.top() >= 0;
+    const bool roomBelow = below.bottom() < window->height();
+    tip_below_ = roomAbove && (!roomBelow || coverage(above, target) <= coverage(below, target));
+    setGeometry(tip_below_ ? above : below);
     raise();
     show();
     update();
     hide_timer_->start();
     emit messageShown(text_);
+}
+
+int HintBalloon::coverage(const QRect& place, QWidget* target) const
+{
+    QWidget* window = parentWidget();
+    const QRect row(target->mapTo(window, QPoint(0, 0)), target->size());
+    const auto covered = [&place](const QRect& r) {
+        const QRect common = place.intersected(r);
+        return common.isEmpty() ? 0 : common.width() * common.height();
+    };
+    // What the child reads or picks from: an open list first, then the
+    // inputs of the target's row, then the step heading right above them.
+    int score = 0;
+    if (QWidget* popup = QApplication::activePopupWidget(); popup && popup->isVisible())
+        score += 100 * covered(QRect(window->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->size()));
+    constexpr int kHeadingReach = 48;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w == this || !w->isVisible() || w->window() != window)
+            continue;
+        const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
+        const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
+        if (input && r.top() <= row.bottom() && r.bottom() >= row.top())
+            score += 10 * covered(r);
+        else if (qobject_cast<QLabel*>(w) && r.bottom() < row.top() && r.bottom() >= row.top() - kHeadingReach)
+            score += covered(r);
+    }
+    return score;
 }
 
 void HintBalloon::dismiss()

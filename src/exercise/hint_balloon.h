@@ -39,6 +39,9 @@ protected:
 
 private:
     QRect textRectFor(const QString& text) const;
+    // How much of what the child works at `place` would hide: an open list,
+    // the inputs of the target's row, the step heading above them.
+    int coverage(const QRect& place, QWidget* target) const;
 
     QString text_;
     QPoint tip_;
