@@ -60,11 +60,13 @@ void HintBalloon::showAt(QWidget* target, const QString& message)
     const int left = std::clamp(tip_.x() - bodyW * 3 / 4, 0, std::max(0, window->width() - w));
     const QRect above(left, tip_.y() - h, w, h);
     const QRect below(left, tip_.y(), w, h);
-    // Above the point, unless that covers more of what the child is working
-    // at than below would; never outside the window.
+    // Above the point, unless its text would cover more of what the child
+    // is working at than below would; never outside the window.
     const bool roomAbove = above.top() >= 0;
     const bool roomBelow = below.bottom() < window->height();
-    tip_below_ = roomAbove && (!roomBelow || coverage(above, target) <= coverage(below, target));
+    const QRect bodyAbove(above.left(), above.top(), bodyW, bodyH);
+    const QRect bodyBelow(below.left(), below.top() + kPointer, bodyW, bodyH);
+    tip_below_ = roomAbove && (!roomBelow || coverage(bodyAbove, target) <= coverage(bodyBelow, target));
     setGeometry(tip_below_ ? above : below);
     raise();
     show();
@@ -84,8 +86,14 @@ int HintBalloon::coverage(const QRect& place, QWidget* target) const
     // What the child reads or picks from: an open list first, then the
     // inputs of the target's row, then the step heading right above them.
     int score = 0;
-    if (QWidget* popup = QApplication::activePopupWidget(); popup && popup->isVisible())
-        score += 100 * covered(QRect(window->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->size()));
+    const auto coveredPopup = [&](const QWidget* popup) {
+        return covered(QRect(window->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->size()));
+    };
+    // A list's drop-down is a window of its own, above this one.
+    for (const QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && top->windowType() == Qt::Popup)
+            score += 100 * coveredPopup(top);
+    }
     constexpr int kHeadingReach = 48;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w == this || !w->isVisible() || w->window() != window)
@@ -98,6 +106,12 @@ int HintBalloon::coverage(const QRect& place, QWidget* target) const
             score += covered(r);
     }
     return score;
+}
+
+QRect HintBalloon::body() const
+{
+    const int bodyH = height() - kPointer - kShadow;
+    return QRect(x(), tip_below_ ? y() : y() + kPointer, width() - kShadow, bodyH);
 }
 
 void HintBalloon::dismiss()

@@ -28,6 +28,9 @@ public:
     QString text() const { return text_; }
     // The point the balloon's tip touches, in the window's coordinates.
     QPoint tip() const { return tip_; }
+    // Where its text stands (without pointer and shadow), in the window's
+    // coordinates.
+    QRect body() const;
 
 signals:
     // A message has just been shown (the voice reads it).

@@ -33,7 +33,7 @@ TEST_P(BalloonPlace, CoversNeitherTheStepsInputNorItsHeading)
         auto* balloon = w->findChild<HintBalloon*>(QStringLiteral("msg"));
         ASSERT_TRUE(balloon->isVisible()) << shows;
         for (const char* covered : {input, "Label7"})
-            EXPECT_FALSE(balloon->geometry().intersects(placeIn(*w, find<QWidget>(*w, covered))))
+            EXPECT_FALSE(balloon->body().intersects(placeIn(*w, find<QWidget>(*w, covered))))
                 << shows << " covers " << covered;
         finishAnimations(*w);
     }
@@ -49,15 +49,19 @@ TEST_F(OpenList, TheBalloonKeepsClearOfIt)
     auto w = open(Mode::Beginner);
     auto* list = find<QComboBox>(*w, "EB01");
     list->showPopup();
-    QWidget* popup = QApplication::activePopupWidget();
+    QWidget* popup = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && top->windowType() == Qt::Popup)
+            popup = top;
+    }
     ASSERT_NE(popup, nullptr);
     find<QAbstractButton>(*w, "H1")->click();
     auto* balloon = w->findChild<HintBalloon*>(QStringLiteral("msg"));
     ASSERT_TRUE(balloon->isVisible());
     const QRect open(w->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->size());
-    EXPECT_FALSE(balloon->geometry().intersects(open)) << "balloon " << balloon->geometry().y() << "+"
-                                                      << balloon->height() << ", list " << open.y() << "+"
-                                                      << open.height();
+    EXPECT_FALSE(balloon->body().intersects(open)) << "balloon " << balloon->body().y() << "+"
+                                                  << balloon->body().height() << ", list " << open.y() << "+"
+                                                  << open.height();
     list->hidePopup();
 }
 
