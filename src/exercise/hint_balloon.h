@@ -49,6 +49,7 @@ private:
     QString text_;
     QPoint tip_;
     bool tip_below_ = true;  // the balloon stands above the point
+    int pointer_ = 12;       // length of the pointer, past the target's row
     QTimer* hide_timer_;
 };
 

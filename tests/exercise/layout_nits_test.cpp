@@ -32,9 +32,14 @@ TEST_P(BalloonPlace, CoversNeitherTheStepsInputNorItsHeading)
         click(*w, shows);
         auto* balloon = w->findChild<HintBalloon*>(QStringLiteral("msg"));
         ASSERT_TRUE(balloon->isVisible()) << shows;
-        for (const char* covered : {input, "Label7"})
-            EXPECT_FALSE(balloon->body().intersects(placeIn(*w, find<QWidget>(*w, covered))))
-                << shows << " covers " << covered;
+        for (const char* covered : {input, "Label7"}) {
+            const QRect place = placeIn(*w, find<QWidget>(*w, covered));
+            const QRect body = balloon->body();
+            EXPECT_FALSE(body.intersects(place))
+                << shows << " covers " << covered << ": balloon " << body.x() << "," << body.y() << " "
+                << body.width() << "x" << body.height() << ", " << covered << " " << place.x() << ","
+                << place.y() << " " << place.width() << "x" << place.height();
+        }
         finishAnimations(*w);
     }
 }
