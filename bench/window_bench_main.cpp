@@ -6,6 +6,7 @@
 #include "bench_table.h"
 #include "check_bench.h"
 #include "exercise_response_bench.h"
+#include "launch_bench.h"
 #include "program_windows.h"
 #include "window_harness.h"
 
@@ -94,5 +95,6 @@ int main(int argc, char** argv)
     quorvia::bench::addWindowBenchmarks();
     quorvia::bench::addExerciseResponseBenchmarks();
     quorvia::bench::addCheckBenchmarks();
+    quorvia::bench::addLaunchBenchmarks();
     return quorvia::bench::runAsTable(argc, argv);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_harness.h"
 
+#include "launch_bench.h"
 #include "program_windows.h"
 
 #include "evaluator/decimal_number.h"
@@ -162,6 +163,7 @@ const std::map<QString, int (*)(int&, char**)>& harnesses()
         {QStringLiteral("cold-creation"), &coldCreation}, {QStringLiteral("idle-main"), &idleMain},
         {QStringLiteral("idle-exercise"), &idleExercise}, {QStringLiteral("peak-program"), &peakProgram},
         {QStringLiteral("peak-bare"), &peakBare}, {QStringLiteral("peak-startup"), &peakStartup},
+        {QStringLiteral("launch-bare"), &launchBare},
     };
     return table;
 }

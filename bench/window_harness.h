@@ -25,6 +25,8 @@ namespace quorvia::bench {
 //                  the main window for a second, no exercise window opened
 //   peak-bare      VmHWM in bytes of a bare Qt Widgets window (a QWidget with
 //                  a QLabel, shown)
+//   launch-bare    prints "pronta" once a bare window takes typing
+//                  (launch_bench.h)
 // Returns the exit code when `argument` names a harness, nothing otherwise.
 std::optional<int> runHarnessIfAsked(int& argc, char** argv);
 

@@ -23,6 +23,7 @@
 #include "shell/splash_screen.h"
 
 #ifdef QUORVIA_TEST_HOOKS
+#include "app/ready_probe.h"
 #include "app/restyle_probe.h"
 #endif
 
@@ -65,10 +66,32 @@ std::optional<int> answerCommandLine(const quorvia::ProgramCommandLine& line)
     return std::nullopt;
 }
 
+// --help, --version and a command line of ours alone that is wrong are
+// answered before the window system is touched: over ssh or in a script
+// there is none. A single-dash option may be Qt's own (-platform, -style),
+// which only the application takes out, so such a line waits for it.
+std::optional<int> answerBeforeWindows(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument.startsWith(QLatin1Char('-')) && !argument.startsWith(QLatin1String("--")) &&
+            argument != QLatin1String("-h"))
+            return std::nullopt;
+        arguments << argument;
+    }
+    const quorvia::ProgramCommandLine line = quorvia::parseProgramCommandLine(arguments);
+    if (line.error.isEmpty() && !line.help && !line.version)
+        return std::nullopt;
+    return answerCommandLine(line);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = answerBeforeWindows(argc, argv))
+        return *status;
     quorvia::platform::Application app(argc, argv);
     const quorvia::ProgramCommandLine line =
         quorvia::parseProgramCommandLine(QApplication::arguments().mid(1));
@@ -89,6 +112,10 @@ int main(int argc, char* argv[])
     const QString logo = quorvia::resourceFile(resources, QStringLiteral("logo.png"));
     if (!logo.isEmpty())
         QApplication::setWindowIcon(QIcon(logo));
+    // The voice answers in its own time, the first time after a login some
+    // seconds later: started before the splash, it has the splash's wait to
+    // get there, and the windows show their read-aloud controls when it does.
+    quorvia::platform::startSystemSpeech();
     {
         quorvia::TFrmSplashScreen splash(resources);
         splash.showBlocking(2000);
@@ -97,10 +124,6 @@ int main(int argc, char* argv[])
     // be appended to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Quorvia"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVIA_APP_ID));
-
-    // Before the windows: they show their read-aloud controls only where a
-    // voice answered.
-    quorvia::platform::startSystemSpeech();
     // Before the main window, which reads what it writes until its end.
     quorvia::ProgressJournal journal(quorvia::progressFolder(resources));
     quorvia::TForm1 main_window(resources);
@@ -119,5 +142,8 @@ int main(int argc, char* argv[])
     // exercise open at that moment is recorded as left.
     const quorvia::platform::TerminationSignals termination([] { QCoreApplication::quit(); });
     main_window.show();
+#ifdef QUORVIA_TEST_HOOKS
+    quorvia::scheduleReadyProbe(main_window);
+#endif
     return app.exec();
 }

@@ -31,6 +31,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
             line.json = true;
         } else if (options && (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
             line.help = true;
+        } else if (options && argument == QLatin1String("--version")) {
+            line.version = true;
         } else if (options && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             line.error = QStringLiteral("opzione sconosciuta: %1").arg(argument);
             return line;
@@ -58,6 +60,7 @@ QString usageText()
         "\n"
         "  --json               il resoconto in JSON, per altri programmi\n"
         "  --risorse CARTELLA   la cartella da controllare, come per quorvia\n"
+        "  --version            la versione del programma\n"
         "  --help               questo aiuto\n"
         "\n"
         "Esce con 0 quando ogni problema si può finire e non c'è nessun errore,\n"

@@ -16,6 +16,7 @@ enum class ExitStatus {
 struct CommandLine {
     bool json = false;
     bool help = false;
+    bool version = false;
     QString folder;  // empty: the folder quorvia itself would use
     QString error;   // set when the command line is bad
 };

@@ -84,17 +84,19 @@ bool checkSyntax(const FormulaPlace& formula, const std::string& text, const std
     return false;
 }
 
-bool checkNumbers(const FormulaPlace& formula, const std::vector<std::string>& parts, const std::string& file,
-                  std::vector<Finding>& out)
+bool checkNumbers(const FormulaPlace& formula, const std::vector<std::string>& parts, int problem,
+                  const std::string& file, std::vector<Finding>& out)
 {
-    for (const std::string& part : parts) {
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::string& part = parts[i];
         long double value = 0;
         if (part == "R1" || tryTextToFloat(part, value))
             continue;
+        // The window's own words first, then why and what follows.
         out.push_back(error("formula-number", file, formula.line,
-                            std::string("nella formula ") + formula.key + " " + quote(formula.written) +
-                                " la parte " + quote(part) + " non è un numero" + notANumberHint(part) +
-                                ": la finestra si ferma con un messaggio e lo schema non si può completare."));
+                            notANumberMessage(writtenFormulaPart(formula.written, i), formula.key, problem) +
+                                notANumberHint(part) +
+                                "; la finestra si ferma con questo messaggio e lo schema non si può completare."));
         return false;
     }
     return true;
@@ -156,7 +158,7 @@ void lintFormulas(const IniFile& ini, const std::string& file, int problem, Sche
     // evaluator's about a bracket or the other decimal separator.
     const std::string r1Text = rewriteFormula(r1.written);
     const std::vector<std::string> r1Parts = takeFormulaApart(r1Text);
-    if (!checkNumbers(r1, r1Parts, file, out) || !checkSyntax(r1, r1Text, file, out))
+    if (!checkNumbers(r1, r1Parts, problem, file, out) || !checkSyntax(r1, r1Text, file, out))
         usable = false;
     if (second) {
         const std::string r2Text = rewriteFormula(r2.written);
@@ -173,7 +175,7 @@ void lintFormulas(const IniFile& ini, const std::string& file, int problem, Sche
         } else {
             std::string probe = r2Text;
             probe.replace(probe.find("R1"), 2, "1");
-            if (!checkNumbers(r2, r2Parts, file, out) || !checkSyntax(r2, probe, file, out))
+            if (!checkNumbers(r2, r2Parts, problem, file, out) || !checkSyntax(r2, probe, file, out))
                 usable = false;
         }
     }

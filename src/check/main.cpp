@@ -7,6 +7,7 @@
 #include "check/report_format.h"
 #include "check/watchdog.h"
 #include "platform/application.h"
+#include "platform/version.h"
 #include "shell/locale_separator.h"
 #include "shell/resource_folder.h"
 
@@ -57,6 +58,10 @@ int main(int argc, char* argv[])
         return refuse(line.error, true);
     if (line.help) {
         std::cout << usageText().toStdString();
+        return static_cast<int>(ExitStatus::Passed);
+    }
+    if (line.version) {
+        std::cout << "quorvia-check " << quorvia::platform::versionText().toStdString() << '\n';
         return static_cast<int>(ExitStatus::Passed);
     }
 

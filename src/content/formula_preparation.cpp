@@ -51,7 +51,16 @@ double windowNumber(long double value) {
     return static_cast<double>(value);
 }
 
-void prepareFirst(TCalcExpress& evaluator, Scheme scheme, const std::string& r1,
+// A part of a formula as a number, or the teacher's own words on why not.
+long double formulaNumber(const std::vector<std::string>& lines, std::size_t index,
+                          const std::string& written, const char* key, int problem) {
+    long double value = 0;
+    if (!tryTextToFloat(lines[index], value))
+        throw FormulaError(notANumberMessage(writtenFormulaPart(written, index), key, problem));
+    return value;
+}
+
+void prepareFirst(TCalcExpress& evaluator, Scheme scheme, const std::string& r1, int problem,
                   PreparedFormulas& out) {
     const std::string formula = rewriteFormula(r1);
     evaluator.setFormula(formula);
@@ -70,7 +79,7 @@ void prepareFirst(TCalcExpress& evaluator, Scheme scheme, const std::string& r1,
     const auto first = static_cast<std::size_t>(firstDataIndex(scheme));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         evaluator.variables().push_back(std::string(1, static_cast<char>('A' + i)));
-        const long double value = textToFloat(lines[i]);
+        const long double value = formulaNumber(lines, i, r1, "R1", problem);
         arguments[i] = value;
         out.data_values[first + i] = windowNumber(value);
     }
@@ -79,7 +88,7 @@ void prepareFirst(TCalcExpress& evaluator, Scheme scheme, const std::string& r1,
     out.expected_result = windowNumber(evaluator.evaluate(arguments));
 }
 
-void prepareSecond(TCalcExpress& evaluator, Scheme scheme, const std::string& r2,
+void prepareSecond(TCalcExpress& evaluator, Scheme scheme, const std::string& r2, int problem,
                    PreparedFormulas& out) {
     const std::string formula = rewriteFormula(r2);
     out.second_operator_sign = operatorSignOf(formula, out.second_operator_sign);
@@ -114,7 +123,7 @@ void prepareSecond(TCalcExpress& evaluator, Scheme scheme, const std::string& r2
         throw FormulaError("La formula R2 \"" + r2 +
                            "\" non ha la parola R1 come uno dei suoi due termini.");
     }
-    const long double number = textToFloat(lines[number_line]);
+    const long double number = formulaNumber(lines, number_line, r2, "R2", problem);
     arguments[number_line] = number;
     arguments[1 - number_line] = out.expected_result;
 
@@ -152,6 +161,33 @@ std::vector<std::string> takeFormulaApart(const std::string& formula) {
     return lines;
 }
 
+std::string writtenFormulaPart(const std::string& written, std::size_t index) {
+    // Rewriting leaves out the spaces and changes no other character's
+    // place, so the written text without spaces breaks where the rewritten
+    // one does.
+    std::string compact;
+    for (char c : written)
+        if (c != ' ') compact += c;
+    const std::string rewritten = rewriteFormula(written);
+    std::size_t start = 0;
+    for (std::size_t part = 0; start <= rewritten.size(); ++part) {
+        std::size_t end = start;
+        while (end < rewritten.size() && !isEvaluatorOperator(rewritten[end])) ++end;
+        if (part == index) return compact.substr(start, end - start);
+        start = end + 1;
+    }
+    return std::string();
+}
+
+std::string notANumberMessage(const std::string& writtenPart, const std::string& key, int problem) {
+    std::string what = writtenPart.empty()
+                           ? std::string("Manca un numero prima o dopo un segno")
+                           : "«" + writtenPart + "» non è un numero";
+    what += ": controlla la formula " + key;
+    if (problem > 0) what += " del problema " + std::to_string(problem);
+    return what;
+}
+
 int maxR1Numbers(Scheme scheme) {
     const int entries = std::min(kMaxFormulaNumbers, kDataValueEntries);
     return hasSecondFormula(scheme) ? entries - 1 : entries;
@@ -159,12 +195,12 @@ int maxR1Numbers(Scheme scheme) {
 
 PreparedFormulas prepareFormulas(TCalcExpress& evaluator, Scheme scheme,
                                  const std::string& r1, const std::string& r2,
-                                 const PreparedFormulas& previous) {
+                                 const PreparedFormulas& previous, int problem) {
     PreparedFormulas out = previous;
     out.r1_parts.clear();
     out.r2_parts.clear();
-    prepareFirst(evaluator, scheme, r1, out);
-    if (hasSecondFormula(scheme)) prepareSecond(evaluator, scheme, r2, out);
+    prepareFirst(evaluator, scheme, r1, problem, out);
+    if (hasSecondFormula(scheme)) prepareSecond(evaluator, scheme, r2, problem, out);
     return out;
 }
 
@@ -176,7 +212,7 @@ PreparedFormulas prepareProblemFormulas(TCalcExpress& evaluator, Scheme scheme,
         for (std::size_t n = 1; n < start.data_values.size(); ++n)
             start.data_values[n] = windowNumber(problem.data_numbers[n]);
     }
-    return prepareFormulas(evaluator, scheme, problem.r1, problem.r2, start);
+    return prepareFormulas(evaluator, scheme, problem.r1, problem.r2, start, problem.number);
 }
 
 }  // namespace quorvia

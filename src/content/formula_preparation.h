@@ -9,6 +9,7 @@
 #include "evaluator/calc_express.h"
 
 #include <array>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -53,21 +54,31 @@ std::string rewriteFormula(const std::string& written);
 // first part (which then fails to convert).
 std::vector<std::string> takeFormulaApart(const std::string& formula);
 
+// The part `index` of a formula taken apart, as the teacher wrote it: the
+// letters in their own case, the spaces left out.
+std::string writtenFormulaPart(const std::string& written, std::size_t index);
+
+// What a window and quorvia-check say of a formula part that is no number:
+// "«k» non è un numero: controlla la formula R1 del problema 3" (without the
+// problem when `problem` is 0).
+std::string notANumberMessage(const std::string& writtenPart, const std::string& key, int problem);
+
 // Most numbers R1 may hold in a scheme: the data_values entries, less the one
 // the number of R2 needs.
 int maxR1Numbers(Scheme scheme);
 
 // Prepares R1 (and R2 where the scheme has one) with the window's evaluator.
 // `previous` supplies the operator signs kept when a formula has none and the
-// data_values entries the formulas do not overwrite. Throws ConversionError
-// for a part that is not a number, FormulaError for a formula the windows
-// cannot hold, EvaluationError for an arithmetic fault (a number or result
-// beyond the range of a double too); on a throw the caller keeps its
+// data_values entries the formulas do not overwrite. Throws FormulaError
+// for a formula the windows cannot hold or a part that is not a number
+// (notANumberMessage), EvaluationError for an arithmetic fault (a number or
+// result beyond the range of a double too); on a throw the caller keeps its
 // previous state. A formula that does not parse is reported through the
-// evaluator's handler and leaves its result at 0.
+// evaluator's handler and leaves its result at 0. `problem` only names the
+// problem in a message (0: none).
 PreparedFormulas prepareFormulas(TCalcExpress& evaluator, Scheme scheme,
                                  const std::string& r1, const std::string& r2,
-                                 const PreparedFormulas& previous);
+                                 const PreparedFormulas& previous, int problem = 0);
 
 // What a window's load does: in schemes 4a and 4b data_values 1..10 first
 // take the problem's DATO<n>_VALORE (the formulas then overwrite the entries

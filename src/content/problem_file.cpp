@@ -124,6 +124,7 @@ ProblemContent readProblem(const IniFile& file, int problem, Scheme scheme) {
     };
 
     ProblemContent content;
+    content.number = problem;
     content.text = withLineBreaks(read("TESTO", kMissingText));
     content.picture = read("JPG_PROBLEMA", "");
     content.general_help = withLineBreaks(read("HELP_GENERALE", kMissingCaption));

@@ -41,6 +41,7 @@ struct ProgramTexts {
 // entry 0 is unused. Captions already carry the line breaks their scheme
 // gives them.
 struct ProblemContent {
+    int number = 0;            // the N of PROBLEMA_N it was read from
     std::string text;          // TESTO, "???", with line breaks
     std::string picture;       // JPG_PROBLEMA, as written
     std::string general_help;  // HELP_GENERALE, "?", with line breaks

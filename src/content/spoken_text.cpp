@@ -5,6 +5,7 @@
 #include <cctype>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace quorvia {
 namespace {
@@ -192,6 +193,64 @@ std::optional<std::string> moneyWords(const Number& n)
     return *whole == 0 ? centWords : euros + " e " + centWords;
 }
 
+// The units of primary-school problems, said as words after a number:
+// voices spell "cm" and "kg" letter by letter.
+struct UnitWords {
+    std::string_view symbol;
+    const char* one;
+    const char* many;
+    bool feminine;
+};
+
+constexpr UnitWords kUnitWords[] = {
+    {"mm", "millimetro", "millimetri", false},  {"cm", "centimetro", "centimetri", false},
+    {"dm", "decimetro", "decimetri", false},    {"m", "metro", "metri", false},
+    {"km", "chilometro", "chilometri", false},  {"g", "grammo", "grammi", false},
+    {"hg", "etto", "etti", false},              {"kg", "chilo", "chili", false},
+    {"q", "quintale", "quintali", false},       {"t", "tonnellata", "tonnellate", true},
+    {"ml", "millilitro", "millilitri", false},  {"cl", "centilitro", "centilitri", false},
+    {"dl", "decilitro", "decilitri", false},    {"l", "litro", "litri", false},
+    {"L", "litro", "litri", false},             {"hl", "ettolitro", "ettolitri", false},
+    {"h", "ora", "ore", true},                  {"min", "minuto", "minuti", false},
+    {"s", "secondo", "secondi", false},         {"%", "per cento", "per cento", false},
+    {"\xC2\xB0" "C", "grado", "gradi", false},  {"\xC2\xB0", "grado", "gradi", false},
+};
+
+// The unit standing right after a number (spaces between, or none) and the
+// position after it. A letter, a digit or an apostrophe right after the
+// symbol makes it part of a word ("3 l'anno", "2 mesi").
+std::optional<std::pair<const UnitWords*, size_t>> unitAfter(std::string_view text, size_t pos)
+{
+    size_t i = pos;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    const UnitWords* found = nullptr;
+    for (const UnitWords& unit : kUnitWords) {
+        if (text.substr(i, unit.symbol.size()) != unit.symbol)
+            continue;
+        const size_t after = i + unit.symbol.size();
+        if (after < text.size() && (isLetter(text[after]) || isDigit(text[after]) || text[after] == '\''))
+            continue;
+        if (!found || unit.symbol.size() > found->symbol.size())
+            found = &unit;
+    }
+    if (!found)
+        return std::nullopt;
+    return std::make_pair(found, i + found->symbol.size());
+}
+
+// "un metro", "un'ora", "una tonnellata", "due virgola cinque chili".
+std::string withUnit(const Number& n, std::string words, const UnitWords& unit)
+{
+    const bool single = !unit.symbol.empty() && unit.symbol != "%" && n.fraction.empty() &&
+                        valueOf(n.whole) == 1ULL;
+    if (!single)
+        return words + " " + unit.many;
+    if (!unit.feminine)
+        return "un " + std::string(unit.one);
+    return unit.one[0] == 'o' ? "un'" + std::string(unit.one) : "una " + std::string(unit.one);
+}
+
 const char* operatorWord(char c)
 {
     switch (c) {
@@ -264,6 +323,13 @@ std::string spokenText(const std::string& text, const SpokenTextOptions& options
                 }
             }
             const std::optional<std::string> words = numberWords(n);
+            if (words) {
+                if (const auto unit = unitAfter(view, n.end)) {
+                    spoken += withUnit(n, *words, *unit->first);
+                    i = unit->second;
+                    continue;
+                }
+            }
             spoken += words ? *words : std::string(view.substr(i, n.end - i));
             i = n.end;
             continue;

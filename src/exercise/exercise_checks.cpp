@@ -22,6 +22,8 @@
 #include <QScrollArea>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace quorvia {
 
 int ExerciseWindow::lastStep()
@@ -135,15 +137,49 @@ void ExerciseWindow::MBRAVO(QAbstractButton* button)
     // its Tag (a box covered by a choice list, say).
     panel_.focusStepInput(step + 1);
     announce(*this, QStringLiteral("Giusto! ") + stepTask(scheme_, step + 1));
-    // The next step comes into view, as the focus would bring it.
-    if (QWidget* next = panel_.widget(StepPanel::stepName("Shape0", step + 1)))
-        w.SB->ensureWidgetVisible(next, 50, 50);
+    bringStepIntoView(step + 1);
     if (!options_.step_success_needs_file || !resourcePath(QLatin1String(media::kStepAnimation)).isEmpty()) {
         beforeFeedbackAnimation(w.GIF2);
         w.GIF2->show();
         w.GIF2->start();
         feedback_.startStepSuccess();
     }
+}
+
+void ExerciseWindow::bringStepIntoView(int step)
+{
+    // The whole of the focused control, the step's indicator and the
+    // heading over them: in scheme 4a the first box of the column sits well
+    // above the indicator and was left half under the top of the scroll box.
+    QWidget* sheet = widgets_.sb_contents;
+    const auto placeOf = [sheet](const QWidget* widget) {
+        return QRect(widget->mapTo(sheet, QPoint(0, 0)), widget->size());
+    };
+    QRect area;
+    if (QWidget* indicator = panel_.widget(StepPanel::stepName("Shape0", step)))
+        area = placeOf(indicator);
+    if (QWidget* focused = focusWidget(); focused && sheet->isAncestorOf(focused))
+        area = area.isNull() ? placeOf(focused) : area.united(placeOf(focused));
+    if (area.isNull())
+        return;
+    int headingTop = -1;
+    for (const WidgetRow& row : scheme_.widgets) {
+        QWidget* heading = row.kind == WidgetKind::Heading ? panel_.widget(QLatin1String(row.name)) : nullptr;
+        if (!heading || !heading->isVisible() || !sheet->isAncestorOf(heading))
+            continue;
+        const QRect place = placeOf(heading);
+        if (place.top() <= area.top() && place.top() > headingTop)
+            headingTop = place.top();
+    }
+    if (headingTop >= 0)
+        area.setTop(headingTop);
+    constexpr int kMargin = 10;
+    // The top of the area first when it is taller than the view.
+    const int viewHeight = widgets_.SB->viewport()->height();
+    if (area.height() + 2 * kMargin > viewHeight)
+        area.setHeight(std::max(1, viewHeight - 2 * kMargin));
+    widgets_.SB->ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + kMargin,
+                               area.height() / 2 + kMargin);
 }
 
 void ExerciseWindow::finishProblem(int step)

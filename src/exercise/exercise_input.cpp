@@ -66,7 +66,8 @@ void ExerciseInput::connectHandlers()
         case WidgetKind::NumberBox: {
             auto* box = static_cast<QLineEdit*>(w);
             installNumberKeyFilter(box, &window_, QLatin1String(window_.scheme().result_box),
-                                   [this] { window_.guarded([&] { window_.operationSchemeClick(); }); });
+                                   [this] { window_.guarded([&] { window_.operationSchemeClick(); }); },
+                                   [this, box] { numberKeyRefused(box); });
             // Letters show in capitals, as they are typed.
             connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
                 const QString upper = text.toUpper();
@@ -159,6 +160,17 @@ bool ExerciseInput::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void ExerciseInput::numberKeyRefused(QLineEdit* box)
+{
+    // Said once a step: a child typing "5 + 6" across the column learns where
+    // the signs go, and is not told again at every key.
+    const int step = tag(box);
+    if (told_steps_.contains(step))
+        return;
+    told_steps_.insert(step);
+    widgets_.msg->showAt(box, QStringLiteral("Qui vanno solo numeri: i segni si scelgono nel quadratino giallo."));
 }
 
 void ExerciseInput::H1Click(QAbstractButton* sender)

@@ -8,10 +8,12 @@
 #include "exercise/exercise_keys.h"
 
 #include <QObject>
+#include <QSet>
 
 class QAbstractButton;
 class QAction;
 class QLabel;
+class QLineEdit;
 class QPoint;
 
 namespace quorvia {
@@ -33,6 +35,11 @@ public:
     // The sign picked goes into the label that opened the menu.
     void N1Click(QAction* item);
 
+    // A number box refused a key: the balloon says once a step what goes there.
+    void numberKeyRefused(QLineEdit* box);
+    // A problem starts: every step may be told again.
+    void newProblem() { told_steps_.clear(); }
+
     // The keys of the window and of its step controls.
     ExerciseKeys& keys() { return keys_; }
 
@@ -42,6 +49,7 @@ private:
     ExerciseWindow& window_;
     const ExerciseWidgets& widgets_;
     ExerciseKeys keys_{window_, *this};
+    QSet<int> told_steps_;  // steps whose number boxes said what they take
 };
 
 }  // namespace quorvia

@@ -5,6 +5,7 @@
 #include "exercise/read_aloud.h"
 
 #include "exercise/accessible_names.h"
+#include "exercise/exercise_input.h"
 #include "exercise/exercise_hooks.h"
 #include "platform/sound.h"
 #include "shell/main_window_services.h"
@@ -34,6 +35,7 @@ void ExerciseWindow::INIZIO()
         platform::soundService().stopAll();
     feedback_.stop();
     readAloud_->newProblem();
+    input_->newProblem();
     state_.problem_finished = false;
     attempt_.begin({main_ ? main_->childName() : QString(), mode_, scheme_.scheme, state_.problem_file_name,
                     state_.current_problem});

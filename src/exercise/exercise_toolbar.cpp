@@ -40,9 +40,15 @@ void ExerciseToolBar::connectButtons()
     onClick("LMDsoluzione", &ExerciseToolBar::LMDsoluzioneClick);
 }
 
+bool ExerciseToolBar::mayLeave()
+{
+    // The question guards work in progress; a finished problem has none.
+    return state_.problem_finished || platform::dialogs().askYesNo(&window_, state_.exit_question);
+}
+
 void ExerciseToolBar::LMDButton1Click()
 {
-    if (!platform::dialogs().askYesNo(&window_, state_.exit_question))
+    if (!mayLeave())
         return;
     window_.problemEnds(progress::Outcome::LeftNext);
     // On the last problem the same problem starts again.
@@ -56,7 +62,7 @@ void ExerciseToolBar::LMDButton1Click()
 
 void ExerciseToolBar::LMDButton3Click()
 {
-    if (!platform::dialogs().askYesNo(&window_, state_.exit_question))
+    if (!mayLeave())
         return;
     window_.problemEnds(progress::Outcome::LeftPrevious);
     // The problem returned to keeps its own solution flag.
@@ -70,7 +76,7 @@ void ExerciseToolBar::LMDButton3Click()
 
 void ExerciseToolBar::LMDButton11Click()
 {
-    if (platform::dialogs().askYesNo(&window_, state_.exit_question))
+    if (mayLeave())
         window_.close();
 }
 

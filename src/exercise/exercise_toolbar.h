@@ -27,6 +27,8 @@ public:
 
 private:
     void connectButtons();
+    // Asks the exit question unless the problem was finished.
+    bool mayLeave();
 
     ExerciseWindow& window_;
     ExerciseState& state_;

@@ -135,6 +135,8 @@ private:
     void showDecision(const StepDecision& decision, QAbstractButton* button);
     void showError(QAbstractButton* counter, const StepDecision& error);
     void endClosingSequence();
+    // Scrolls the step area so a step just opened shows whole.
+    void bringStepIntoView(int step);
 
     const SchemeDescription& scheme_;
     const Mode mode_;

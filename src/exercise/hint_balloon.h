@@ -28,6 +28,9 @@ public:
     QString text() const { return text_; }
     // The point the balloon's tip touches, in the window's coordinates.
     QPoint tip() const { return tip_; }
+    // Where its text stands (without pointer and shadow), in the window's
+    // coordinates.
+    QRect body() const;
 
 signals:
     // A message has just been shown (the voice reads it).
@@ -39,10 +42,14 @@ protected:
 
 private:
     QRect textRectFor(const QString& text) const;
+    // How much of what the child works at `place` would hide: an open list,
+    // the inputs of the target's row, the step heading above them.
+    int coverage(const QRect& place, QWidget* target) const;
 
     QString text_;
     QPoint tip_;
     bool tip_below_ = true;  // the balloon stands above the point
+    int pointer_ = 12;       // length of the pointer, past the target's row
     QTimer* hide_timer_;
 };
 

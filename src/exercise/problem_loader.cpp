@@ -7,6 +7,7 @@
 #include "exercise/step_panel.h"
 #include "platform/dialogs.h"
 #include "shell/resource_folder.h"
+#include "widgets/controls.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -32,11 +33,12 @@ void ProblemLoader::load(ExerciseState& state, RandomSource& random)
     const auto fromUtf8 = [](const std::string& text) { return QString::fromStdString(text); };
 
     widgets_.Memo1->setPlainText(fromUtf8(content.text));
-    if (!content.picture.empty()) {
-        const QString picture = resourceFile(state.resource_folder, fromUtf8(content.picture));
-        if (!picture.isEmpty())
-            showProblemPicture(widgets_.Image4, picture);
-    }
+    // A problem without a picture of its own shows none: the one before it
+    // would sit beside a text it has nothing to do with.
+    const QString picture =
+        content.picture.empty() ? QString() : resourceFile(state.resource_folder, fromUtf8(content.picture));
+    if (picture.isEmpty() || !showProblemPicture(widgets_.Image4, picture))
+        widgets_.Image4->clear();
 
     state.exit_question = fromUtf8(texts.exit_question);
     state.solved_with_help_text = fromUtf8(texts.solved_with_help_text);

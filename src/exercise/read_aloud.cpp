@@ -44,6 +44,8 @@ ReadAloud::ReadAloud(ExerciseWindow& window, const ExerciseWidgets& widgets)
     button_->setAccessibleName(QStringLiteral("Leggi il problema ad alta voce"));
     button_->setCursor(Qt::PointingHandCursor);
     button_->setVisible(platform::speechService().canSpeak());
+    connect(&platform::voiceAnswers(), &platform::VoiceAnswers::answered, button_,
+            [this] { button_->setVisible(platform::speechService().canSpeak()); });
     connect(button_, &QPushButton::clicked, this, [this] { readProblem(); });
     if (bar)
         bar->installEventFilter(this);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -18,7 +19,9 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 
 namespace quorvia::platform {
 namespace {
@@ -28,6 +31,28 @@ QString applicationTitle()
     const QString name = QApplication::applicationDisplayName();
     return name.isEmpty() ? QStringLiteral("Quorvia") : name;
 }
+
+}  // namespace
+
+void fitFileDialogColumns(QFileDialog& dialog)
+{
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!view || !view->model())
+        return;
+    QHeaderView* header = view->header();
+    const QFontMetrics metrics(header->font());
+    // The header's own margins and sort arrow around the words.
+    const int room = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) +
+                     header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) + 8;
+    for (int section = 1; section < header->count(); ++section) {
+        const QString words = view->model()->headerData(section, Qt::Horizontal).toString();
+        const int wanted = metrics.horizontalAdvance(words) + room;
+        if (header->sectionSize(section) < wanted)
+            header->resizeSection(section, wanted);
+    }
+}
+
+namespace {
 
 class QtDialogs : public Dialogs {
 public:
@@ -68,13 +93,27 @@ public:
     QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
                          const QString& filter) override
     {
-        return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+        return fileName(parent, caption, directory, filter, QFileDialog::AcceptOpen);
     }
 
     QString saveFileName(QWidget* parent, const QString& caption, const QString& directory,
                          const QString& filter) override
     {
-        return QFileDialog::getSaveFileName(parent, caption, directory, filter);
+        return fileName(parent, caption, directory, filter, QFileDialog::AcceptSave);
+    }
+
+    static QString fileName(QWidget* parent, const QString& caption, const QString& directory,
+                            const QString& filter, QFileDialog::AcceptMode mode)
+    {
+        QFileDialog dialog(parent, caption, directory, filter);
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        // Qt's own dialog (where the desktop offers none) sizes its columns
+        // for English headers; the view exists once the dialog is shown.
+        QTimer::singleShot(0, &dialog, [&dialog] { fitFileDialogColumns(dialog); });
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
     }
 
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QAction;
+class QFileDialog;
 class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
@@ -64,6 +65,10 @@ public:
 // preview's tool bar; returned so a test can trigger it.
 QAction* addSavePdfAction(QPrintPreviewDialog& preview,
                           const std::function<void(QPrinter*)>& paint);
+
+// Widens the columns of Qt's own file dialog to their headers: they are
+// sized for English words ("Size"), which cuts "Dimensione".
+void fitFileDialogColumns(QFileDialog& dialog);
 
 // The dialogs in use: the real Qt dialogs unless a test installed others.
 Dialogs& dialogs();

@@ -5,6 +5,7 @@
 // computer has no speech engine or no Italian voice the service says so
 // once and stays silent; the windows then hide their read-aloud controls.
 
+#include <QObject>
 #include <QString>
 
 namespace quorvia::platform {
@@ -29,9 +30,21 @@ SpeechService& speechService();
 void setSpeechService(SpeechService* replacement);  // not owned; nullptr restores
 
 // Starts the computer's voice (Qt's text to speech, an Italian voice) for the
-// rest of the run. Where there is none it prints one line on stderr saying
-// why and the silent service stays.
+// rest of the run, without waiting for it: until it answers the service
+// cannot speak. Where there is none it prints one line on stderr saying why
+// when it answers, and stays silent.
 void startSystemSpeech();
+
+// Tells when the voice has answered, able to speak or not: the windows then
+// show or hide their read-aloud controls.
+class VoiceAnswers : public QObject {
+    Q_OBJECT
+signals:
+    void answered();
+};
+VoiceAnswers& voiceAnswers();
+// The voice's answer, on the window thread; tests give it for their fakes.
+void announceVoiceAnswered();
 
 // Whether hints, messages and the child's choices are read as they appear:
 // the main window's switch, off at the start of every run.

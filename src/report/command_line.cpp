@@ -49,6 +49,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
             line.json = true;
         } else if (options && (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
             line.help = true;
+        } else if (options && argument == QLatin1String("--version")) {
+            line.version = true;
         } else if (options && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             line.error = QStringLiteral("opzione sconosciuta: %1").arg(argument);
             return line;
@@ -82,6 +84,7 @@ QString usageText()
         "  --pdf FILE           il resoconto da stampare (A4), con un grafico per bambino\n"
         "  --json               il resoconto in JSON, per altri programmi\n"
         "  --risorse CARTELLA   la cartella delle risorse il cui GENERALE.INI si legge\n"
+        "  --version            la versione del programma\n"
         "  --help               questo aiuto\n"
         "\n"
         "Esce con 0 quando il resoconto è scritto, con 1 quando un file non si può\n"

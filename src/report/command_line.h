@@ -11,6 +11,7 @@ namespace quorvia::report {
 struct CommandLine {
     bool json = false;
     bool help = false;
+    bool version = false;
     QString csv;        // where to write the spreadsheet rows; empty: none
     QString pdf;        // where to write the printable report; empty: none
     QString folder;     // the progress folder; empty: the one in force

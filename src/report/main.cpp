@@ -2,6 +2,7 @@
 // quorvia-report: the class report from the children's progress records.
 
 #include "content/terminal_text.h"
+#include "platform/version.h"
 #include "progress/child_path.h"
 #include "progress/class_report.h"
 #include "progress/progress_file.h"
@@ -55,6 +56,10 @@ int main(int argc, char* argv[])
         return refuse(line.error, 2, true);
     if (line.help) {
         std::cout << usageText().toStdString();
+        return 0;
+    }
+    if (line.version) {
+        std::cout << "quorvia-report " << quorvia::platform::versionText().toStdString() << '\n';
         return 0;
     }
     const QString resources = quorvia::applicationResourceFolder(line.resources);

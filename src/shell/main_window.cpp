@@ -182,7 +182,7 @@ void TForm1::createControls()
     Label5->setPalette(heading);
     Label5->setAlignment(Qt::AlignCenter);
     LMDSpeedButton3 = makeButton("LMDSpeedButton3", 14, kRed, c);
-    LMDSpeedButton3->setText(QStringLiteral("Credits"));
+    LMDSpeedButton3->setText(QStringLiteral("Autori"));
     Image2 = new PictureBox(QStringLiteral("Image2"), c);
     Image2->loadFile(resourceFile(resource_folder_, QStringLiteral("logo.png")));
     ani2 = makeAnimation(resource_folder_, "ani2", media::kCornerAnimation, c);
@@ -391,12 +391,14 @@ void TForm1::Timer1Timer()
 void TForm1::LMDintroClick()
 {
     const QString help = resourceFile(resource_folder_, QStringLiteral("Help.pdf"));
-    if (!help.isEmpty() && !platform::openDocument(help)) {
+    const auto refused = [this, help] {
         platform::dialogs().showMessage(
             this, QStringLiteral("Non è stato possibile aprire la guida %1.\n"
                                  "Serve un programma per leggere i file PDF.")
                       .arg(QDir::toNativeSeparators(help)));
-    }
+    };
+    if (!help.isEmpty() && !platform::openDocument(help, this, refused))
+        refused();
 }
 
 void TForm1::LMDSpeedButton3Click()

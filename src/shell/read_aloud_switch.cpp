@@ -19,14 +19,20 @@ QCheckBox* addReadAloudSwitch(QWidget* parent, const QString& resourceFolder)
     palette.setColor(QPalette::WindowText, Qt::white);
     box->setPalette(palette);
 
-    const bool voice = platform::speechService().canSpeak();
     const IniFile ini =
         IniFile::read(resourceFile(resourceFolder, QStringLiteral("GENERALE.INI")).toStdString());
-    const bool on = voice && ini.readInteger("AREA_PROGRAMMA", kReadAloudKey, 0) == 1;
-    box->setChecked(on);
-    box->setVisible(voice);
-    platform::setAutomaticReading(on);
+    const bool wanted = ini.readInteger("AREA_PROGRAMMA", kReadAloudKey, 0) == 1;
+    // The voice may answer only after the window is up: the switch then
+    // appears, set as GENERALE.INI asks.
+    const auto followVoice = [box, wanted] {
+        const bool voice = platform::speechService().canSpeak();
+        box->setChecked(voice && wanted);
+        box->setVisible(voice);
+        platform::setAutomaticReading(voice && wanted);
+    };
+    followVoice();
     QObject::connect(box, &QCheckBox::toggled, box, [](bool checked) { platform::setAutomaticReading(checked); });
+    QObject::connect(&platform::voiceAnswers(), &platform::VoiceAnswers::answered, box, followVoice);
     return box;
 }
 

@@ -98,7 +98,7 @@ void TForm3::createControls()
     Label2 = makeLabel(QStringLiteral("Label2"), kCreditsBody, kDarkBlue, 21, Qt::AlignCenter, this);
     Image1 = new PictureBox(QStringLiteral("Image1"), this);
     Image1->loadFile(resourceFile(resource_folder_, QStringLiteral("logo.png")));
-    Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("Points"), kRed, 21,
+    Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("Punti"), kRed, 21,
                        Qt::AlignHCenter | Qt::AlignTop, this);
 
     // One digit to begin with, so the digit fills the display; it grows

@@ -83,9 +83,9 @@ void closeEveryStep(QWidget* window)
 class NumberKeyFilter : public QObject {
 public:
     NumberKeyFilter(QLineEdit* box, QWidget* window, QString lastBoxName,
-                    std::function<void()> onVerifica)
+                    std::function<void()> onVerifica, std::function<void()> onRefused)
         : QObject(box), window_(window), last_box_name_(std::move(lastBoxName)),
-          on_verifica_(std::move(onVerifica))
+          on_verifica_(std::move(onVerifica)), on_refused_(std::move(onRefused))
     {
     }
 
@@ -104,8 +104,11 @@ protected:
         const bool verifica = MKeyPress(box, key, last_box_name_, window_);
         if (verifica && on_verifica_)
             on_verifica_();
-        if (key.isNull())
+        if (key.isNull()) {
+            if (original != kEnter && on_refused_)
+                on_refused_();
             return true;
+        }
         if (key == original)
             return false;
         // Type the replacement instead of the key that was pressed.
@@ -136,6 +139,7 @@ private:
     QPointer<QWidget> window_;
     QString last_box_name_;
     std::function<void()> on_verifica_;
+    std::function<void()> on_refused_;
     bool retyping_ = false;
 };
 
@@ -204,14 +208,50 @@ int LastButton_Verifica(QWidget* window)
     return 0;
 }
 
+namespace {
+
+// The box's text as it will be once the selection, which a typed key
+// replaces, is gone.
+QString textBesideSelection(const QLineEdit& box)
+{
+    QString text = box.text();
+    if (box.hasSelectedText())
+        text.remove(box.selectionStart(), box.selectedText().size());
+    return text;
+}
+
+int insertionPoint(const QLineEdit& box)
+{
+    return box.hasSelectedText() ? box.selectionStart() : box.cursorPosition();
+}
+
+}  // namespace
+
 bool MKeyPress(QWidget* control, QChar& key, const QString& lastBoxName, QWidget* window)
 {
+    const auto* box = qobject_cast<const QLineEdit*>(control);
     if (key == QLatin1Char(',') || key == QLatin1Char('.')) {
         key = QLatin1Char(decimalSeparator());
+        // One separator to a number.
+        if (box && textBesideSelection(*box).contains(key))
+            key = kNoKey;
         return false;
     }
-    if (key != kEnter)
-        return false;  // digits, backspace and every other key pass unchanged
+    if (key == QLatin1Char('-')) {
+        // A minus only in front, and once.
+        if (box && (insertionPoint(*box) != 0 || textBesideSelection(*box).startsWith(key)))
+            key = kNoKey;
+        return false;
+    }
+    if ((key >= QLatin1Char('0') && key <= QLatin1Char('9')) || key == kBackspace)
+        return false;
+    if (key != kEnter) {
+        // Control characters (Tab, the shortcuts with Ctrl) are no typing;
+        // anything else cannot stand in a number.
+        if (key.isPrint())
+            key = kNoKey;
+        return false;
+    }
 
     key = kNoKey;
     if (control && control->objectName() == lastBoxName)
@@ -224,11 +264,12 @@ bool MKeyPress(QWidget* control, QChar& key, const QString& lastBoxName, QWidget
 }
 
 void installNumberKeyFilter(QLineEdit* box, QWidget* window, const QString& lastBoxName,
-                            std::function<void()> onVerifica)
+                            std::function<void()> onVerifica, std::function<void()> onRefused)
 {
     if (!box)
         return;
-    box->installEventFilter(new NumberKeyFilter(box, window, lastBoxName, std::move(onVerifica)));
+    box->installEventFilter(
+        new NumberKeyFilter(box, window, lastBoxName, std::move(onVerifica), std::move(onRefused)));
 }
 
 }  // namespace quorvia

@@ -46,15 +46,17 @@ void SetLED(const QColor& color, QWidget* window);
 int LastButton_Verifica(QWidget* window);
 
 // The key filter of the number boxes. Digits and backspace pass; "," and "."
-// become the locale's decimal separator. Enter is swallowed (key := 0): in
-// the box named `lastBoxName` it returns true (the scheme's check is to run),
-// elsewhere it moves the focus to the next control. Other keys pass.
+// become the decimal separator in force, refused (key := 0) where the box
+// already holds one; "-" passes only in front of a box without one. Enter is
+// swallowed (key := 0): in the box named `lastBoxName` it returns true (the
+// scheme's check is to run), elsewhere it moves the focus to the next
+// control. Every other printable key is refused; control characters pass.
 bool MKeyPress(QWidget* control, QChar& key, const QString& lastBoxName, QWidget* window);
 
 // Installs MKeyPress on a number box: typed keys go through it, a changed
-// key is typed in its place, and `onVerifica` runs when it returns true.
-// The filter is a child of `box`.
+// key is typed in its place, `onVerifica` runs when it returns true and
+// `onRefused` when it refused a key. The filter is a child of `box`.
 void installNumberKeyFilter(QLineEdit* box, QWidget* window, const QString& lastBoxName,
-                            std::function<void()> onVerifica);
+                            std::function<void()> onVerifica, std::function<void()> onRefused = {});
 
 }  // namespace quorvia

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/formula_preparation.h"
 
+#include "content/ini_file.h"
+#include "content/problem_file.h"
 #include "evaluator/decimal_number.h"
 
 #include <gtest/gtest.h>
@@ -124,20 +126,40 @@ struct ConversionRow {
     const char* message;
 };
 
-TEST_F(FormulaPreparationTest, PartThatIsNotANumberStopsTheLoad) {
+TEST_F(FormulaPreparationTest, PartThatIsNotANumberStopsTheLoadInTheTeachersWords) {
     const ConversionRow rows[] = {
-        {"leading_minus", "-3+4", "'' is not a valid floating point value"},
-        {"bracket", "(1+2)x3", "'(1' is not a valid floating point value"},
-        {"other_decimal_separator", "2.5x2", "'2.5' is not a valid floating point value"},
-        {"letter", "3+a", "'A' is not a valid floating point value"},
-        {"doubled_operator", "3++4", "'' is not a valid floating point value"},
+        {"leading_minus", "-3+4", "Manca un numero prima o dopo un segno: controlla la formula R1"},
+        {"bracket", "(1+2)x3", "«(1» non è un numero: controlla la formula R1"},
+        {"other_decimal_separator", "2.5x2", "«2.5» non è un numero: controlla la formula R1"},
+        // Quoted as written: the letter's own case, without the spaces
+        // around it; an "x" is a sign even beside a letter.
+        {"letter", "3+a", "«a» non è un numero: controlla la formula R1"},
+        {"letter_with_spaces", "12 x k", "«k» non è un numero: controlla la formula R1"},
+        {"capital_letter_in_a_word", "12 : Kb + 3", "«Kb» non è un numero: controlla la formula R1"},
+        {"doubled_operator", "3++4", "Manca un numero prima o dopo un segno: controlla la formula R1"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
+        EXPECT_EQ(failure(Scheme::S3, row.r1), row.message);
+    }
+}
+
+TEST_F(FormulaPreparationTest, AProblemsFormulaNamesTheProblem) {
+    const IniFile file = IniFile::parse("[PROBLEMA_3]\nR1=12 + k\n[PROBLEMA_4]\nR1=2x3\nR2=R1 x Z\n");
+    const struct {
+        int problem;
+        Scheme scheme;
+        const char* message;
+    } rows[] = {
+        {3, Scheme::S3, "«k» non è un numero: controlla la formula R1 del problema 3"},
+        {4, Scheme::S5, "«Z» non è un numero: controlla la formula R2 del problema 4"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.problem);
         try {
-            prepare(Scheme::S3, row.r1);
+            prepareProblemFormulas(evaluator_, row.scheme, readProblem(file, row.problem, row.scheme), {});
             ADD_FAILURE() << "no error";
-        } catch (const ConversionError& e) {
+        } catch (const FormulaError& e) {
             EXPECT_STREQ(e.what(), row.message);
         }
     }
@@ -318,10 +340,10 @@ TEST_F(FormulaPreparationTest, FormulasTheWindowsCannotHoldAreRefused) {
          "La formula R2 \"5X3\" non ha la parola R1 come uno dei suoi due termini."},
         {"r2_with_r1_inside_a_part", Scheme::S5, "2+3", "R12x3",
          "La formula R2 \"R12x3\" non ha la parola R1 come uno dei suoi due termini."},
-        {"r2_r1_twice", Scheme::S5, "2+3", "R1+R1", "'R1' is not a valid floating point value"},
-        {"r2_leading_minus", Scheme::S5, "2+3", "-R1", "'' is not a valid floating point value"},
-        {"r2_other_separator", Scheme::S5, "2+3", "R1x2.5",
-         "'2.5' is not a valid floating point value"},
+        {"r2_r1_twice", Scheme::S5, "2+3", "R1+R1", "«R1» non è un numero: controlla la formula R2"},
+        {"r2_leading_minus", Scheme::S5, "2+3", "-R1",
+         "Manca un numero prima o dopo un segno: controlla la formula R2"},
+        {"r2_other_separator", Scheme::S5, "2+3", "R1x2.5", "«2.5» non è un numero: controlla la formula R2"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

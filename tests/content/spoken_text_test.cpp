@@ -45,7 +45,7 @@ TEST(SpokenText, WritesOutNumbersMoneyAndPausesAsAChildSaysThem)
         const char* spoken;
     } cases[] = {
         {"1,5", "uno virgola cinque"},
-        {"3,25 kg", "tre virgola venticinque kg"},
+        {"3,25 kg", "tre virgola venticinque chili"},
         {"0,05", "zero virgola zero cinque"},
         {"1.5", "uno virgola cinque"},
         // With a decimal comma a dot before three digits groups thousands.
@@ -66,6 +66,52 @@ TEST(SpokenText, WritesOutNumbersMoneyAndPausesAsAChildSaysThem)
         {"Prima riga|seconda riga", "Prima riga. seconda riga"},
         // Without the scheme's reading the signs stay as they are.
         {"12 + 5", "dodici + cinque"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(spokenText(c.text), c.spoken) << c.text;
+}
+
+TEST(SpokenText, SaysTheUnitsAfterANumberAsWords)
+{
+    const struct {
+        const char* text;
+        const char* spoken;
+    } cases[] = {
+        {"182 cm", "centottantadue centimetri"},
+        {"2,5 kg", "due virgola cinque chili"},
+        {"1 kg", "un chilo"},
+        {"1 m", "un metro"},
+        {"21 m", "ventuno metri"},
+        {"1,0 m", "uno virgola zero metri"},
+        {"3 mm, 4 dm e 2 km", "tre millimetri, quattro decimetri e due chilometri"},
+        {"500 g", "cinquecento grammi"},
+        {"1 hg", "un etto"},
+        {"2 q", "due quintali"},
+        {"1 t", "una tonnellata"},
+        {"3 t", "tre tonnellate"},
+        {"250 ml", "duecentocinquanta millilitri"},
+        {"33 cl", "trentatré centilitri"},
+        {"5 dl", "cinque decilitri"},
+        {"1 l", "un litro"},
+        {"2 L", "due litri"},
+        {"4 hl", "quattro ettolitri"},
+        {"1 h", "un'ora"},
+        {"2 h e 15 min", "due ore e quindici minuti"},
+        {"1 min", "un minuto"},
+        {"30 s", "trenta secondi"},
+        {"50%", "cinquanta per cento"},
+        {"1 %", "uno per cento"},
+        {"20 \xC2\xB0" "C", "venti gradi"},
+        {"1 \xC2\xB0" "C", "un grado"},
+        {"3,50 \xE2\x82\xAC", "tre euro e cinquanta centesimi"},
+        // Written together with the number, at the end of a sentence.
+        {"Misura 182cm.", "Misura centottantadue centimetri."},
+        {"Il nastro è lungo 12 m?", "Il nastro è lungo dodici metri?"},
+        // A letter that starts a word is not a unit.
+        {"2 mele e 3 litri", "due mele e tre litri"},
+        {"Ha 3 l'anno", "Ha tre l'anno"},
+        {"5 minuti", "cinque minuti"},
+        {"Ne prende 4 g2", "Ne prende quattro g2"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(spokenText(c.text), c.spoken) << c.text;

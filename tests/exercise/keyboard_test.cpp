@@ -9,10 +9,12 @@
 #include "content/ini_file.h"
 #include "evaluator/calc_express.h"
 #include "exercise/exercise_windows.h"
+#include "exercise/hint_balloon.h"
 #include "widgets/focus_ring.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
@@ -245,6 +247,36 @@ TEST_F(WindowKeys, F11TogglesFullScreen)
     EXPECT_TRUE(w->windowState() & Qt::WindowFullScreen);
     QTest::keyClick(w->focusWidget(), Qt::Key_F11);
     EXPECT_FALSE(w->windowState() & Qt::WindowFullScreen);
+}
+
+TEST_F(WindowKeys, ANumberBoxRefusesWhatNoNumberHoldsAndSaysSoOnceAStep)
+{
+    auto w = open(Mode::Advanced);
+    type(*w, "LMDdomanda", "Quante figurine ha Luca?");
+    enter(*w, "LMDdomanda");
+    type(*w, "LMDdato1", "Le bustine sono 12.");
+    enter(*w, "LMDdato1");
+    type(*w, "LMDdato2", "Ci sono 3 figurine in ogni bustina.");
+    enter(*w, "LMDdato2");
+    auto* balloon = w->findChild<HintBalloon*>(QStringLiteral("msg"));
+    ASSERT_FALSE(balloon->isVisible());
+
+    auto* first = find<QLineEdit>(*w, "dato1");
+    QTest::keyClicks(first, "ab+-x*:12");
+    EXPECT_EQ(first->text(), QStringLiteral("-12"));
+    EXPECT_TRUE(balloon->isVisible());
+    EXPECT_EQ(balloon->text(), QStringLiteral("Qui vanno solo numeri: i segni si scelgono nel quadratino giallo."));
+    // Not a mistake: nothing counted, nothing played.
+    EXPECT_EQ(text(*w, "H4"), QStringLiteral("Err=0"));
+    EXPECT_EQ(text(*w, "error_num"), QStringLiteral(" ERR=0"));
+    EXPECT_FALSE(sound_->wasPlayed("nooo"));
+
+    // The child typing "12 + 3" across the column is told only once a step.
+    balloon->dismiss();
+    auto* second = find<QLineEdit>(*w, "dato2");
+    QTest::keyClicks(second, "+ 3");
+    EXPECT_EQ(second->text(), QStringLiteral("3"));
+    EXPECT_FALSE(balloon->isVisible());
 }
 
 TEST_F(WindowKeys, AnOperatorLabelTakesOnlySigns)

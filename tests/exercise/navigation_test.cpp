@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <ostream>
 
 namespace quorvia::testing {
@@ -87,11 +88,101 @@ TEST_F(Navigation, NextWithYesStartsTheNextProblemAfresh)
     EXPECT_EQ(ledColour(*w, "Shape01"), kYellow);
     EXPECT_EQ(ledColour(*w, "Shape02"), kRed);
     EXPECT_EQ(text(*w, "Label11"), QStringLiteral("litri"));
-    // Problem 2 names a picture that is not there: problem 1's stays.
-    ASSERT_FALSE(picture->pixmap().isNull());
-    EXPECT_EQ(picture->pixmap().toImage().pixelColor(0, 0), QColor(Qt::red));
+    // Problem 2 names a picture that is not there: problem 1's goes.
+    EXPECT_TRUE(picture->pixmap().isNull());
     // The child's name stands once, however many loads.
     EXPECT_EQ(text(*w, "Label1"), QStringLiteral("Giulia: Leggi e segui le indicazioni"));
+}
+
+struct Finished {
+    const char* name;
+    const char* button;
+    bool with_solution;
+};
+
+void PrintTo(const Finished& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class AfterAFinishedProblem : public ExerciseFixture, public ::testing::WithParamInterface<Finished> {};
+
+// The exit question guards work in progress; a finished problem has none.
+TEST_P(AfterAFinishedProblem, TheWindowGoesOnWithoutTheQuestion)
+{
+    auto w = open(Mode::Advanced, GetParam().with_solution ? 2 : 1);
+    if (GetParam().with_solution) {
+        click(*w, "LMDsoluzione");
+    } else {
+        type(*w, "LMDdomanda", "Quante figurine ha Luca?");
+        enter(*w, "LMDdomanda");
+        type(*w, "LMDdato1", "Le bustine sono 12.");
+        enter(*w, "LMDdato1");
+        type(*w, "LMDdato2", "Ci sono 3 figurine in ogni bustina.");
+        enter(*w, "LMDdato2");
+        type(*w, "dato1", "12");
+        pickSign(*w, "Loper1", "x1");
+        type(*w, "dato2", "3");
+        type(*w, "Risultato2", "36");
+        enter(*w, "Risultato2");
+        type(*w, "LMDrisposta", "Luca ha 36 figurine.");
+        enter(*w, "LMDrisposta");
+        ASSERT_EQ(w->solvedCount(), 1);
+    }
+    ASSERT_TRUE(w->state().problem_finished);
+    const int finished = w->state().current_problem;
+
+    click(*w, GetParam().button);
+    EXPECT_TRUE(dialogs_->questions().isEmpty());
+    if (QLatin1String(GetParam().button) == QLatin1String("LMDButton11")) {
+        EXPECT_FALSE(w->isVisible());
+        return;
+    }
+    EXPECT_EQ(w->state().current_problem,
+              QLatin1String(GetParam().button) == QLatin1String("LMDButton1") ? finished + 1
+                                                                             : std::max(1, finished - 1));
+    // The next problem is work in progress again.
+    type(*w, "LMDdomanda", "qualcosa");
+    dialogs_->setNextYesNo(false);
+    click(*w, "LMDButton1");
+    EXPECT_EQ(dialogs_->questions(), QStringList{"Vuoi lasciare questo problema?"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, AfterAFinishedProblem,
+    ::testing::Values(Finished{"NextAfterTheSolution", "LMDButton1", true},
+                      Finished{"PreviousAfterTheSolution", "LMDButton3", true},
+                      Finished{"CloseAfterTheSolution", "LMDButton11", true},
+                      Finished{"NextAfterSolvingAlone", "LMDButton1", false},
+                      Finished{"PreviousAfterSolvingAlone", "LMDButton3", false},
+                      Finished{"CloseAfterSolvingAlone", "LMDButton11", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Navigation, AProblemShowsItsOwnPictureOrNoneWhateverTheOrderOfVisits)
+{
+    addPicture("figura.png", Qt::red);
+    auto w = open(Mode::Advanced);
+    auto* picture = find<QLabel>(*w, "Image4");
+    const auto showsFigura = [&] {
+        return !picture->pixmap().isNull() && picture->pixmap().toImage().pixelColor(0, 0) == QColor(Qt::red);
+    };
+    ASSERT_TRUE(showsFigura());
+    // Problem 2's file is missing, problem 3 names none.
+    for (int problem : {2, 3}) {
+        dialogs_->setNextYesNo(true);
+        click(*w, "LMDButton1");
+        ASSERT_EQ(w->state().current_problem, problem);
+        EXPECT_TRUE(picture->pixmap().isNull()) << "problem " << problem;
+    }
+    for (int problem : {2, 1}) {
+        dialogs_->setNextYesNo(true);
+        click(*w, "LMDButton3");
+        ASSERT_EQ(w->state().current_problem, problem);
+    }
+    EXPECT_TRUE(showsFigura());
+    // Straight to problem 3, as the main window's spinner opens it.
+    auto third = open(Mode::Advanced, 3);
+    EXPECT_TRUE(find<QLabel>(*third, "Image4")->pixmap().isNull());
 }
 
 TEST_F(Navigation, NextOnTheLastAndPreviousOnTheFirstRestartTheProblem)

@@ -155,5 +155,21 @@ TEST_F(ReadAloud, WithoutAVoiceTheSpeakerIsHiddenAndNothingIsSaid)
     EXPECT_FALSE(find<QAbstractButton>(*w, "LMDleggi")->isHidden());
 }
 
+// The voice starts in the background: an open window shows its speaker when
+// the voice answers, and reads from then on.
+TEST_F(ReadAloud, TheSpeakerAppearsWhenTheVoiceAnswers)
+{
+    platform::ScopedFakeSpeech voice;
+    voice->setVoiceMissing(true);
+    auto w = open(Mode::Advanced);
+    EXPECT_TRUE(find<QAbstractButton>(*w, "LMDleggi")->isHidden());
+
+    voice->setVoiceMissing(false);
+    platform::announceVoiceAnswered();
+    EXPECT_FALSE(find<QAbstractButton>(*w, "LMDleggi")->isHidden());
+    click(*w, "LMDleggi");
+    EXPECT_EQ(voice->said().size(), 1);
+}
+
 }  // namespace
 }  // namespace quorvia::testing

@@ -6,6 +6,7 @@
 
 #include "window_case_fixture.h"
 
+#include <string>
 #include <vector>
 
 namespace quorvia::testing {
@@ -24,7 +25,7 @@ struct Refused {
     Mode mode;
     int problem;
     Reach reach;
-    std::vector<const char*> messages;  // every message the load shows
+    std::vector<std::string> messages;  // every message the load shows
 };
 
 void PrintTo(const Refused& refused, std::ostream* out)
@@ -91,8 +92,8 @@ TEST_P(RefusedFormula, StopsTheLoadWithAMessageAndLeavesTheWindowUsable)
     }
     ASSERT_EQ(w->state().current_problem, r.problem);
     QStringList messages;
-    for (const char* m : r.messages)
-        messages.append(QString::fromUtf8(m));
+    for (const std::string& m : r.messages)
+        messages.append(QString::fromStdString(m));
     EXPECT_EQ(dialogs_->messages(), messages);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(text(*w, QStringLiteral("Numero_problema")), QStringLiteral("%1/%2").arg(r.problem).arg(count));
@@ -135,12 +136,16 @@ TEST_P(RefusedFormula, StopsTheLoadWithAMessageAndLeavesTheWindowUsable)
 const char* const kTenNumbers =
     "La formula R1 \"1+1+1+1+1+1+1+1+1+1\" ha più di 9 numeri: lo schema ne contiene al massimo 9, "
     "perché serve un posto anche per il numero di R2.";
-const char* const kNotANumber = "'(3)' is not a valid floating point value";
+// The teacher's own words back, with the place to look.
+std::string notANumber(int problem)
+{
+    return "«(3)» non è un numero: controlla la formula R1 del problema " + std::to_string(problem);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Formulas, RefusedFormula,
     ::testing::Values(
-        Refused{"A3_PartThatIsNotANumber", Scheme::S3, Mode::Advanced, 4, Reach::Open, {kNotANumber}},
+        Refused{"A3_PartThatIsNotANumber", Scheme::S3, Mode::Advanced, 4, Reach::Open, {notANumber(4)}},
         Refused{"A4a_SecondFormulaWithoutTheFirstResult", Scheme::S4a, Mode::Advanced, 7, Reach::Open,
                 {"La formula R2 \"5X3\" non ha la parola R1 come uno dei suoi due termini."}},
         Refused{"A4a_TenNumbersInTheFirstFormula", Scheme::S4a, Mode::Advanced, 8, Reach::Open, {kTenNumbers}},
@@ -150,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"A4a_SecondFormulaInThreeParts", Scheme::S4a, Mode::Advanced, 10, Reach::Open,
                 {"La formula R2 \"R1+2+3\" ha più di due termini: lo schema ne contiene solo due, la "
                  "parola R1 e un numero."}},
-        Refused{"A4a_PartThatIsNotANumber", Scheme::S4a, Mode::Advanced, 11, Reach::Open, {kNotANumber}},
+        Refused{"A4a_PartThatIsNotANumber", Scheme::S4a, Mode::Advanced, 11, Reach::Open, {notANumber(11)}},
         Refused{"A4b_TenNumbersInTheFirstFormula", Scheme::S4b, Mode::Advanced, 6, Reach::Next, {kTenNumbers}},
         Refused{"A4b_SecondFormulaWithoutTheFirstResult", Scheme::S4b, Mode::Advanced, 7, Reach::Next,
                 {"La formula R2 \"5 x 3\" non ha la parola R1 come uno dei suoi due termini."}},
@@ -158,13 +163,13 @@ INSTANTIATE_TEST_SUITE_P(
                 {"La formula R2 \"5 x 3\" non ha la parola R1 come uno dei suoi due termini."}},
         Refused{"A4b_SecondFormulaOfTheFirstResultAlone", Scheme::S4b, Mode::Advanced, 8, Reach::Next,
                 {"List index out of bounds (1)"}},
-        Refused{"A4b_PartThatIsNotANumber", Scheme::S4b, Mode::Advanced, 9, Reach::Next, {kNotANumber}},
+        Refused{"A4b_PartThatIsNotANumber", Scheme::S4b, Mode::Advanced, 9, Reach::Next, {notANumber(9)}},
         Refused{"A4b_NoSecondFormula", Scheme::S4b, Mode::Advanced, 10, Reach::Next,
                 {"Error in formula.", "List index out of bounds (0)"}},
         Refused{"A4b_SecondFormulaInThreeParts", Scheme::S4b, Mode::Advanced, 11, Reach::Next,
                 {"La formula R2 \"R1 + 2 + 3\" ha più di due termini: lo schema ne contiene solo due, la "
                  "parola R1 e un numero."}},
-        Refused{"A5_PartThatIsNotANumber", Scheme::S5, Mode::Advanced, 5, Reach::Reopen, {kNotANumber}},
+        Refused{"A5_PartThatIsNotANumber", Scheme::S5, Mode::Advanced, 5, Reach::Reopen, {notANumber(5)}},
         Refused{"A5_SecondFormulaWithoutOperator", Scheme::S5, Mode::Advanced, 6, Reach::Reopen,
                 {"List index out of bounds (1)"}},
         Refused{"A5_TenNumbersInTheFirstFormula", Scheme::S5, Mode::Advanced, 7, Reach::Reopen,

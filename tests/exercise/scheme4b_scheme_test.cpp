@@ -264,7 +264,8 @@ INSTANTIATE_TEST_SUITE_P(
         SchemeTry{"EverythingWrong", 1, "9", "9", "9", "N4", "9", "9", "N4", "9", false},
         SchemeTry{"NothingTyped", 1, "", "", "", nullptr, "", "", nullptr, "", false},
         SchemeTry{"TrailingZeroFails", 2, "8", "5", "7", "N1", "20", "4", "x1", "80,0", false},
-        SchemeTry{"TrailingBlankFails", 2, "8", "5", "7", "N1", "20", "4", "x1", "80 ", false},
+        // A blank cannot be typed into a number box: the rest is the right result.
+        SchemeTry{"BlankTypedIsRefused", 2, "8", "5", "7", "N1", "20", "4", "x1", "80 ", true},
         SchemeTry{"DecimalWithTheComma", 3, "12", "6", "2", "N1", "20", "8", "N4", "2,5", true},
         SchemeTry{"DecimalWithThePointKey", 3, "12", "6", "2", "N1", "20", "8", "N4", "2.5", true},
         // R1 of two numbers: the third box takes the number of R2, the

@@ -3,17 +3,27 @@
 // scripted dialogs other tests rely on.
 
 #include "platform/desktop.h"
+#include "platform/dialogs.h"
 #include "platform/fakes.h"
 #include "platform/sound.h"
 #include "platform/version.h"
 
 #include "support/wave_fixture.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace quorvia::platform {
 namespace {
@@ -58,6 +68,87 @@ TEST_F(Desktop, OpensExistingDocumentsAndWebPages)
     ASSERT_EQ(opened_.size(), 2);
     EXPECT_EQ(opened_[0], QUrl::fromLocalFile(help));
     EXPECT_EQ(opened_[1], QUrl("https://quorvia.example/"));
+}
+
+// A stand-in xdg-open first on the PATH, answering with `status` as the
+// real one does when no viewer takes the file.
+class FakeXdgOpen {
+public:
+    explicit FakeXdgOpen(int status) : saved_path_(qgetenv("PATH"))
+    {
+        const QString script = dir_.filePath("xdg-open");
+        testing::writeFile(script, QStringLiteral("#!/bin/sh\necho \"$1\" > \"%1\"\n"
+                                                  "[ %2 -eq 0 ] || echo 'xdg-open: no method available' >&2\n"
+                                                  "exit %2\n")
+                                       .arg(dir_.filePath("opened"))
+                                       .arg(status)
+                                       .toUtf8());
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", dir_.path().toUtf8() + ':' + saved_path_);
+    }
+    ~FakeXdgOpen() { qputenv("PATH", saved_path_); }
+    QString opened() const
+    {
+        QFile file(dir_.filePath("opened"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+    }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray saved_path_;
+};
+
+// Until `done` or the time is up, the events of the process delivered.
+bool waitFor(const std::function<bool()>& done, int milliseconds = 5000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return done();
+}
+
+TEST(DesktopOpener, XdgOpenThatFindsNoViewerIsToldAfterwards)
+{
+    QTemporaryDir dir;
+    const QString help = dir.filePath("Help.pdf");
+    ASSERT_TRUE(testing::writeFile(help, "%PDF-1.4"));
+    for (const int status : {3, 0}) {
+        SCOPED_TRACE(status);
+        FakeXdgOpen xdgOpen(status);
+        QObject context;
+        int refused = 0;
+        EXPECT_TRUE(openDocument(help, &context, [&refused] { ++refused; }));
+        ASSERT_TRUE(waitFor([&] { return !xdgOpen.opened().isEmpty(); }));
+        EXPECT_EQ(xdgOpen.opened(), QFileInfo(help).absoluteFilePath());
+        // The answer comes when xdg-open ends; a viewer found says nothing.
+        waitFor([&] { return refused > 0; }, status == 0 ? 500 : 5000);
+        EXPECT_EQ(refused, status == 0 ? 0 : 1);
+    }
+}
+
+// Qt's own file dialog sizes its columns for English headers; in Italian
+// "Dimensione" was cut.
+TEST(FileDialogColumns, EveryHeaderShowsWhole)
+{
+    QTemporaryDir dir;
+    QFileDialog dialog(nullptr, QStringLiteral("Salva"), dir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.show();
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(view, nullptr);
+    QHeaderView* header = view->header();
+    for (int section = 1; section < header->count(); ++section)
+        header->resizeSection(section, 10);
+    fitFileDialogColumns(dialog);
+    const QFontMetrics metrics(header->font());
+    for (int section = 1; section < header->count(); ++section) {
+        const QString words = view->model()->headerData(section, Qt::Horizontal).toString();
+        EXPECT_GT(header->sectionSize(section), metrics.horizontalAdvance(words)) << words.toStdString();
+    }
 }
 
 TEST(WavePlayer, NamedRequestsReachTheServiceWithTheWave)

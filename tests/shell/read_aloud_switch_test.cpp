@@ -47,5 +47,29 @@ TEST_F(ReadAloudSwitch, WithoutAVoiceItIsHiddenAndReadingStaysOff)
     EXPECT_FALSE(platform::automaticReading());
 }
 
+// The voice starts in the background and may answer after the window is up.
+TEST_F(ReadAloudSwitch, AppearsWhenTheVoiceAnswersSetAsGeneraleSays)
+{
+    platform::ScopedFakeSpeech voice;
+    voice->setVoiceMissing(true);  // not answered yet
+    writeResource("GENERALE.INI", "[AREA_PROGRAMMA]\nLEGGI_AD_ALTA_VOCE=1\n");
+    TForm1 window(folder());
+    auto* box = window.findChild<QCheckBox*>(QStringLiteral("LeggiAdAltaVoce"));
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->isHidden());
+
+    voice->setVoiceMissing(false);
+    platform::announceVoiceAnswered();
+    EXPECT_FALSE(box->isHidden());
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_TRUE(platform::automaticReading());
+
+    // A voice that answers it cannot speak leaves it hidden and reading off.
+    voice->setVoiceMissing(true);
+    platform::announceVoiceAnswered();
+    EXPECT_TRUE(box->isHidden());
+    EXPECT_FALSE(platform::automaticReading());
+}
+
 }  // namespace
 }  // namespace quorvia

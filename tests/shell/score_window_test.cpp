@@ -2,10 +2,14 @@
 #include "shell/score_window.h"
 
 #include "platform/wave_header.h"
+#include "shell/main_window.h"
 #include "shell_fixture.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QLCDNumber>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 namespace quorvia {
@@ -162,6 +166,27 @@ TEST_F(ScoreWindow, LayoutAndColours)
     EXPECT_EQ(led->palette().color(QPalette::WindowText), QColor(0, 0, 160));
     EXPECT_EQ(led->palette().color(QPalette::Window), QColor(255, 0, 0));
     EXPECT_TRUE(window.findChild<QWidget*>("Image2")->isHidden());
+}
+
+// The last English words a child met were "Credits" and "Points".
+TEST_F(ScoreWindow, TheMainAndScoreWindowsSpeakItalian)
+{
+    TForm1 main(folder());
+    TForm3 score(folder());
+    EXPECT_EQ(main.findChild<QPushButton*>(QStringLiteral("LMDSpeedButton3"))->text(), QStringLiteral("Autori"));
+    EXPECT_EQ(score.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("Punti"));
+    const QStringList english = {"Credits", "Points", "Score", "Help", "Start", "Exit", "Close", "About"};
+    for (const QWidget* window : {static_cast<const QWidget*>(&main), static_cast<const QWidget*>(&score)}) {
+        QStringList captions;
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            captions << label->text();
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            captions << button->text();
+        for (const QString& caption : captions) {
+            for (const QString& word : english)
+                EXPECT_FALSE(caption.contains(word, Qt::CaseInsensitive)) << caption.toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -212,13 +212,58 @@ TEST_F(NumberKeys, MKeyPressTable)
         char16_t out;
     } cases[] = {
         {"digit", u'7', u'7'},        {"backspace", 8, 8},        {"point", u'.', u','},
-        {"comma", u',', u','},        {"letter", u'a', u'a'},     {"minus", u'-', u'-'},
+        {"comma", u',', u','},        {"minus_in_front", u'-', u'-'},
+        // Tab and the Ctrl shortcuts are no typing.
+        {"tab", 9, 9},                {"ctrl_a", 1, 1},
+        // Nothing else stands in a number.
+        {"letter", u'a', 0},          {"capital", u'X', 0},       {"plus", u'+', 0},
+        {"times", u'*', 0},           {"colon", u':', 0},         {"space", u' ', 0},
+        {"accented", u'\u00e8', 0},
     };
     for (const auto& c : cases) {
         QChar key(c.in);
         EXPECT_FALSE(MKeyPress(boxes_[0], key, "Risultato2", &window_)) << c.name;
         EXPECT_EQ(key, QChar(c.out)) << c.name;
     }
+}
+
+TEST_F(NumberKeys, ABoxHoldsOnlyWhatANumberCanHold)
+{
+    int refused = 0;
+    installNumberKeyFilter(boxes_[0], &window_, "Risultato2", {}, [&refused] { ++refused; });
+    const struct {
+        const char* typed;
+        const char* held;
+        int refused;
+    } cases[] = {
+        {"ab+-x*:12", "-12", 6},
+        {"5 + 6", "56", 3},
+        {"3,5,2", "3,52", 1},
+        {"3.5.2", "3,52", 1},
+        {"1-2", "12", 1},
+        {"--3", "-3", 1},
+        {"12,50", "12,50", 0},
+    };
+    for (const auto& c : cases) {
+        boxes_[0]->clear();
+        refused = 0;
+        QTest::keyClicks(boxes_[0], c.typed);
+        EXPECT_EQ(boxes_[0]->text(), QLatin1String(c.held)) << c.typed;
+        EXPECT_EQ(refused, c.refused) << c.typed;
+    }
+    // A minus goes in front, also over a selection that starts there.
+    boxes_[0]->setText(QStringLiteral("12"));
+    boxes_[0]->setCursorPosition(0);
+    QTest::keyClick(boxes_[0], Qt::Key_Minus);
+    EXPECT_EQ(boxes_[0]->text(), QStringLiteral("-12"));
+    boxes_[0]->selectAll();
+    QTest::keyClicks(boxes_[0], "-");
+    EXPECT_EQ(boxes_[0]->text(), QStringLiteral("-"));
+    // A separator replacing the selected one is no second separator.
+    boxes_[0]->setText(QStringLiteral("3,5"));
+    boxes_[0]->setSelection(1, 1);
+    QTest::keyClicks(boxes_[0], ".");
+    EXPECT_EQ(boxes_[0]->text(), QStringLiteral("3,5"));
 }
 
 TEST_F(NumberKeys, EnterInTheLastBoxAsksForTheCheck)
