@@ -15,9 +15,13 @@ QCheckBox* addReadAloudSwitch(QWidget* parent, const QString& resourceFolder)
     box->setObjectName(QStringLiteral("LeggiAdAltaVoce"));
     box->setFont(comicFont(16));
     box->setToolTip(QStringLiteral("Legge ad alta voce gli aiuti, i messaggi e le frasi scelte"));
+    // White on a dark teal of its own: on the window's light gradient the
+    // white text could not be read.
     QPalette palette = box->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Window, QColor(0, 96, 96));
     box->setPalette(palette);
+    box->setAutoFillBackground(true);
 
     const bool voice = platform::speechService().canSpeak();
     const IniFile ini =
