@@ -17,8 +17,8 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 
 # What Orca said from line $1 of its log on.
 spoken_since() {
-  tail -n +"$1" "$log" | grep -a "SPEECH OUTPUT: '" | sed -e "s/^.*SPEECH OUTPUT: '//" -e "s/'[^']*$//" |
-    grep -v -x -e '' -e ' ' || true
+  tail -n +"$1" "$log" | grep -a "SPEECH OUTPUT: '" |
+    sed -E -e "s/^.*SPEECH OUTPUT: '//" -e "s/' ?\{'established.*$//" | grep -v -x -e '' -e ' ' || true
 }
 mark() { wc -l <"$log"; }
 # A key (xdotool's name), then what Orca said for it.
@@ -45,7 +45,9 @@ focus_named() {
   for ((n = 0; n < $2; n++)); do
     at=$(mark)
     xdotool key "${3:-Tab}"
-    sleep 0.8
+    # Orca writes its log a moment later: wait for it, or the name heard
+    # would be the one before.
+    sleep 1.6
     if said "$((at + 1))" "$1"; then
       echo "  [${3:-Tab} to: $1]"
       return 0
@@ -61,7 +63,7 @@ open_window() {
   "$QUORVIA_WALK_PROGRAM" --risorse "$work/RISORSE" >"$work/program.out" 2>&1 &
   program=$!
   sleep 6
-  focus_named "Il tuo nome" 14 >/dev/null
+  # The focus starts in the name box.
   xdotool type --delay 20 "Anna"
   focus_named "Modo di lavoro" 14 >/dev/null
   xdotool key Page_Down
@@ -70,7 +72,7 @@ open_window() {
   xdotool key Page_Down
   for ((i = 1; i < scheme; i++)); do xdotool key Up; sleep 0.3; done
   focus_named "Inizia" 14 >/dev/null
-  key space 5
+  key space 6
 }
 close_program() {
   kill "$program" 2>/dev/null

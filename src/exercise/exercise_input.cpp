@@ -179,9 +179,6 @@ void ExerciseInput::Loper2MouseUp(QLabel* label, const QPoint& globalPos)
         return;
     setTag(label, 1);
     widgets_.PopupMenu1->popup(globalPos);
-    // The first sign highlighted at once, so a screen reader says it and the
-    // arrows move from it.
-    widgets_.PopupMenu1->setActiveAction(widgets_.PopupMenu1->actions().value(0));
 }
 
 void ExerciseInput::N1Click(QAction* item)

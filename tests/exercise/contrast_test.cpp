@@ -94,7 +94,8 @@ QStringList lowContrastTexts(QWidget& window)
             text = label->text();
         else if (auto* button = qobject_cast<QAbstractButton*>(w))
             text = button->text();
-        if (text.trimmed().isEmpty() || !w->isVisibleTo(&window) || w->window() != &window ||
+        // A control that cannot be used (a closed step's button) is no text to read.
+        if (text.trimmed().isEmpty() || !w->isVisibleTo(&window) || !w->isEnabled() || w->window() != &window ||
             w->width() < 4 || w->height() < 4)
             continue;
         const QColor ink = w->palette().color(w->foregroundRole());
