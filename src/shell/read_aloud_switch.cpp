@@ -16,12 +16,9 @@ QCheckBox* addReadAloudSwitch(QWidget* parent, const QString& resourceFolder)
     box->setFont(comicFont(16));
     box->setToolTip(QStringLiteral("Legge ad alta voce gli aiuti, i messaggi e le frasi scelte"));
     // White on a dark teal of its own: on the window's light gradient the
-    // white text could not be read.
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Window, QColor(0, 96, 96));
-    box->setPalette(palette);
-    box->setAutoFillBackground(true);
+    // white text could not be read. A style sheet, which the window's own
+    // palette does not cover.
+    box->setStyleSheet(QStringLiteral("QCheckBox { color: white; background-color: rgb(0, 96, 96); padding: 0 4px; }"));
 
     const bool voice = platform::speechService().canSpeak();
     const IniFile ini =
