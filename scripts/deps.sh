@@ -23,6 +23,8 @@ if [ "${QUORVIA_DEPS:-}" = "desktop" ]; then
   packages+=(xvfb xauth xdotool imagemagick poppler-utils)
   # the Italian voice that reads aloud
   packages+=(qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
+  # scripts/screen-reader-walk.sh: a window manager, the AT-SPI registry, Orca
+  packages+=(openbox at-spi2-core dbus-x11 orca espeak-ng)
 fi
 
 missing=()

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/accessible_names.h"
 
+#include "content/operator_signs.h"
+#include "exercise/error_book.h"
+#include "exercise/hint_balloon.h"
 #include "exercise/scheme_description.h"
 #include "widgets/controls.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVariant>
@@ -41,6 +47,68 @@ const char* const kOrdinals[] = {"primo", "secondo", "terzo", "quarto", "quinto"
 // The window's property that keeps its live line; the line has no object
 // name, so it never counts among the window's controls.
 const char* const kAnnouncementLine = "quorviaAnnouncementLine";
+// The name a control was given when the window was built, before a count or
+// a sign was added to it.
+const char* const kBaseName = "quorviaBaseName";
+
+// The live line: Orca speaks a notification when it starts showing, and
+// ignores a name change on anything but the focus.
+class VerdictLine : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+};
+
+class NotificationAccessible : public QAccessibleWidget {
+public:
+    using Text = QString (*)(const QWidget*);
+    NotificationAccessible(QWidget* w, Text text) : QAccessibleWidget(w, QAccessible::Notification), text_(text) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return text_(widget());
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    Text text_;
+};
+
+// Qt names a closed combo box after its current item on Linux; the step's
+// name is what the child needs on arriving, the sentence is the value.
+class ChoiceListAccessible : public QAccessibleWidget {
+public:
+    explicit ChoiceListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return static_cast<const QComboBox*>(widget())->currentText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("quorvia::VerdictLine"))
+        return new NotificationAccessible(static_cast<QWidget*>(object),
+                                          [](const QWidget* w) { return static_cast<const QLabel*>(w)->text(); });
+    if (className == QLatin1String("quorvia::HintBalloon"))
+        return new NotificationAccessible(static_cast<QWidget*>(object), [](const QWidget* w) {
+            return static_cast<const HintBalloon*>(w)->text();
+        });
+    if (className == QLatin1String("quorvia::ChoiceListBox"))
+        return new ChoiceListAccessible(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
+// The word a screen reader says for a sign; empty for anything else.
+QString signWord(const QString& sign)
+{
+    static const char* const kWords[] = {"più", "meno", "per", "diviso"};
+    static_assert(std::size(kWords) == kOperatorSigns.size());
+    const int tag = operatorTagOfSign(sign.trimmed().toStdString());
+    return tag ? QString::fromUtf8(kWords[tag - 1]) : QString();
+}
 
 // The step a control belongs to: its Tag, except the lists, whose Tag is 1
 // and whose step is in the table of steps.
@@ -61,18 +129,27 @@ int stepOf(const SchemeDescription& scheme, const WidgetRow& row)
 
 QString stepTask(const SchemeDescription& scheme, int step)
 {
+    // One rule for every window: the questions first (as many as the
+    // answers), then the data, the operation scheme, the answers.
     const int operation = scheme.operationStep();
+    const int answers = std::max(1, int(scheme.answer_steps.size()));
+    const auto ordinal = [](int i, bool feminine) {
+        QString word = i >= 0 && i < int(std::size(kOrdinals)) ? QLatin1String(kOrdinals[i]) : QLatin1String("altro");
+        if (feminine)
+            word.back() = QLatin1Char('a');
+        return word;
+    };
     QString task;
-    if (step == 1)
-        task = QStringLiteral("riscrivi la domanda");
-    else if (step == operation)
+    if (step == operation)
         task = QStringLiteral("completa lo schema delle operazioni");
     else if (step > operation)
-        task = QStringLiteral("scrivi la risposta");
-    else if (step - 2 < int(std::size(kOrdinals)))
-        task = QStringLiteral("scrivi il %1 dato").arg(QLatin1String(kOrdinals[step - 2]));
+        task = answers == 1 ? QStringLiteral("scrivi la risposta")
+                            : QStringLiteral("scrivi la %1 risposta").arg(ordinal(step - operation - 1, true));
+    else if (step <= answers)
+        task = answers == 1 ? QStringLiteral("riscrivi la domanda")
+                            : QStringLiteral("riscrivi la %1 domanda").arg(ordinal(step - 1, true));
     else
-        task = QStringLiteral("scrivi un dato");
+        task = QStringLiteral("scrivi il %1 dato").arg(ordinal(step - answers - 1, false));
     return QStringLiteral("Passo %1, %2").arg(step).arg(task);
 }
 
@@ -91,10 +168,20 @@ void nameExerciseControls(QWidget& window, const SchemeDescription& scheme)
         if (name.contains(QLatin1String("%1")))
             name = name.arg(step);
         w->setAccessibleName(name);
+        w->setProperty(kBaseName, name);
         if (kind->described)
             w->setAccessibleDescription(stepTask(scheme, step));
     }
     announcementLine(window);
+}
+
+void installAccessibleRoles()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    (void)installed;
 }
 
 void nameNumberBoxes(QWidget& window, const SchemeDescription& scheme)
@@ -140,23 +227,63 @@ QWidget* announcementLine(QWidget& window)
         return line;
     // Shown, so the assistive tools see it, but a pixel wide and behind
     // everything: the child sees the verdict in the balloon and animations.
-    auto* line = new QLabel(&window);
+    installAccessibleRoles();
+    auto* line = new VerdictLine(&window);
     window.setProperty(kAnnouncementLine, QVariant::fromValue<QObject*>(line));
     line->setGeometry(0, 0, 1, 1);
     line->lower();
-    line->show();
+    line->hide();
     return line;
 }
 
 void announce(QWidget& window, const QString& text)
 {
     auto* line = static_cast<QLabel*>(announcementLine(window));
+    // Hidden first, so the same verdict twice is spoken twice.
+    line->hide();
     line->setText(text);
-    line->setAccessibleName(text);
-    QAccessibleEvent changed(line, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
-    QAccessibleEvent alert(line, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    line->show();
+}
+
+void clearAnnouncement(QWidget& window)
+{
+    auto* line = static_cast<QLabel*>(announcementLine(window));
+    line->hide();
+    line->clear();
+}
+
+void showErrorCount(QAbstractButton& counter, int count)
+{
+    counter.setText(ErrorBook::counterCaption(count));
+    const QString base = counter.property(kBaseName).toString();
+    if (base.isEmpty())
+        return;
+    const QString errors = count == 1 ? QStringLiteral("1 errore") : QStringLiteral("%1 errori").arg(count);
+    counter.setAccessibleName(base + QStringLiteral(", ") + errors);
+}
+
+void nameSign(QLabel& label)
+{
+    const QString base = label.property(kBaseName).toString();
+    if (base.isEmpty())
+        return;
+    const QString word = signWord(label.text());
+    label.setAccessibleName(word.isEmpty() ? base : base + QStringLiteral(": ") + word);
+}
+
+ChoiceListBox::ChoiceListBox(QWidget* parent) : QComboBox(parent)
+{
+    installAccessibleRoles();
+}
+
+void ChoiceListBox::keyPressEvent(QKeyEvent* event)
+{
+    const int before = currentIndex();
+    QComboBox::keyPressEvent(event);
+    if (currentIndex() != before && currentIndex() >= 0 && window())
+        announce(*window(), currentText());
 }
 
 }  // namespace quorvia
+
+#include "accessible_names.moc"

@@ -6,8 +6,11 @@
 
 #include "content/scheme.h"
 
+#include <QComboBox>
 #include <QString>
 
+class QAbstractButton;
+class QLabel;
 class QWidget;
 
 namespace quorvia {
@@ -25,9 +28,36 @@ void nameExerciseControls(QWidget& window, const SchemeDescription& scheme);
 void nameNumberBoxes(QWidget& window, const SchemeDescription& scheme);
 
 // Says `text` to a screen reader, as the verdict of a check: the window's
-// live line takes it and tells the assistive tools it changed.
+// live line, a notification, shows again with it, which a screen reader
+// speaks whatever has the focus.
 void announce(QWidget& window, const QString& text);
+// Takes the last verdict away (a new problem starts with none).
+void clearAnnouncement(QWidget& window);
 // The live line of a window: an unnamed label that says the last verdict.
 QWidget* announcementLine(QWidget& window);
+
+// An error button says its count in its name: "Errori e suggerimento del
+// passo 2, 1 errore". Sets the caption too.
+void showErrorCount(QAbstractButton& counter, int count);
+// An operator label says the sign it holds: "Segno dell'operazione: per".
+// Labels that are not operator labels are left alone.
+void nameSign(QLabel& label);
+
+// A step's choice list. Its name stays the step's, whatever sentence is
+// chosen; the chosen sentence is its value, and each one reached with the
+// arrows is announced.
+class ChoiceListBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ChoiceListBox(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The roles a screen reader needs and Qt does not give: the live line and the
+// hint balloon are notifications, a choice list keeps its own name. Done once
+// per program; every window calls it.
+void installAccessibleRoles();
 
 }  // namespace quorvia

@@ -106,10 +106,13 @@ void ExerciseWindow::showError(QAbstractButton* counter, const StepDecision& err
     const ExerciseWidgets& w = widgets_;
     attempt_.countError(error.step);
     if (counter)
-        counter->setText(ErrorBook::counterCaption(error.step_errors));
+        showErrorCount(*counter, error.step_errors);
+    // The balloon is a notification of its own: its message is the verdict
+    // a screen reader speaks, once.
     if (error.has_message)
         w.msg->showAt(counter, error.message);
-    announce(*this, error.has_message ? error.message : QStringLiteral("Sbagliato, riprova"));
+    if (!error.has_message || w.msg->text().isEmpty())
+        announce(*this, error.has_message ? error.message : QStringLiteral("Sbagliato, riprova"));
     w.nooo->play();
     const int total = tag(w.error_num) + 1;
     setTag(w.error_num, total);

@@ -6,6 +6,7 @@
 #include "exercise/exercise_builder.h"
 
 #include "content/operator_signs.h"
+#include "exercise/accessible_names.h"
 #include "exercise/error_book.h"
 #include "exercise/hint_balloon.h"
 #include "exercise/window_art.h"
@@ -84,6 +85,8 @@ const char* operatorMenuItemName(const QString& sign)
 
 ExerciseWidgets ExerciseWindowBuilder::build(QDialog& window) const
 {
+    // Before the first widget, so none is given Qt's own role first.
+    installAccessibleRoles();
     ExerciseWidgets w;
     window.setFont(childFont(15));
     window.setWindowTitle(QStringLiteral("Problemi di Matematica per la Scuola Primaria"));
@@ -149,7 +152,8 @@ void ExerciseWindowBuilder::buildToolBar(QWidget& window, ExerciseWidgets& w) co
     w.Label1->setFont(childFont(17, true));
     w.Label1->setIndent(8);
     w.Label1->setText(QStringLiteral("Leggi e segui le indicazioni"));
-    paintBackground(w.Label1, QColor(255, 0, 0), Qt::white);
+    // A darker red than pure, so the white instruction reads at 4.5 : 1.
+    paintBackground(w.Label1, QColor(220, 0, 0), Qt::white);
     w.instruction_caption = w.Label1->text();
 
     auto* logoPanel = new QFrame(&window);

@@ -34,6 +34,7 @@ void ExerciseWindow::INIZIO()
     if (isAnimating())
         platform::soundService().stopAll();
     feedback_.stop();
+    clearAnnouncement(*this);
     readAloud_->newProblem();
     input_->newProblem();
     state_.problem_finished = false;
@@ -80,8 +81,8 @@ void ExerciseWindow::CARICA_PROBLEMA()
     const int steps = stepCount(scheme_.scheme);
     for (int s = 1; s <= steps; ++s) {
         if (auto* counter = panel_.control<QAbstractButton>(StepPanel::stepName("H", s))) {
-            counter->setText(ErrorBook::counterCaption(0));
             setTag(counter, s);
+            showErrorCount(*counter, 0);
             if (s == steps)
                 counter->show();
         }

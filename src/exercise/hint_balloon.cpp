@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/hint_balloon.h"
 
+#include "exercise/accessible_names.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -22,6 +24,8 @@ const QColor kBorder(90, 90, 90);
 
 HintBalloon::HintBalloon(QWidget* window) : QWidget(window), hide_timer_(new QTimer(this))
 {
+    // A notification to a screen reader, which speaks it as it shows.
+    installAccessibleRoles();
     setObjectName(QStringLiteral("msg"));
     setAttribute(Qt::WA_TranslucentBackground);
     QFont f = font();

@@ -2,6 +2,7 @@
 // The step widgets of an exercise window, made from its scheme's table for
 // the window's mode.
 
+#include "exercise/accessible_names.h"
 #include "exercise/exercise_builder.h"
 
 #include "exercise/window_art.h"
@@ -100,7 +101,7 @@ QWidget* ExerciseWindowBuilder::createSchemeWidget(const WidgetRow& row, const W
         break;
     }
     case WidgetKind::ChoiceList: {
-        auto* list = new QComboBox(parent);
+        auto* list = new ChoiceListBox(parent);
         list->setEditable(false);
         list->setFont(childFont(16));
         for (int i = 1; i <= 9; ++i)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/step_panel.h"
 
+#include "exercise/accessible_names.h"
 #include "exercise/choice_shuffle.h"
 #include "exercise/exercise_state.h"
 #include "exercise/shown_text.h"
@@ -81,6 +82,7 @@ void StepPanel::putText(const QString& name, const QString& text) const
     }
     if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(text);
+        nameSign(*label);
         for (const FollowerRule& f : scheme_.followers) {
             if (name.compare(QLatin1String(f.leader), Qt::CaseInsensitive) == 0) {
                 if (auto* follower = control<QLabel>(QLatin1String(f.follower)))
@@ -144,8 +146,10 @@ void StepPanel::clearInputs() const
             break;
         case WidgetKind::OperatorLabel:
         case WidgetKind::FollowerLabel:
-            if (auto* label = qobject_cast<QLabel*>(w))
+            if (auto* label = qobject_cast<QLabel*>(w)) {
                 label->clear();
+                nameSign(*label);
+            }
             break;
         case WidgetKind::ChoiceList:
             if (auto* list = qobject_cast<QComboBox*>(w))

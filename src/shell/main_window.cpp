@@ -44,8 +44,10 @@ constexpr int kMaxProblemCount = kMaxProblems;
 
 const QSize kClientSize(786, 560);
 constexpr int kBorderWidth = 3;
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 128, 0);
+// Red and green a shade darker than pure, so white on the red band and both
+// as text on a button read at 4.5 : 1.
+const QColor kRed(220, 0, 0);
+const QColor kGreen(0, 125, 0);
 const QColor kBlue(0, 0, 255);
 
 const QString kCredits = QStringLiteral(

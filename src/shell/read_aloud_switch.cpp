@@ -15,9 +15,10 @@ QCheckBox* addReadAloudSwitch(QWidget* parent, const QString& resourceFolder)
     box->setObjectName(QStringLiteral("LeggiAdAltaVoce"));
     box->setFont(comicFont(16));
     box->setToolTip(QStringLiteral("Legge ad alta voce gli aiuti, i messaggi e le frasi scelte"));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    box->setPalette(palette);
+    // White on a dark teal of its own: on the window's light gradient the
+    // white text could not be read. A style sheet, which the window's own
+    // palette does not cover.
+    box->setStyleSheet(QStringLiteral("QCheckBox { color: white; background-color: rgb(0, 96, 96); padding: 0 4px; }"));
 
     const IniFile ini =
         IniFile::read(resourceFile(resourceFolder, QStringLiteral("GENERALE.INI")).toStdString());

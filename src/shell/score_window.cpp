@@ -24,7 +24,8 @@ namespace quorvia {
 namespace {
 
 const QColor kGrey(128, 128, 128);
-const QColor kRed(255, 0, 0);
+// White on it reads at 4.5 : 1, the dark blue digits at 3 : 1.
+const QColor kRed(238, 0, 0);
 const QColor kDarkBlue(0, 0, 160);  // stored as 10485760, red in the low byte
 
 const QString kCreditsTitle = QStringLiteral(

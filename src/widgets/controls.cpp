@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace quorvia {
 namespace {
 
@@ -190,6 +192,34 @@ void ShapeIndicator::setPenVisible(bool visible)
     update();
 }
 
+// A step's state by shape as well as by colour, in black, which stands out
+// from all three fills: a bar to do, an arrow open, a tick done.
+namespace {
+
+void paintStateSymbol(QPainter& painter, const QRectF& circle, const QColor& brush_)
+{
+    const QString state = stepStateText(brush_);
+    if (state.isEmpty())
+        return;
+    const qreal s = circle.width();
+    const QPointF c = circle.center();
+    painter.setPen(QPen(Qt::black, std::max<qreal>(2.0, s / 8), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (brush_ == kStepAhead) {
+        painter.drawLine(QPointF(c.x() - s * 0.25, c.y()), QPointF(c.x() + s * 0.25, c.y()));
+    } else if (brush_ == kStepCurrent) {
+        painter.setBrush(Qt::black);
+        const QPointF arrow[] = {{c.x() - s * 0.15, c.y() - s * 0.25}, {c.x() + s * 0.25, c.y()},
+                                 {c.x() - s * 0.15, c.y() + s * 0.25}};
+        painter.drawPolygon(arrow, 3);
+    } else {
+        const QPointF tick[] = {{c.x() - s * 0.25, c.y()}, {c.x() - s * 0.07, c.y() + s * 0.2},
+                                {c.x() + s * 0.27, c.y() - s * 0.22}};
+        painter.drawPolyline(tick, 3);
+    }
+}
+
+}  // namespace
+
 void ShapeIndicator::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -202,7 +232,9 @@ void ShapeIndicator::paintEvent(QPaintEvent*)
     const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     if (form_ == Form::Circle) {
         const qreal side = qMin(area.width(), area.height());
-        painter.drawEllipse(QRectF(area.center().x() - side / 2, area.center().y() - side / 2, side, side));
+        const QRectF circle(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
+        painter.drawEllipse(circle);
+        paintStateSymbol(painter, circle, brush_);
     } else {
         painter.drawRect(area);
     }

@@ -10,6 +10,9 @@
 #include "shell/main_window.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
 #include <QWidget>
 
 namespace quorvia::testing {
@@ -58,7 +61,7 @@ TEST_P(AccessibleNames, EveryControlHasAName)
     auto* input = find<QWidget>(*w, QLatin1String(GetParam().mode == Mode::Advanced ? second.advanced_input
                                                                                    : second.beginner_input));
     ASSERT_NE(input, nullptr);
-    EXPECT_EQ(input->accessibleDescription(), QStringLiteral("Passo 2, scrivi il primo dato"));
+    EXPECT_EQ(input->accessibleDescription(), stepTask(w->scheme(), 2));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, AccessibleNames,
@@ -78,11 +81,56 @@ TEST_F(ExerciseFixture, TheMainWindowsControlsHaveNames)
     EXPECT_EQ(unnamedControls(main), QStringList());
 }
 
-// The verdicts go to the window's live line, which tells the assistive
-// tools (the offscreen platform has none to hear the event itself).
+// What a screen reader is told: every notification that starts showing
+// (Orca speaks those whatever has the focus). The update handler hears
+// Qt's ObjectShow events where a platform bridge is active; the offscreen
+// platform has none and drops every event before any handler, so there the
+// show events Qt would turn into ObjectShow are watched instead.
+class Heard : public QObject {
+public:
+    Heard()
+    {
+        lines().clear();
+        previous_ = QAccessible::installUpdateHandler(&Heard::record);
+        if (!QAccessible::isActive())
+            qApp->installEventFilter(this);
+    }
+    ~Heard() override
+    {
+        QAccessible::installUpdateHandler(previous_);
+        qApp->removeEventFilter(this);
+    }
+    QStringList notifications() const { return lines(); }
+    QString last() const { return lines().isEmpty() ? QString() : lines().last(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            QAccessibleEvent shown(watched, QAccessible::ObjectShow);
+            record(&shown);
+        }
+        return false;
+    }
+
+private:
+    static QStringList& lines()
+    {
+        static QStringList heard;
+        return heard;
+    }
+    static void record(QAccessibleEvent* event)
+    {
+        QAccessibleInterface* face = event->accessibleInterface();
+        if (face && event->type() == QAccessible::ObjectShow && face->role() == QAccessible::Notification)
+            lines() << face->text(QAccessible::Name);
+    }
+    QAccessible::UpdateHandler previous_ = nullptr;
+};
+
 using Announcements = ExerciseFixture;
 
-TEST_F(Announcements, VerdictsAreAnnouncedAndIndicatorsSayTheirState)
+TEST_F(Announcements, EveryVerdictIsANotificationAndTheErrorButtonsSayTheirCount)
 {
     auto w = open(Mode::Advanced);
     auto* led = find<QWidget>(*w, "Shape02");
@@ -90,18 +138,25 @@ TEST_F(Announcements, VerdictsAreAnnouncedAndIndicatorsSayTheirState)
     EXPECT_EQ(led->accessibleDescription(), QStringLiteral("da fare"));
     EXPECT_EQ(led->toolTip(), QStringLiteral("Passo da fare"));
     EXPECT_EQ(find<QWidget>(*w, "Shape01")->accessibleDescription(), QStringLiteral("aperto"));
-
     auto* line = qobject_cast<QLabel*>(announcementLine(*w));
     ASSERT_NE(line, nullptr);
     EXPECT_TRUE(line->objectName().isEmpty()) << "never one of the window's controls";
-    const auto heard = [line] { return line->accessibleName(); };
-    // A wrong step says the step's own message, as the balloon shows it.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(line)->role(), QAccessible::Notification);
+    auto* counter = find<QWidget>(*w, "H1");
+    EXPECT_EQ(counter->accessibleName(), QStringLiteral("Errori e suggerimento del passo 1, 0 errori"));
+
+    Heard heard;
+    // A wrong step says the step's own message once, as the balloon shows it.
     answer(*w, 1, QStringLiteral("non è la domanda"));
-    EXPECT_EQ(heard(), QStringLiteral("Ricopia bene la domanda."));
+    EXPECT_EQ(heard.notifications(), QStringList{QStringLiteral("Ricopia bene la domanda.")});
+    EXPECT_EQ(counter->accessibleName(), QStringLiteral("Errori e suggerimento del passo 1, 1 errore"));
+    answer(*w, 1, QStringLiteral("non è la domanda"));
+    EXPECT_EQ(heard.notifications().size(), 2) << "the same verdict twice is said twice";
+    EXPECT_EQ(counter->accessibleName(), QStringLiteral("Errori e suggerimento del passo 1, 2 errori"));
 
     const ProblemContent problem = problemIn(kAdvancedFile, 1, Scheme::S3);
     answerStep(*w, problem, 1);
-    EXPECT_EQ(heard(), QStringLiteral("Giusto! Passo 2, scrivi il primo dato"));
+    EXPECT_EQ(heard.last(), QStringLiteral("Giusto! Passo 2, scrivi il primo dato"));
     EXPECT_EQ(find<QWidget>(*w, "Shape01")->accessibleDescription(), QStringLiteral("fatto"));
     EXPECT_EQ(led->accessibleDescription(), QStringLiteral("aperto"));
 
@@ -113,7 +168,99 @@ TEST_F(Announcements, VerdictsAreAnnouncedAndIndicatorsSayTheirState)
     EXPECT_NE(find<QWidget>(*w, "dato1")->accessibleName(), find<QWidget>(*w, "dato2")->accessibleName());
 
     solveWithAnswersOf(*w, problem);
-    EXPECT_EQ(heard(), QStringLiteral("Bravo! Problema risolto"));
+    EXPECT_EQ(heard.last(), QStringLiteral("Bravo! Problema risolto"));
+
+    // The next problem starts with no verdict and no errors to say.
+    w->INIZIO();
+    EXPECT_FALSE(line->isVisibleTo(w.get()));
+    EXPECT_TRUE(line->text().isEmpty());
+    EXPECT_EQ(counter->accessibleName(), QStringLiteral("Errori e suggerimento del passo 1, 0 errori"));
+}
+
+TEST_F(Announcements, AHintIsANotificationWithItsText)
+{
+    auto w = open(Mode::Advanced);
+    Heard heard;
+    click(*w, QStringLiteral("H1"));
+    EXPECT_EQ(heard.notifications(), QStringList{QStringLiteral("Rileggi l'ultima frase del testo.")});
+    auto* balloon = find<QWidget>(*w, "msg");
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(balloon);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Notification);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Rileggi l'ultima frase del testo."));
+}
+
+TEST_F(Announcements, EachSentenceReachedWithTheArrowsIsSaidAndTheListKeepsItsName)
+{
+    auto w = open(Mode::Beginner);
+    auto* list = find<QComboBox>(*w, "EB01");
+    ASSERT_NE(list, nullptr);
+    list->setFocus();
+    Heard heard;
+    QStringList met;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(list, Qt::Key_Down);
+        met << list->currentText();
+    }
+    EXPECT_EQ(heard.notifications(), met);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(list);
+    EXPECT_EQ(face->role(), QAccessible::ComboBox);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Scegli la frase del passo 1"));
+    EXPECT_EQ(face->text(QAccessible::Value), met.last());
+    EXPECT_EQ(face->text(QAccessible::Description), QStringLiteral("Passo 1, riscrivi la domanda"));
+}
+
+TEST_F(Announcements, AnOperatorLabelSaysItsSign)
+{
+    auto w = open(Mode::Advanced);
+    answerStepsBeforeScheme(*w, problemIn(kAdvancedFile, 1, Scheme::S3));
+    auto* label = find<QLabel>(*w, "Loper1");
+    const struct {
+        const char* sign;
+        const char* word;
+    } signs[] = {{"+", "più"}, {"-", "meno"}, {"X", "per"}, {":", "diviso"}};
+    for (const auto& s : signs) {
+        putSign(*w, QStringLiteral("Loper1"), QLatin1String(s.sign));
+        const QString name = QStringLiteral("Segno dell'operazione: ") + QString::fromUtf8(s.word);
+        EXPECT_EQ(label->accessibleName(), name);
+    }
+    w->INIZIO();
+    EXPECT_EQ(label->accessibleName(), QStringLiteral("Segno dell'operazione"));
+}
+
+// Every step's description comes from one rule over the scheme's steps: the
+// questions (one per answer), the data, the operation scheme, the answers.
+TEST_F(ExerciseFixture, StepTasksFollowTheSchemesSteps)
+{
+    const struct {
+        Scheme scheme;
+        QStringList tasks;
+    } cases[] = {
+        {Scheme::S3,
+         {"riscrivi la domanda", "scrivi il primo dato", "scrivi il secondo dato",
+          "completa lo schema delle operazioni", "scrivi la risposta"}},
+        {Scheme::S4a,
+         {"riscrivi la domanda", "scrivi il primo dato", "scrivi il secondo dato", "scrivi il terzo dato",
+          "scrivi il quarto dato", "scrivi il quinto dato", "completa lo schema delle operazioni",
+          "scrivi la risposta"}},
+        {Scheme::S4b,
+         {"riscrivi la prima domanda", "riscrivi la seconda domanda", "scrivi il primo dato",
+          "scrivi il secondo dato", "scrivi il terzo dato", "scrivi il quarto dato",
+          "completa lo schema delle operazioni", "scrivi la prima risposta", "scrivi la seconda risposta"}},
+        {Scheme::S5,
+         {"riscrivi la domanda", "scrivi il primo dato", "scrivi il secondo dato", "scrivi il terzo dato",
+          "completa lo schema delle operazioni", "scrivi la risposta"}},
+    };
+    for (const auto& c : cases) {
+        for (Mode mode : {Mode::Advanced, Mode::Beginner}) {
+            std::unique_ptr<ExerciseWindow> w(createExerciseWindow(c.scheme, mode, &main_));
+            const SchemeDescription& scheme = w->scheme();
+            ASSERT_EQ(int(scheme.steps.size()), c.tasks.size()) << schemeCode(c.scheme);
+            for (int step = 1; step <= c.tasks.size(); ++step)
+                EXPECT_EQ(stepTask(scheme, step), QStringLiteral("Passo %1, %2").arg(step).arg(c.tasks.at(step - 1)))
+                    << schemeCode(c.scheme) << " " << int(mode);
+        }
+    }
 }
 
 }  // namespace

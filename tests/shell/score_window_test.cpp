@@ -164,7 +164,7 @@ TEST_F(ScoreWindow, LayoutAndColours)
     ASSERT_TRUE(led);
     EXPECT_EQ(led->geometry(), QRect(248, 496, 105, 81));
     EXPECT_EQ(led->palette().color(QPalette::WindowText), QColor(0, 0, 160));
-    EXPECT_EQ(led->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(led->palette().color(QPalette::Window), QColor(238, 0, 0));
     EXPECT_TRUE(window.findChild<QWidget*>("Image2")->isHidden());
 }
 

@@ -2,11 +2,13 @@
 #include "widgets/step_indicators.h"
 
 #include "evaluator/decimal_number.h"
+#include "widgets/contrast.h"
 #include "widgets/controls.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QImage>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -300,6 +302,47 @@ TEST_F(NumberKeys, InstalledFilterTypesTheSeparatorAndRunsTheCheck)
 
     QTest::keyClick(boxes_[2], Qt::Key_Enter);
     EXPECT_EQ(checks, 1);
+}
+
+}  // namespace
+}  // namespace quorvia
+
+namespace quorvia {
+namespace {
+
+// A child who cannot tell the colours apart tells the states by their
+// symbols: in black and white the three indicators still differ, and the
+// symbol stands out from each fill at 3 : 1 or more.
+TEST(StepIndicatorShapes, EachStateHasItsOwnSymbol)
+{
+    const QColor states[] = {kStepAhead, kStepCurrent, kStepDone};
+    QList<QImage> inkOnly;
+    for (const QColor& state : states) {
+        ShapeIndicator led(QStringLiteral("Shape01"), ShapeIndicator::Form::Circle);
+        led.resize(33, 33);
+        led.setBrushColor(state);
+        QImage image(led.size(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        led.render(&image);
+        // The dark pixels inside the circle: the symbol.
+        QImage ink(image.size(), QImage::Format_Mono);
+        ink.fill(0);
+        int dark = 0;
+        for (int y = 4; y < image.height() - 4; ++y) {
+            for (int x = 4; x < image.width() - 4; ++x) {
+                if (qGray(image.pixel(x, y)) < 60) {
+                    ink.setPixel(x, y, 1);
+                    ++dark;
+                }
+            }
+        }
+        EXPECT_GT(dark, 10) << stepStateText(state).toStdString();
+        EXPECT_GE(contrastRatio(Qt::black, state), 3.0);
+        inkOnly << ink;
+    }
+    EXPECT_NE(inkOnly[0], inkOnly[1]);
+    EXPECT_NE(inkOnly[1], inkOnly[2]);
+    EXPECT_NE(inkOnly[0], inkOnly[2]);
 }
 
 }  // namespace

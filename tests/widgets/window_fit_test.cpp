@@ -47,5 +47,29 @@ TEST(WindowFit, PlacesAndShrinksInsideTheWorkArea)
     }
 }
 
+// The window manager's frame counts: a netbook window of the screen's full
+// height loses the title bar's height, and the title bar stays on screen.
+TEST(WindowFit, TheFrameStaysInsideTheWorkAreaToo)
+{
+    const QMargins frame(2, 30, 2, 2);
+    const QRect netbook(0, 0, 1024, 600);
+    const QRect laptop150(0, 32, 910, 480);
+    const struct {
+        const char* what;
+        QRect wanted;
+        QRect available;
+        QRect placed;
+    } cases[] = {
+        {"as tall as the screen", {0, 0, 1000, 600}, netbook, {2, 30, 1000, 568}},
+        {"fits with its frame: stays", {100, 60, 800, 500}, netbook, {100, 60, 800, 500}},
+        {"too wide and tall for the laptop", {0, 0, 1024, 600}, laptop150, {2, 62, 906, 448}},
+    };
+    for (const auto& c : cases) {
+        const QRect placed = fitWindowInto(c.wanted, c.available, frame);
+        EXPECT_EQ(placed, c.placed) << c.what;
+        EXPECT_TRUE(c.available.contains(placed.marginsAdded(frame))) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace quorvia
