@@ -4,11 +4,13 @@
 // key CARTELLA_PROGRESSI of GENERALE.INI's [AREA_PROGRAMMA], a folder
 // relative to the resource folder or absolute (a shared drive).
 
+#include "content/generale_keys.h"
+
 #include <string>
 
 namespace quorvia::progress {
 
-inline constexpr const char* kProgressFolderKey = "CARTELLA_PROGRESSI";
+inline constexpr const char* kProgressFolderKey = generale::kProgressFolder.name;
 
 // The folder GENERALE.INI of `resourceFolder` (ending with a separator)
 // sets, made absolute; "" when it sets none.

@@ -85,7 +85,7 @@ void TForm1::LMD3Click(QObject* sender)
 
     const int scheme_value = SPLivello->value();
     const Mode mode = LMDstato->value() == 1 ? Mode::Beginner : Mode::Advanced;
-    ExerciseSlot* slot = scheme_value >= 1 && scheme_value <= 4
+    ExerciseSlot* slot = scheme_value >= 1 && scheme_value <= kSchemeCount
                              ? exerciseWindow(mode, schemeOfSpinner(scheme_value))
                              : nullptr;
     QDialog* window = slot ? slot->dialog() : nullptr;

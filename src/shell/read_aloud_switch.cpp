@@ -21,8 +21,8 @@ QCheckBox* addReadAloudSwitch(QWidget* parent, const QString& resourceFolder)
 
     const bool voice = platform::speechService().canSpeak();
     const IniFile ini =
-        IniFile::read(resourceFile(resourceFolder, QStringLiteral("GENERALE.INI")).toStdString());
-    const bool on = voice && ini.readInteger("AREA_PROGRAMMA", kReadAloudKey, 0) == 1;
+        IniFile::read(resourceFile(resourceFolder, QLatin1String(generale::kFileName)).toStdString());
+    const bool on = voice && ini.readInteger(generale::kProgramSection, kReadAloudKey, 0) == 1;
     box->setChecked(on);
     box->setVisible(voice);
     platform::setAutomaticReading(on);
