@@ -3,6 +3,8 @@
 // exercise windows are created once and live until the end of the run.
 
 #include "app/program_hooks.h"
+#include "base/progress_folder.h"
+#include "base/resource_folder.h"
 #include "content/decimal_separator_choice.h"
 #include "evaluator/decimal_number.h"
 #include "exercise/exercise_windows.h"
@@ -16,8 +18,6 @@
 #include "shell/locale_separator.h"
 #include "shell/main_window.h"
 #include "shell/program_command_line.h"
-#include "shell/progress_folder.h"
-#include "shell/resource_folder.h"
 #include "shell/score_window.h"
 #include "shell/splash_screen.h"
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvia-check: a teacher's check of a resource folder before the lesson.
 
+#include "base/resource_folder.h"
 #include "check/command_line.h"
 #include "check/folder_check.h"
 #include "check/generale_lint.h"
@@ -8,7 +9,6 @@
 #include "check/watchdog.h"
 #include "platform/application.h"
 #include "shell/locale_separator.h"
-#include "shell/resource_folder.h"
 
 #include <QDir>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvia-report: the class report from the children's progress records.
 
+#include "base/progress_folder.h"
+#include "base/resource_folder.h"
 #include "progress/class_report.h"
 #include "progress/progress_file.h"
 #include "report/command_line.h"
 #include "report/report_format.h"
-#include "shell/progress_folder.h"
-#include "shell/resource_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/main_window.h"
 
+#include "base/resource_folder.h"
 #include "content/generale_keys.h"
 #include "content/ini_file.h"
 #include "content/problem_file.h"
@@ -9,9 +10,9 @@
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "platform/version.h"
+#include "shell/comic_font.h"
 #include "shell/program_media.h"
 #include "shell/read_aloud_switch.h"
-#include "shell/resource_folder.h"
 #include "shell/selection_spinner.h"
 #include "widgets/child_places.h"
 #include "widgets/controls.h"

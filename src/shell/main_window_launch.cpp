@@ -4,11 +4,11 @@
 #include "shell/exercise_slot.h"
 #include "shell/main_window.h"
 
+#include "base/resource_folder.h"
 #include "content/scheme.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "shell/program_media.h"
-#include "shell/resource_folder.h"
 #include "shell/score_window.h"
 #include "widgets/controls.h"
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/read_aloud_switch.h"
 
+#include "base/resource_folder.h"
 #include "content/ini_file.h"
 #include "platform/speech.h"
-#include "shell/resource_folder.h"
+#include "shell/comic_font.h"
 
 #include <QCheckBox>
 
