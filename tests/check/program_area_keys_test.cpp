@@ -66,7 +66,7 @@ TEST(GeneraleLint, KnowsTheOptionalProgramKeys)
     } cases[] = {
         {"CARTELLA_PROGRESSI=progressi", "CARTELLA_PROGRESS=x"},
         {"LEGGI_AD_ALTA_VOCE=1", "LEGGI_AD_ALTA=1"},
-        {"SITO=https://scuola.example/", "SITO_WEB=x"},
+        {"SITO=https://scuola.example/", "SIT=x"},
     };
     const QByteArray original = cleanGenerale();
     ASSERT_TRUE(original.contains("[AREA_PROGRAMMA]\n"));
