@@ -3,6 +3,8 @@
 // exercise windows are created once and live until the end of the run.
 
 #include "app/program_hooks.h"
+#include "base/progress_folder.h"
+#include "base/resource_folder.h"
 #include "content/decimal_separator_choice.h"
 #include "evaluator/decimal_number.h"
 #include "exercise/exercise_windows.h"
@@ -11,14 +13,12 @@
 #include "platform/speech.h"
 #include "platform/termination_signals.h"
 #include "platform/translations.h"
-#include "platform/version.h"
+#include "base/version.h"
 #include "platform/wheel_to_arrows.h"
 #include "shell/child_path_panel.h"
 #include "shell/locale_separator.h"
 #include "shell/main_window.h"
 #include "shell/program_command_line.h"
-#include "shell/progress_folder.h"
-#include "shell/resource_folder.h"
 #include "shell/score_window.h"
 #include "shell/splash_screen.h"
 
@@ -51,7 +51,7 @@ std::optional<int> answerCommandLine(const quorvia::ProgramCommandLine& line)
         return 0;
     }
     if (line.version) {
-        std::cout << "quorvia " << quorvia::platform::versionText().toStdString() << '\n';
+        std::cout << "quorvia " << quorvia::versionText().toStdString() << '\n';
         return 0;
     }
     // A folder the teacher named must be there: a program full of "?"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appearance/configure_file.h"
 
-#include "shell/resource_folder.h"
+#include "base/resource_folder.h"
+#include "base/user_settings.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace quorvia::appearance {
 
@@ -42,10 +42,7 @@ const QString ConfigureFile::kFileName = QStringLiteral("CONFIGURE.INI");
 
 QString ConfigureFile::userFilePath()
 {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    if (base.isEmpty())
-        return QString();
-    return base + QStringLiteral("/quorvia/") + kFileName;
+    return userSettingsFile(kFileName);
 }
 
 QString ConfigureFile::readPath(const QString& folder)

@@ -1,48 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/command_line.h"
 
-#include "shell/resource_folder.h"
+#include "base/command_options.h"
+#include "base/resource_folder.h"
 
 namespace quorvia::check {
 
 CommandLine parseCommandLine(const QStringList& arguments)
 {
     CommandLine line;
-    bool options = true;
     bool folderGiven = false;
     const auto takeFolder = [&](const QString& folder) {
-        if (folderGiven) {
-            line.error = QStringLiteral("si controlla una cartella alla volta: %1 è di troppo").arg(folder);
-            return false;
-        }
+        if (folderGiven)
+            return QStringLiteral("si controlla una cartella alla volta: %1 è di troppo").arg(folder);
         line.folder = folder;
         folderGiven = true;
-        return true;
+        return QString();
     };
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        QString folder;
-        if (options && readResourceOption(arguments, i, folder, line.error)) {
-            if (!line.error.isEmpty() || !takeFolder(folder))
-                return line;
-        } else if (options && argument == QLatin1String("--")) {
-            options = false;
-        } else if (options && argument == QLatin1String("--json")) {
-            line.json = true;
-        } else if (options && (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
-            line.help = true;
-        } else if (options && argument == QLatin1String("--version")) {
-            line.version = true;
-        } else if (options && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            line.error = QStringLiteral("opzione sconosciuta: %1").arg(argument);
-            return line;
-        } else if (argument.isEmpty()) {
-            line.error = QStringLiteral("il nome della cartella è vuoto");
-            return line;
-        } else if (!takeFolder(argument)) {
-            return line;
-        }
-    }
+    const std::vector<CommandOption> options = {
+        {{kResourceOption}, OptionValue::Folder, takeFolder},
+        {{QStringLiteral("--json")}, OptionValue::None, setting(line.json)},
+        {{QStringLiteral("--help"), QStringLiteral("-h")}, OptionValue::None, setting(line.help)},
+        {{QStringLiteral("--version")}, OptionValue::None, setting(line.version)},
+    };
+    line.error = readCommandLine(arguments, options, takeFolder);
     return line;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/folder_check.h"
 
+#include "base/resource_folder.h"
 #include "check/configure_lint.h"
 #include "check/generale_lint.h"
 #include "check/lint_common.h"
@@ -17,7 +18,6 @@
 #include "platform/fakes.h"
 #include "platform/pictures.h"
 #include "shell/main_window.h"
-#include "shell/resource_folder.h"
 
 #include <algorithm>
 

@@ -3,80 +3,51 @@
 
 #include "check/ini_outline.h"
 #include "check/lint_common.h"
-#include "content/decimal_separator_choice.h"
+#include "content/generale_keys.h"
 #include "content/ini_file.h"
 #include "content/resource_path.h"
-#include "progress/progress_folder.h"
-#include "shell/read_aloud_switch.h"
 
 #include <algorithm>
-#include <array>
 
 namespace quorvia::check {
 
 namespace {
 
-constexpr const char* kProgramSection = "AREA_PROGRAMMA";
-
-struct MainKey {
-    const char* name;
-    const char* fallback;
-    bool breaks;
-    const char* shows;  // what shows the value, for the teacher
-};
-
-constexpr MainKey kMainKeys[] = {
-    {"BTN_FINE", "?", false, "il pulsante per uscire"},
-    {"BTN_INIZIO", "?", false, "il pulsante per iniziare"},
-    {"LBL_NOME", "?", false, "la cornice del nome"},
-    {"LBL_PROBLEMA", "?", false, "la scritta davanti al numero del problema"},
-    {"BTN_INTRO", "?", false, "il pulsante dell'aiuto"},
-    {"MSG_SCEGLI_PROBLEMA", "", false, "il titolo"},
-    {"MSG_LAVAGNA", "???", true, "la lavagna"},
-    {"LEV1", "", false, "il nome dello schema 3"},
-    {"LEV2", "", false, "il nome dello schema 4a"},
-    {"LEV3", "", false, "il nome dello schema 4b"},
-    {"LEV4", "", false, "il nome dello schema 5"},
-};
-
-struct ModeSection {
-    const char* name;
-    Mode mode;
-};
-constexpr ModeSection kModeSections[] = {{"PRINCIPIANTE", Mode::Beginner}, {"AVANZATO", Mode::Advanced}};
+using generale::kProgramSection;
 
 bool knownMainKey(const std::string& section, const std::string& key)
 {
-    if (section == kProgramSection) {
-        // Its value is looked at with the rest of the decimal separator.
-        if (key == kDecimalSeparatorKey)
-            return true;
-        // Read by the progress records, not by the windows.
-        if (key == progress::kProgressFolderKey)
-            return true;
-        // Read once at start-up by the main window's read-aloud switch.
-        if (key == kReadAloudKey)
-            return true;
-        // Read by the main window's panel of the child's own path.
-        if (key == progress::kChildPathKey)
-            return true;
-        return std::any_of(std::begin(kMainKeys), std::end(kMainKeys),
-                           [&](const MainKey& k) { return key == k.name; });
+    return generale::find(section, key) != nullptr;
+}
+
+// What shows `key`, for the teacher: a key of each scheme names its scheme.
+std::string whatShows(const generale::Key& key, std::size_t schemeIndex)
+{
+    std::string shows = key.shows;
+    if (key.each_scheme)
+        shows += std::string(" ") + schemeName(kAllSchemes[schemeIndex]);
+    return shows;
+}
+
+// A "|" in a value shown as written shows as itself.
+void lintShownValue(const IniFile& ini, const std::string& section, const generale::Key& key,
+                    std::size_t schemeIndex, const std::string& file, std::vector<Finding>& out)
+{
+    const std::string name = generale::keyName(key, schemeIndex);
+    if (key.shown != generale::Shown::AsWritten || ini.lineOf(section, name) == 0)
+        return;
+    if (ini.readString(section, name, "").find('|') != std::string::npos) {
+        out.push_back(warning("pipe-shown", file, ini.lineOf(section, name),
+                              "in " + name + " il segno «|» non va a capo: " + whatShows(key, schemeIndex) +
+                                  " lo mostra così com'è."));
     }
-    if (key == "LABEL")
-        return true;
-    for (int n = 1; n <= 4; ++n) {
-        if (key == "INI_FILE" + std::to_string(n) || key == "MAX" + std::to_string(n))
-            return true;
-    }
-    return false;
 }
 
 }  // namespace
 
 std::string findGenerale(const std::string& folder)
 {
-    return findResourceFile(folder, "GENERALE.INI");
+    return findResourceFile(folder, generale::kFileName);
 }
 
 int offeredProblems(int max)
@@ -106,15 +77,13 @@ GeneraleLint lintGenerale(const std::string& folder)
     const std::string path = findGenerale(folder);
     lint.file = fileNameOf(path);
     std::vector<Finding>& out = lint.findings;
-    const std::string mismatch = caseMismatch("GENERALE.INI", path, folder);
+    const std::string mismatch = caseMismatch(generale::kFileName, path, folder);
     if (!mismatch.empty())
         out.push_back(warning("file-case", lint.file, 0, mismatch));
 
     const IniFile ini = IniFile::read(path);
     KnownNames known;
-    known.section = [](const std::string& section) {
-        return section == kProgramSection || section == "PRINCIPIANTE" || section == "AVANZATO";
-    };
+    known.section = generale::knownSection;
     known.key = knownMainKey;
     const IniOutline outline = readOutline(path);
     lint.encoding = encodingName(outline);
@@ -123,53 +92,56 @@ GeneraleLint lintGenerale(const std::string& folder)
     addStructureFindings(outline, lint.file, known, out);
 
     const int programLine = ini.lineOf(kProgramSection);
-    for (const MainKey& key : kMainKeys) {
-        const int line = ini.lineOf(kProgramSection, key.name);
-        if (line == 0) {
-            if (key.fallback[0] == '?') {
-                out.push_back(error("missing-key", lint.file, programLine,
-                                    std::string("manca la chiave ") + key.name + " nella sezione [" +
-                                        kProgramSection + "]: " + key.shows + " mostrerebbe «" +
-                                        key.fallback + "»."));
-            }
+    for (const generale::Key& key : generale::kKeys) {
+        if (key.place != generale::Place::Program)
             continue;
-        }
-        const std::string value = ini.readString(kProgramSection, key.name, "");
-        if (!key.breaks && value.find('|') != std::string::npos) {
-            out.push_back(warning("pipe-shown", lint.file, line,
-                                  std::string("in ") + key.name + " il segno «|» non va a capo: " +
-                                      key.shows + " lo mostra così com'è."));
+        const std::size_t count = key.each_scheme ? kAllSchemes.size() : 1;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string name = generale::keyName(key, i);
+            const int line = ini.lineOf(kProgramSection, name);
+            if (line == 0) {
+                if (key.required) {
+                    out.push_back(error("missing-key", lint.file, programLine,
+                                        "manca la chiave " + name + " nella sezione [" + kProgramSection +
+                                            "]: " + whatShows(key, i) + " mostrerebbe «" + key.fallback +
+                                            "»."));
+                }
+                continue;
+            }
+            lintShownValue(ini, kProgramSection, key, i, lint.file, out);
         }
     }
 
-    for (const ModeSection& mode : kModeSections) {
-        const int sectionLine = ini.lineOf(mode.name);
-        if (!ini.sectionExists(mode.name)) {
+    for (const Mode mode : generale::kModes) {
+        const std::string section = generale::modeSection(mode);
+        const int sectionLine = ini.lineOf(section);
+        if (!ini.sectionExists(section)) {
             out.push_back(error("missing-section", lint.file, 0,
-                                std::string("manca la sezione [") + mode.name + "]: nel modo " +
-                                    modeName(mode.mode) + " nessuno schema ha un file di problemi."));
+                                "manca la sezione [" + section + "]: nel modo " + modeName(mode) +
+                                    " nessuno schema ha un file di problemi."));
             continue;
         }
+        lintShownValue(ini, section, generale::kModeLabel, 0, lint.file, out);
         for (std::size_t i = 0; i < kAllSchemes.size(); ++i) {
-            const std::string n = std::to_string(i + 1);
+            const std::string fileKey = generale::keyName(generale::kProblemFile, i);
+            const std::string maxKey = generale::keyName(generale::kProblemCount, i);
             NamedProblemFile named;
-            named.mode = mode.mode;
+            named.mode = mode;
             named.scheme = kAllSchemes[i];
-            named.section = mode.name;
+            named.section = section;
             named.index = static_cast<int>(i) + 1;
             named.section_line = sectionLine;
-            named.name = ini.readString(mode.name, "INI_FILE" + n, "");
-            named.name_line = ini.lineOf(mode.name, "INI_FILE" + n);
-            named.max_text = ini.readString(mode.name, "MAX" + n, "");
-            named.max_line = ini.lineOf(mode.name, "MAX" + n);
-            named.max = ini.readInteger(mode.name, "MAX" + n, 1);
+            named.name = generale::read(ini, generale::kProblemFile, mode, i);
+            named.name_line = ini.lineOf(section, fileKey);
+            named.max_text = ini.readString(section, maxKey, "");
+            named.max_line = ini.lineOf(section, maxKey);
+            named.max = ini.readInteger(section, maxKey, 1);
             // A value that is no number reads as the default, whichever it is.
-            named.max_valid = named.max_line == 0 ||
-                              named.max == ini.readInteger(mode.name, "MAX" + n, 2);
+            named.max_valid = named.max_line == 0 || named.max == ini.readInteger(section, maxKey, 2);
             if (named.name.empty()) {
                 out.push_back(error("missing-key", lint.file, named.name_line ? named.name_line : sectionLine,
-                                    "nella sezione [" + named.section + "] manca il nome del file INI_FILE" +
-                                        n + ": nel modo " + modeName(mode.mode) + " lo schema " +
+                                    "nella sezione [" + named.section + "] manca il nome del file " + fileKey +
+                                        ": nel modo " + modeName(mode) + " lo schema " +
                                         schemeName(named.scheme) + " mostrerebbe «???» e nessun problema."));
                 continue;
             }

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvia-check: a teacher's check of a resource folder before the lesson.
 
+#include "base/resource_folder.h"
 #include "check/command_line.h"
 #include "check/folder_check.h"
 #include "check/generale_lint.h"
 #include "check/report_format.h"
 #include "check/watchdog.h"
 #include "platform/application.h"
-#include "platform/version.h"
+#include "base/version.h"
 #include "shell/locale_separator.h"
-#include "shell/resource_folder.h"
 
 #include <QDir>
 
@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
         return static_cast<int>(ExitStatus::Passed);
     }
     if (line.version) {
-        std::cout << "quorvia-check " << quorvia::platform::versionText().toStdString() << '\n';
+        std::cout << "quorvia-check " << quorvia::versionText().toStdString() << '\n';
         return static_cast<int>(ExitStatus::Passed);
     }
 

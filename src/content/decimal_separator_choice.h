@@ -5,6 +5,7 @@
 // notation their numbers are written, through GENERALE.INI; only a folder
 // that does not say so follows the computer's language.
 
+#include "content/generale_keys.h"
 #include "content/ini_file.h"
 
 #include <optional>
@@ -12,8 +13,8 @@
 
 namespace quorvia {
 
-inline constexpr const char* kDecimalSeparatorSection = "AREA_PROGRAMMA";
-inline constexpr const char* kDecimalSeparatorKey = "SEPARATORE_DECIMALE";
+inline constexpr const char* kDecimalSeparatorSection = generale::kProgramSection;
+inline constexpr const char* kDecimalSeparatorKey = generale::kDecimalSeparator.name;
 
 enum class SeparatorSource {
     Generale,  // SEPARATORE_DECIMALE in GENERALE.INI

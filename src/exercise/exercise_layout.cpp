@@ -5,6 +5,7 @@
 
 #include "exercise/exercise_builder.h"
 
+#include "base/resource_folder.h"
 #include "content/operator_signs.h"
 #include "exercise/accessible_names.h"
 #include "exercise/error_book.h"
@@ -13,7 +14,6 @@
 #include "exercise/window_style.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
-#include "shell/resource_folder.h"
 #include "widgets/controls.h"
 
 #include <QAction>

@@ -4,6 +4,7 @@
 
 #include "exercise/exercise_window.h"
 
+#include "base/resource_folder.h"
 #include "exercise/accessible_names.h"
 #include "exercise/exercise_hooks.h"
 #include "exercise/exercise_input.h"
@@ -16,11 +17,10 @@
 #include "platform/sound.h"
 #include "platform/termination_signals.h"
 #include "shell/main_window_services.h"
-#include "shell/resource_folder.h"
 #include "widgets/controls.h"
 #include "widgets/focus_ring.h"
-#include "widgets/window_fit.h"
 #include "widgets/step_indicators.h"
+#include "widgets/window_fit.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -21,8 +21,7 @@ struct WindowEntry {
     ExerciseWindow* (*create)(Mode mode, MainWindowServices* main, QWidget* parent) = nullptr;
 };
 
-// The order of creation at start-up. A scheme whose windows are not built
-// yet has no row; its start button then opens nothing.
+// The order of creation at start-up: one row per mode and scheme.
 const WindowEntry kWindows[] = {
     {Mode::Beginner, Scheme::S3, &scheme3Description},   // TFormP3
     {Mode::Beginner, Scheme::S4b, &scheme4bDescription},  // TFormP4b

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/problem_loader.h"
 
+#include "base/resource_folder.h"
 #include "content/ini_file.h"
 #include "content/problem_file.h"
 #include "exercise/exercise_state.h"
 #include "exercise/step_panel.h"
 #include "platform/dialogs.h"
-#include "shell/resource_folder.h"
 #include "widgets/controls.h"
 
 #include <QLabel>

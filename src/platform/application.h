@@ -9,8 +9,9 @@
 
 namespace quorvia::platform {
 
-class Application : public QApplication {
+class Application final : public QApplication {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Application)
 public:
     Application(int& argc, char** argv);
 

@@ -12,8 +12,9 @@ class QPushButton;
 
 namespace quorvia::platform {
 
-class FontColourDialog : public QDialog {
+class FontColourDialog final : public QDialog {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FontColourDialog)
 public:
     explicit FontColourDialog(const FontChoice& initial, QWidget* parent = nullptr);
 

@@ -10,8 +10,9 @@ class QWheelEvent;
 
 namespace quorvia::platform {
 
-class WheelToArrows : public QObject {
+class WheelToArrows final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WheelToArrows)
 public:
     explicit WheelToArrows(QObject* parent = nullptr) : QObject(parent) {}
 

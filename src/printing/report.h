@@ -23,8 +23,9 @@ public:
     explicit ReportError(const QString& message);
 };
 
-class Report : public QObject {
+class Report final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Report)
 public:
     // The component is named "frReport1" and belongs to `owner`, whose name
     // qualifies it in the messages.

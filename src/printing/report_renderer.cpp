@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/report_renderer.h"
 
-#include "shell/resource_folder.h"
+#include "base/resource_folder.h"
 
 #include <QImage>
 #include <QPageLayout>

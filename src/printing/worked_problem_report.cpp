@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/worked_problem_report.h"
 
+#include "base/resource_folder.h"
 #include "exercise/exercise_window.h"
 #include "exercise/shown_text.h"
 #include "platform/dialogs.h"
 #include "printing/report.h"
 #include "shell/main_window_services.h"
-#include "shell/resource_folder.h"
 #include "widgets/controls.h"
 
 

@@ -1,32 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/command_line.h"
 
-#include "shell/resource_folder.h"
+#include "base/command_options.h"
+#include "base/resource_folder.h"
 
 namespace quorvia::report {
 
 namespace {
 
-// "--csv FILE" or "--csv=FILE" at arguments[index]: true when the argument
-// is that option, with `index` moved past its file.
-bool readFileOption(const QString& option, const QStringList& arguments, int& index, QString& file,
-                    QString& error)
+std::function<QString(const QString&)> keeping(QString& value)
 {
-    const QString& argument = arguments.at(index);
-    if (argument.startsWith(option + QLatin1Char('='))) {
-        file = argument.mid(option.size() + 1);
-    } else if (argument == option) {
-        if (index + 1 >= arguments.size()) {
-            error = QStringLiteral("manca il nome del file dopo %1").arg(option);
-            return true;
-        }
-        file = arguments.at(++index);
-    } else {
-        return false;
-    }
-    if (file.isEmpty())
-        error = QStringLiteral("il nome del file dopo %1 è vuoto").arg(option);
-    return true;
+    return [&value](const QString& given) {
+        value = given;
+        return QString();
+    };
 }
 
 }  // namespace
@@ -34,36 +21,20 @@ bool readFileOption(const QString& option, const QStringList& arguments, int& in
 CommandLine parseCommandLine(const QStringList& arguments)
 {
     CommandLine line;
-    bool options = true;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        QString value;
-        if (options && (readFileOption(QStringLiteral("--csv"), arguments, i, line.csv, line.error) ||
-                        readFileOption(QStringLiteral("--pdf"), arguments, i, line.pdf, line.error) ||
-                        readResourceOption(arguments, i, line.resources, line.error))) {
-            if (!line.error.isEmpty())
-                return line;
-        } else if (options && argument == QLatin1String("--")) {
-            options = false;
-        } else if (options && argument == QLatin1String("--json")) {
-            line.json = true;
-        } else if (options && (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
-            line.help = true;
-        } else if (options && argument == QLatin1String("--version")) {
-            line.version = true;
-        } else if (options && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            line.error = QStringLiteral("opzione sconosciuta: %1").arg(argument);
-            return line;
-        } else if (argument.isEmpty()) {
-            line.error = QStringLiteral("il nome della cartella è vuoto");
-            return line;
-        } else if (!line.folder.isEmpty()) {
-            line.error = QStringLiteral("si legge una cartella alla volta: %1 è di troppo").arg(argument);
-            return line;
-        } else {
-            line.folder = argument;
-        }
-    }
+    const std::vector<CommandOption> options = {
+        {{QStringLiteral("--csv")}, OptionValue::File, keeping(line.csv)},
+        {{QStringLiteral("--pdf")}, OptionValue::File, keeping(line.pdf)},
+        {{kResourceOption}, OptionValue::Folder, keeping(line.resources)},
+        {{QStringLiteral("--json")}, OptionValue::None, setting(line.json)},
+        {{QStringLiteral("--help"), QStringLiteral("-h")}, OptionValue::None, setting(line.help)},
+        {{QStringLiteral("--version")}, OptionValue::None, setting(line.version)},
+    };
+    line.error = readCommandLine(arguments, options, [&line](const QString& folder) {
+        if (!line.folder.isEmpty())
+            return QStringLiteral("si legge una cartella alla volta: %1 è di troppo").arg(folder);
+        line.folder = folder;
+        return QString();
+    });
     return line;
 }
 

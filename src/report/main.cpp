@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvia-report: the class report from the children's progress records.
 
+#include "base/progress_folder.h"
+#include "base/resource_folder.h"
 #include "content/terminal_text.h"
-#include "platform/version.h"
+#include "base/version.h"
 #include "progress/child_path.h"
 #include "progress/class_report.h"
 #include "progress/progress_file.h"
 #include "report/command_line.h"
 #include "report/report_format.h"
-#include "shell/progress_folder.h"
-#include "shell/resource_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (line.version) {
-        std::cout << "quorvia-report " << quorvia::platform::versionText().toStdString() << '\n';
+        std::cout << "quorvia-report " << quorvia::versionText().toStdString() << '\n';
         return 0;
     }
     const QString resources = quorvia::applicationResourceFolder(line.resources);

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/child_path_panel.h"
 
+#include "base/resource_folder.h"
 #include "content/ini_file.h"
 #include "progress/progress_folder.h"
+#include "shell/comic_font.h"
 #include "shell/exercise_slot.h"
 #include "shell/main_window.h"
-#include "shell/resource_folder.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

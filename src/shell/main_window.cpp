@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/main_window.h"
 
+#include "base/progress_folder.h"
+#include "base/resource_folder.h"
+#include "content/generale_keys.h"
 #include "content/ini_file.h"
 #include "content/problem_file.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
-#include "platform/version.h"
+#include "base/version.h"
 #include "shell/child_path_panel.h"
+#include "shell/comic_font.h"
 #include "shell/program_media.h"
-#include "shell/progress_folder.h"
 #include "shell/read_aloud_switch.h"
-#include "shell/resource_folder.h"
 #include "shell/selection_spinner.h"
 #include "widgets/child_places.h"
 #include "widgets/controls.h"
@@ -37,10 +39,6 @@
 
 namespace quorvia {
 namespace {
-
-// Problem counts beyond this would outrun the per-problem state that every
-// exercise window keeps.
-constexpr int kMaxProblemCount = kMaxProblems;
 
 const QSize kClientSize(786, 560);
 constexpr int kBorderWidth = 3;
@@ -200,7 +198,7 @@ void TForm1::createControls()
     setTextColor(LMDstato, kGreen);
     Label7 = makeLabel("Label7", 16, Qt::white, c);
     SPLivello = new SelectionSpinner(QStringLiteral("SPLivello"), SelectionSpinner::Typing::OneDigit, c);
-    SPLivello->setRange(1, 4);
+    SPLivello->setRange(1, kSchemeCount);
     SPLivello->setFont(comicFont(16));
     LIVELLO = makeLabel("LIVELLO", 16, Qt::white, c);
     SPProblema = new SelectionSpinner(QStringLiteral("SPProblema"), SelectionSpinner::Typing::None, c);
@@ -270,36 +268,33 @@ void TForm1::paintEvent(QPaintEvent*)
 void TForm1::LMDstatoChange()
 {
     const IniFile ini =
-        IniFile::read(resourceFile(resource_folder_, QStringLiteral("GENERALE.INI")).toStdString());
-    const char* const program = "AREA_PROGRAMMA";
-    auto text = [&ini](const char* section, const std::string& key, const char* fallback) {
-        return fromUtf8(ini.readString(section, key, fallback));
+        IniFile::read(resourceFile(resource_folder_, QLatin1String(generale::kFileName)).toStdString());
+    const Mode mode = LMDstato->value() == 1 ? Mode::Beginner : Mode::Advanced;
+    auto text = [&ini, mode](const generale::Key& key, std::size_t scheme = 0) {
+        return fromUtf8(generale::read(ini, key, mode, scheme));
     };
 
-    LMD6->setText(text(program, "BTN_FINE", "?"));
-    LMD5->setText(text(program, "BTN_INIZIO", "?"));
-    RadioGroup1->setTitle(text(program, "LBL_NOME", "?"));
-    problem_label_prefix_ = text(program, "LBL_PROBLEMA", "?");
-    LMDintro->setText(text(program, "BTN_INTRO", "?"));
-    Label5->setText(text(program, "MSG_SCEGLI_PROBLEMA", ""));
-    Label1->setText(fromUtf8(withLineBreaks(ini.readString(program, "MSG_LAVAGNA", "???"))));
+    LMD6->setText(text(generale::kQuitButton));
+    LMD5->setText(text(generale::kStartButton));
+    RadioGroup1->setTitle(text(generale::kNameFrame));
+    problem_label_prefix_ = text(generale::kProblemLabel);
+    LMDintro->setText(text(generale::kHelpButton));
+    Label5->setText(text(generale::kTitle));
+    Label1->setText(text(generale::kBlackboard));
     // The logo leads to the school's or the project's page only where the
     // teacher gave one.
-    web_page_ = text(program, "SITO", "").trimmed();
+    web_page_ = text(generale::kWebPage).trimmed();
     Image2->setCursor(web_page_.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
 
-    const char* const mode_section = LMDstato->value() == 1 ? "PRINCIPIANTE" : "AVANZATO";
-    Label7->setText(text(mode_section, "LABEL", ""));
-    for (int n = 1; n <= 4; ++n) {
-        const std::string number = std::to_string(n);
-        scheme_names_[n] = text(program, "LEV" + number, "");
-        problem_files_[n] = text(mode_section, "INI_FILE" + number, "");
-        problem_counts_[n] =
-            std::clamp(ini.readInteger(mode_section, "MAX" + number, 1), 1, kMaxProblemCount);
+    Label7->setText(text(generale::kModeLabel));
+    for (std::size_t i = 0; i < kAllSchemes.size(); ++i) {
+        scheme_names_[i + 1] = text(generale::kSchemeName, i);
+        problem_files_[i + 1] = text(generale::kProblemFile, i);
+        problem_counts_[i + 1] = generale::problemCount(ini, mode, i);
     }
 
     SPLivello->setValue(1);
-    SPLivello->setMaximum(4);
+    SPLivello->setMaximum(kSchemeCount);
     SPProblema->setValue(1);
     SPProblema->setMaximum(problem_counts_[1]);
     LIVELLO->setText(scheme_names_[1]);
@@ -309,7 +304,7 @@ void TForm1::LMDstatoChange()
 void TForm1::SPLivelloChange()
 {
     const int scheme = SPLivello->value();
-    if (scheme < 1 || scheme > 4)
+    if (scheme < 1 || scheme > kSchemeCount)
         return;
     LIVELLO->setText(scheme_names_[scheme]);
     SPProblema->setMaximum(problem_counts_[scheme]);
@@ -361,7 +356,7 @@ void TForm1::changeEvent(QEvent* event)
 
 void TForm1::FormActivate()
 {
-    Label6->setText(platform::versionLabelText());
+    Label6->setText(versionLabelText());
     bounce_direction_ = 1;
     mascotte->move(Image1->geometry().right() + 1, mascotte->y());
     fischio->playLoop();
@@ -431,7 +426,7 @@ void TForm1::setProblemSpinner(int problem)
 QString TForm1::currentProblemFileName() const
 {
     const int scheme = SPLivello->value();
-    return scheme >= 1 && scheme <= 4 ? problem_files_[scheme] : QString();
+    return scheme >= 1 && scheme <= kSchemeCount ? problem_files_[scheme] : QString();
 }
 
 int TForm1::problemSpinnerMaximum() const

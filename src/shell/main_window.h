@@ -61,9 +61,14 @@ public:
 
     int pointsTotal() const { return points_total_; }
     int bounceDirection() const { return bounce_direction_; }
-    const std::array<QString, 5>& schemeNames() const { return scheme_names_; }
-    const std::array<QString, 5>& problemFiles() const { return problem_files_; }
-    const std::array<int, 5>& problemCounts() const { return problem_counts_; }
+    // The scheme spinner's values, 1 to the number of schemes.
+    static constexpr int kSchemeCount = static_cast<int>(kAllSchemes.size());
+    // Indexed by the scheme spinner's value; index 0 is not used.
+    template <typename T>
+    using PerScheme = std::array<T, kAllSchemes.size() + 1>;
+    const PerScheme<QString>& schemeNames() const { return scheme_names_; }
+    const PerScheme<QString>& problemFiles() const { return problem_files_; }
+    const PerScheme<int>& problemCounts() const { return problem_counts_; }
     QString problemLabelPrefix() const { return problem_label_prefix_; }
     ChildPathPanel* childPath() const { return child_path_; }
 
@@ -100,6 +105,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static constexpr PerScheme<int> filled(int value)
+    {
+        PerScheme<int> counts{};
+        for (int& count : counts)
+            count = value;
+        return counts;
+    }
     void createControls();
     void connectHandlers();
     void FormClose();
@@ -108,9 +120,9 @@ private:
     QString resource_folder_;
     int points_total_ = 0;
     int bounce_direction_ = 1;
-    std::array<QString, 5> scheme_names_;   // index 1..4
-    std::array<QString, 5> problem_files_;  // index 1..4
-    std::array<int, 5> problem_counts_{{1, 1, 1, 1, 1}};
+    PerScheme<QString> scheme_names_;
+    PerScheme<QString> problem_files_;
+    PerScheme<int> problem_counts_ = filled(1);
     QString problem_label_prefix_;
     QString web_page_;  // SITO, opened by the logo; empty: the logo opens nothing
 

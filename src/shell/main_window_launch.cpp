@@ -4,11 +4,11 @@
 #include "shell/exercise_slot.h"
 #include "shell/main_window.h"
 
+#include "base/resource_folder.h"
 #include "content/scheme.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "shell/program_media.h"
-#include "shell/resource_folder.h"
 #include "shell/score_window.h"
 #include "widgets/controls.h"
 
@@ -86,7 +86,7 @@ void TForm1::LMD3Click(QObject* sender)
 
     const int scheme_value = SPLivello->value();
     const Mode mode = LMDstato->value() == 1 ? Mode::Beginner : Mode::Advanced;
-    ExerciseSlot* slot = scheme_value >= 1 && scheme_value <= 4
+    ExerciseSlot* slot = scheme_value >= 1 && scheme_value <= kSchemeCount
                              ? exerciseWindow(mode, schemeOfSpinner(scheme_value))
                              : nullptr;
     QDialog* window = slot ? slot->dialog() : nullptr;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/program_command_line.h"
 
-#include "shell/resource_folder.h"
+#include "base/resource_folder.h"
 
 namespace quorvia {
 

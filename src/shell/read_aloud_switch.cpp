@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/read_aloud_switch.h"
 
+#include "base/resource_folder.h"
 #include "content/ini_file.h"
 #include "platform/speech.h"
-#include "shell/resource_folder.h"
+#include "shell/comic_font.h"
 
 #include <QCheckBox>
 
@@ -21,8 +22,8 @@ QCheckBox* addReadAloudSwitch(QWidget* parent, const QString& resourceFolder)
     box->setStyleSheet(QStringLiteral("QCheckBox { color: white; background-color: rgb(0, 96, 96); padding: 0 4px; }"));
 
     const IniFile ini =
-        IniFile::read(resourceFile(resourceFolder, QStringLiteral("GENERALE.INI")).toStdString());
-    const bool wanted = ini.readInteger("AREA_PROGRAMMA", kReadAloudKey, 0) == 1;
+        IniFile::read(resourceFile(resourceFolder, QLatin1String(generale::kFileName)).toStdString());
+    const bool wanted = ini.readInteger(generale::kProgramSection, kReadAloudKey, 0) == 1;
     // The voice may answer only after the window is up: the switch then
     // appears, set as GENERALE.INI asks.
     const auto followVoice = [box, wanted] {

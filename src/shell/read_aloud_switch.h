@@ -5,6 +5,8 @@
 // every run start with it on (LEGGI_AD_ALTA_VOCE=1 in GENERALE.INI's
 // AREA_PROGRAMMA); without a voice the switch is hidden and reading stays off.
 
+#include "content/generale_keys.h"
+
 #include <QString>
 
 class QCheckBox;
@@ -12,7 +14,7 @@ class QWidget;
 
 namespace quorvia {
 
-inline constexpr const char* kReadAloudKey = "LEGGI_AD_ALTA_VOCE";
+inline constexpr const char* kReadAloudKey = generale::kReadAloud.name;
 
 // Creates the switch in `parent` (object name "LeggiAdAltaVoce"), set from
 // the resource folder's GENERALE.INI, and sets automatic reading to match.

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/score_window.h"
 
+#include "base/resource_folder.h"
 #include "platform/gif_player.h"
 #include "platform/sound.h"
 #include "platform/wave_header.h"
+#include "shell/comic_font.h"
 #include "shell/program_media.h"
-#include "shell/resource_folder.h"
 #include "widgets/child_places.h"
 #include "widgets/controls.h"
 

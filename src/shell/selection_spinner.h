@@ -6,8 +6,9 @@
 
 namespace quorvia {
 
-class SelectionSpinner : public QSpinBox {
+class SelectionSpinner final : public QSpinBox {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SelectionSpinner)
 public:
     enum class Typing {
         None,      // changed by the arrows only

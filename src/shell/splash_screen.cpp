@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/splash_screen.h"
 
-#include "shell/resource_folder.h"
+#include "base/resource_folder.h"
+#include "shell/comic_font.h"
 #include "widgets/controls.h"
 
 #include <QApplication>

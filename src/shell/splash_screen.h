@@ -6,8 +6,9 @@
 
 namespace quorvia {
 
-class TFrmSplashScreen : public QWidget {
+class TFrmSplashScreen final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TFrmSplashScreen)
 public:
     explicit TFrmSplashScreen(const QString& resourceFolder, QWidget* parent = nullptr);
 

@@ -11,8 +11,9 @@
 
 namespace quorvia {
 
-class FocusRing : public QWidget {
+class FocusRing final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FocusRing)
 
 public:
     static constexpr int kWidth = 3;

@@ -4,11 +4,11 @@
 // bundled resources (and so their CONFIGURE.INI), in the main window, the
 // score window and the eight exercise windows.
 
+#include "base/resource_folder.h"
 #include "exercise/exercise_window.h"
 #include "exercise/exercise_windows.h"
 #include "shell/main_window.h"
 #include "shell/main_window_services.h"
-#include "shell/resource_folder.h"
 #include "shell/score_window.h"
 #include "widgets/contrast.h"
 

@@ -226,8 +226,9 @@ TEST_F(Pictures, InspectionTellsWholeDamagedAndUnreadableFiles)
         SCOPED_TRACE(row.name);
         const QString path = write(QStringLiteral("file"), row.bytes);
         EXPECT_EQ(inspectPicture(path), row.picture);
-        if (row.animation)
+        if (row.animation) {
             EXPECT_EQ(inspectAnimation(path), *row.animation);
+        }
     }
     EXPECT_EQ(inspectPicture(dir_.filePath("nothing.jpg")), MediaState::Unreadable);
     EXPECT_EQ(inspectAnimation(dir_.filePath("nothing.gif")), MediaState::Unreadable);

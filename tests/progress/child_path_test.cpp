@@ -85,8 +85,9 @@ TEST(ReviewRule, BringsMissedProblemsBackAfterOneThreeAndSevenDays)
             records.push_back(attemptRecord(a));
         const ReviewState state = reviewAfter(records);
         EXPECT_EQ(state.box, c.box);
-        if (c.box > 0)
+        if (c.box > 0) {
             EXPECT_EQ(state.due, kMonday.plusDays(c.dueDay));
+        }
 
         // Due on its day and after, not the day before; the records in any
         // order, as two computers' files give them.
@@ -94,8 +95,9 @@ TEST(ReviewRule, BringsMissedProblemsBackAfterOneThreeAndSevenDays)
         const ChildPath path(records);
         EXPECT_EQ(path.dueForReview(kMonday.plusDays(c.dueDay)).size(), c.box > 0 ? 1u : 0u);
         EXPECT_EQ(path.dueForReview(kMonday.plusDays(c.dueDay + 30)).size(), c.box > 0 ? 1u : 0u);
-        if (c.box > 0)
+        if (c.box > 0) {
             EXPECT_TRUE(path.dueForReview(kMonday.plusDays(c.dueDay - 1)).empty());
+        }
     }
 }
 

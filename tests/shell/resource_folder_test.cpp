@@ -2,8 +2,8 @@
 // Where the programs find RISORSE: beside the executable, then the installed
 // data folder, unless the teacher names a folder; and quorvia's command line.
 
+#include "base/resource_folder.h"
 #include "shell/program_command_line.h"
-#include "shell/resource_folder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/version.h"
+#include "base/version.h"
 
 #include <QStringList>
 
@@ -7,7 +7,7 @@
 #define QUORVIA_VERSION ""
 #endif
 
-namespace quorvia::platform {
+namespace quorvia {
 
 QString formatVersion(const QString& version)
 {
@@ -36,4 +36,4 @@ QString versionLabelText()
     return QStringLiteral("Ver ") + versionText();
 }
 
-}  // namespace quorvia::platform
+}  // namespace quorvia

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/resource_folder.h"
+#include "base/resource_folder.h"
 
+#include "base/command_options.h"
 #include "content/resource_path.h"
 
 #include <QCoreApplication>
@@ -52,22 +53,7 @@ QString folderProblem(const QString& folder)
 
 bool readResourceOption(const QStringList& arguments, int& index, QString& folder, QString& error)
 {
-    const QString& argument = arguments.at(index);
-    const QString joined = kResourceOption + QLatin1Char('=');
-    if (argument.startsWith(joined)) {
-        folder = argument.mid(joined.size());
-    } else if (argument == kResourceOption) {
-        if (index + 1 >= arguments.size()) {
-            error = QStringLiteral("%1 vuole il nome di una cartella").arg(kResourceOption);
-            return true;
-        }
-        folder = arguments.at(++index);
-    } else {
-        return false;
-    }
-    if (folder.isEmpty())
-        error = QStringLiteral("il nome della cartella è vuoto");
-    return true;
+    return readValueOption(kResourceOption, OptionValue::Folder, arguments, index, folder, error);
 }
 
 QString withTrailingSeparator(const QString& folder)
@@ -82,15 +68,6 @@ QString resourceFile(const QString& folder, const QString& name)
     if (folder.isEmpty() || name.isEmpty())
         return QString();
     return QString::fromStdString(findResourceFile(folder.toStdString(), name.toStdString()));
-}
-
-QFont comicFont(int pixelSize, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
 }
 
 }  // namespace quorvia

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/progress_folder.h"
+#include "base/progress_folder.h"
 
 #include "progress/progress_folder.h"
 

@@ -2,7 +2,6 @@
 #pragma once
 // Where the program finds its data files, and the lookups into that folder.
 
-#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -38,9 +37,5 @@ QString withTrailingSeparator(const QString& folder);
 // The existing file `name` in `folder`, found without regard to letter case;
 // empty when there is none.
 QString resourceFile(const QString& folder, const QString& name);
-
-// The windows' typeface: Comic Sans MS where it is installed, Comic Neue
-// (its free look-alike) elsewhere.
-QFont comicFont(int pixelSize, bool bold = true);
 
 }  // namespace quorvia

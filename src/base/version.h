@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace quorvia::platform {
+namespace quorvia {
 
 // "major.minor.release.build", e.g. "3.0.0.1"; empty when the build carries
 // no usable version.
@@ -15,4 +15,4 @@ QString formatVersion(const QString& version);
 // What the version label shows: "Ver " followed by the version text.
 QString versionLabelText();
 
-}  // namespace quorvia::platform
+}  // namespace quorvia
