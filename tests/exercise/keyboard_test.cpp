@@ -252,12 +252,7 @@ TEST_F(WindowKeys, F11TogglesFullScreen)
 TEST_F(WindowKeys, ANumberBoxRefusesWhatNoNumberHoldsAndSaysSoOnceAStep)
 {
     auto w = open(Mode::Advanced);
-    type(*w, "LMDdomanda", "Quante figurine ha Luca?");
-    enter(*w, "LMDdomanda");
-    type(*w, "LMDdato1", "Le bustine sono 12.");
-    enter(*w, "LMDdato1");
-    type(*w, "LMDdato2", "Ci sono 3 figurine in ogni bustina.");
-    enter(*w, "LMDdato2");
+    answerStepsBeforeScheme(*w, problemIn(kAdvancedFile, 1, Scheme::S3));
     auto* balloon = w->findChild<HintBalloon*>(QStringLiteral("msg"));
     ASSERT_FALSE(balloon->isVisible());
 

@@ -114,19 +114,7 @@ TEST_P(AfterAFinishedProblem, TheWindowGoesOnWithoutTheQuestion)
     if (GetParam().with_solution) {
         click(*w, "LMDsoluzione");
     } else {
-        type(*w, "LMDdomanda", "Quante figurine ha Luca?");
-        enter(*w, "LMDdomanda");
-        type(*w, "LMDdato1", "Le bustine sono 12.");
-        enter(*w, "LMDdato1");
-        type(*w, "LMDdato2", "Ci sono 3 figurine in ogni bustina.");
-        enter(*w, "LMDdato2");
-        type(*w, "dato1", "12");
-        pickSign(*w, "Loper1", "x1");
-        type(*w, "dato2", "3");
-        type(*w, "Risultato2", "36");
-        enter(*w, "Risultato2");
-        type(*w, "LMDrisposta", "Luca ha 36 figurine.");
-        enter(*w, "LMDrisposta");
+        solveWithAnswersOf(*w, problemIn(kAdvancedFile, 1, Scheme::S3));
         ASSERT_EQ(w->solvedCount(), 1);
     }
     ASSERT_TRUE(w->state().problem_finished);
