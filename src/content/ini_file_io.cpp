@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -122,12 +121,12 @@ bool IniFile::load(const std::string& path, IniFile& out, std::string* error) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         if (errno == ENOENT) return true;  // a missing file is an empty one
-        setError(error, readError(path, std::strerror(errno)));
+        setError(error, readError(path, systemErrorText(errno)));
         return false;
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
-        setError(error, readError(path, std::strerror(errno)));
+        setError(error, readError(path, systemErrorText(errno)));
         return false;
     }
     if (!S_ISREG(info.st_mode)) {
@@ -145,7 +144,7 @@ bool IniFile::load(const std::string& path, IniFile& out, std::string* error) {
         const ssize_t n = ::read(fd.get(), &bytes[size], bytes.size() - size);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            setError(error, readError(path, std::strerror(errno)));
+            setError(error, readError(path, systemErrorText(errno)));
             return false;
         }
         if (n == 0) break;
@@ -195,13 +194,13 @@ bool IniFile::save(const std::string& path, std::string* error) const {
     std::string temporary;
     FileDescriptor fd(createLockedTemporary(target, mode, temporary));
     if (fd.get() < 0) {
-        setError(error, writeError(path, std::strerror(errno)));
+        setError(error, writeError(path, systemErrorText(errno)));
         return false;
     }
     const auto fail = [&](int code) {
         ::unlink(temporary.c_str());
         fd.close();
-        setError(error, writeError(path, std::strerror(code)));
+        setError(error, writeError(path, systemErrorText(code)));
         return false;
     };
     // A new file keeps what the umask gave it; a replaced one gets its old

@@ -63,6 +63,22 @@ TEST(IniFileDisk, FilesThatCannotBeReadGiveAnEmptyFile) {
     }
 }
 
+TEST(IniFileDisk, ReadAndWriteErrorsSayWhyInItalian) {
+    TempFolder folder;
+    // A file where a folder should be: the system's reason, in the
+    // teacher's language, not the C library's English.
+    folder.write("file", "x");
+    const std::string inside = folder.file("file") + "/GENERALE.INI";
+    IniFile file;
+    std::string error;
+    EXPECT_FALSE(IniFile::load(inside, file, &error));
+    EXPECT_NE(error.find("una parte del percorso è un file"), std::string::npos) << error;
+    error.clear();
+    file.writeString("S", "k", "v");
+    EXPECT_FALSE(file.save(inside, &error));
+    EXPECT_NE(error.find("una parte del percorso è un file"), std::string::npos) << error;
+}
+
 TEST(IniFileDisk, BinaryJunkWithNulBytesIsReadAroundNotChokedOn) {
     TempFolder folder;
     const char raw[] = "\x00\x01\xFF\xFE\x00[\x00]\n\x89PNG\r\n\x1A\n\x00\x00=\x00\n";
