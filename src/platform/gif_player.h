@@ -1,64 +1,74 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// An animated GIF player: a label that shows a QMovie. It keeps the picture
-// it has (its design content) until a file loads successfully, so a missing
-// or broken animation file leaves the window as designed.
+// An animated GIF player: a label that shows the frames of an animation. It
+// keeps the picture it has (its design content) until a file loads
+// successfully, so a missing or broken animation file leaves the window as
+// designed.
 
 #include <QLabel>
 #include <QString>
+#include <QTimer>
+
+#include <memory>
 
 #include "platform/pictures.h"
 
-class QMovie;
-
 namespace quorvia::platform {
+
+struct DecodedAnimation;
 
 class GifPlayer : public QLabel {
     Q_OBJECT
 public:
     explicit GifPlayer(const QString& name, QWidget* parent = nullptr);
+    ~GifPlayer() override;
 
     // Replaces the animation by the file; false (content unchanged) when the
-    // file is missing or not an animation Qt can read. Not started. The same
-    // file again, unchanged on disk, is not read again: the animation the
-    // player has, or had before clear(), goes back to its first frame.
+    // file is missing or not an animation Qt can read. Not started, on its
+    // first frame. A file is decoded once for the whole program while it is
+    // unchanged on disk: every player of it shares the frames.
     bool loadFile(const QString& path);
     void start();  // from the first frame; nothing without an animation
     void stop();   // stays on the frame shown
     // Empties the picture: no animation, nothing drawn.
     void clear();
 
-    bool hasAnimation() const { return movie_ != nullptr; }
-    bool isRunning() const;
+    bool hasAnimation() const { return animation_ != nullptr; }
+    bool isRunning() const { return timer_.isActive(); }
     QString fileName() const;
+    // The frame shown, from 0; -1 without an animation.
+    int currentFrame() const { return animation_ ? frame_ : -1; }
+    // That frame at the animation's own size; null without an animation.
+    QPixmap currentPixmap() const;
 
     // The frames follow the player's size instead of their own.
-    void setStretch(bool stretch) { setScaledContents(stretch); }
-    // For an animation that plays round and round while the window waits:
-    // its frames are decoded once and kept, instead of decoded again at
-    // every turn. Applies to the files loaded afterwards.
-    void setKeepFrames(bool keep) { keep_frames_ = keep; }
+    void setStretch(bool stretch);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // What a file was when it was read, to tell whether it is still the same.
-    struct FileStamp {
-        QString path;  // absolute
-        qint64 size = -1;
-        qint64 modified = 0;  // milliseconds since the epoch
-        bool operator==(const FileStamp& other) const
-        {
-            return path == other.path && size == other.size && modified == other.modified;
-        }
-    };
-    static FileStamp stampOf(const QString& path);
+    void showFrame(int frame);
+    void advance();
+    const QPixmap& frameToPaint();
 
-    QMovie* movie_ = nullptr;  // owned through the parent
-    FileStamp movie_stamp_;
+    std::shared_ptr<const DecodedAnimation> animation_;
     // The animation clear() took down, kept for the window that clears its
     // player and loads the same file again at every problem.
-    QMovie* spare_ = nullptr;
-    FileStamp spare_stamp_;
-    bool keep_frames_ = false;
+    std::shared_ptr<const DecodedAnimation> spare_;
+    QString file_name_;  // as given to loadFile
+    QString spare_file_name_;
+    int frame_ = 0;
+    int plays_left_ = 0;  // after this one; -1 for ever
+    bool stretch_ = false;
+    // A stretched animation's frames at the player's size, made when first
+    // painted: scaling at every frame was most of what an idle window cost.
+    QList<QPixmap> scaled_;
+    QTimer timer_;
 };
 
 // The animation in the file decoded frame by frame, as a player plays it:

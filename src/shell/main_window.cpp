@@ -121,9 +121,6 @@ platform::GifPlayer* makeAnimation(const QString& folder, const char* name, cons
 {
     auto* player = new platform::GifPlayer(QLatin1String(name), parent);
     player->setStretch(true);
-    // The main window's animations play all the time it waits for the
-    // child; decoding their frames again at every turn was most of its CPU.
-    player->setKeepFrames(true);
     player->loadFile(resourceFile(folder, QLatin1String(file)));
     return player;
 }

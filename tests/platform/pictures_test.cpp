@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
-#include <QMovie>
+#include <QTest>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -255,34 +255,33 @@ TEST_F(Pictures, GifPlayerLoadsStartsAndStops)
     EXPECT_TRUE(player.pixmap().isNull());
 }
 
-// The windows load the same animation at every mistake and every problem:
-// the player takes back the animation it has, or had before clear(), at its
-// first frame and stopped, as a fresh read would give it; a file changed on
-// disk is read anew.
+// The windows load the same animation at every mistake and every problem,
+// and eight windows load the same files: a file is decoded once and every
+// player shares its frames; loading it again gives the first frame, stopped,
+// as a fresh read would; a file changed on disk is read anew.
 TEST_F(Pictures, GifPlayerLoadingTheSameFileAgainGivesTheFirstFrameAgain)
 {
     const QString path = write("problema_GIF1.gif", testing::makeGif());
     GifPlayer fresh(QStringLiteral("GIF2"));
     ASSERT_TRUE(fresh.loadFile(path));
-    const QImage first = fresh.movie()->currentImage();
-    ASSERT_EQ(first.pixelColor(0, 0), QColor(Qt::red));
+    const QPixmap first = fresh.currentPixmap();
+    ASSERT_EQ(first.toImage().pixelColor(0, 0), QColor(Qt::red));
 
     GifPlayer player(QStringLiteral("GIF1"));
     ASSERT_TRUE(player.loadFile(path));
-    QMovie* movie = player.movie();
+    EXPECT_EQ(player.currentPixmap().cacheKey(), first.cacheKey()) << "decoded twice";
     for (const char* when : {"while it plays", "after clear()"}) {
         SCOPED_TRACE(when);
         player.start();
-        movie->jumpToFrame(1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return player.currentFrame() == 1; }, 2000));
         if (std::string(when) == "after clear()") {
             player.clear();
             EXPECT_FALSE(player.hasAnimation());
         }
         ASSERT_TRUE(player.loadFile(path));
-        EXPECT_EQ(player.movie(), movie);
         EXPECT_FALSE(player.isRunning());
-        EXPECT_EQ(movie->currentFrameNumber(), 0);
-        EXPECT_EQ(movie->currentImage(), first);
+        EXPECT_EQ(player.currentFrame(), 0);
+        EXPECT_EQ(player.currentPixmap().cacheKey(), first.cacheKey());
     }
 
     // The same size, a later time: the colours of the palette swapped.
@@ -294,7 +293,27 @@ TEST_F(Pictures, GifPlayerLoadingTheSameFileAgainGivesTheFirstFrameAgain)
     ASSERT_TRUE(changed.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
     changed.close();
     ASSERT_TRUE(player.loadFile(path));
-    EXPECT_EQ(player.movie()->currentImage().pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(player.currentPixmap().toImage().pixelColor(0, 0), QColor(Qt::blue));
+}
+
+// A GIF without a loop count plays once and rests on its last frame, as a
+// browser shows it; one that shows a stretched animation paints it at its
+// own size.
+TEST_F(Pictures, GifPlayerPlaysAsTheFileSaysAndStretches)
+{
+    GifPlayer player(QStringLiteral("GIF1"));
+    ASSERT_TRUE(player.loadFile(write("once.gif", testing::makeGif())));
+    player.start();
+    EXPECT_TRUE(player.isRunning());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !player.isRunning(); }, 3000));
+    EXPECT_EQ(player.currentFrame(), 1);
+
+    player.setStretch(true);
+    player.resize(40, 30);
+    const QImage painted = player.grab().toImage();
+    ASSERT_EQ(painted.size(), QSize(40, 30));
+    EXPECT_EQ(painted.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(painted.pixelColor(39, 29), QColor(Qt::red));
 }
 
 TEST_F(Pictures, GifPlayerKeepsItsPictureWhenTheFileIsMissingOrBroken)
