@@ -153,8 +153,9 @@ class Album {
 public:
     explicit Album(QString folder) : folder_(std::move(folder)) {}
 
-    // Saves what `window` shows as `name`.png, with the marks of `name`.
-    void take(QWidget* window, const char* name)
+    // Saves what `window` shows as `name`.png, with the marks of `name`;
+    // with `part`, only that control and a margin around it.
+    void take(QWidget* window, const char* name, const char* part = nullptr)
     {
         settle();
         freeze(window);
@@ -175,6 +176,16 @@ public:
             at.setX(std::clamp(at.x(), kMarkRadius + 1, image.width() - kMarkRadius - 2));
             at.setY(std::clamp(at.y(), kMarkRadius + 1, image.height() - kMarkRadius - 2));
             drawMark(image, at, mark.number);
+        }
+        if (part) {
+            auto* control = window->findChild<QWidget*>(QLatin1String(part));
+            if (!control) {
+                std::cerr << name << ": no control " << part << '\n';
+                failed_ = true;
+                return;
+            }
+            const QRect area(control->mapTo(window, QPoint(0, 0)), control->size());
+            image = image.copy(area.adjusted(-28, -8, 8, 8).intersected(image.rect()));
         }
         const QString file = QDir(folder_).filePath(QLatin1String(name) + QStringLiteral(".png"));
         if (!image.save(file, "PNG")) {
@@ -290,7 +301,7 @@ public:
         settle();
         album_.take(main_.get(), "principale");
         album_.take(main_.get(), "generale");
-        album_.take(main_->findChild<QWidget*>(QStringLiteral("Percorso")), "percorso");
+        album_.take(main_.get(), "percorso", "Percorso");
         main_->hide();
     }
 
@@ -449,6 +460,12 @@ private:
 
 int main(int argc, char** argv)
 {
+    // The offscreen platform's notes on what it cannot do say nothing here.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+        if (!text.startsWith(QLatin1String("This plugin does not support")) &&
+            !text.startsWith(QLatin1String("QStandardPaths:")))
+            std::cerr << qPrintable(text) << '\n';
+    });
     if (argc != 2) {
         std::cerr << "usage: help_pictures FOLDER\n";
         return 2;
