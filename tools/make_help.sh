@@ -36,16 +36,33 @@ trap 'rm -rf "$work"' EXIT
 
 if [ $make_pictures = 1 ]; then
   if [ -z "${QUORVIA_NO_BUILD:-}" ]; then
-    cmake --build "$build" --target help_pictures quorvia-report >/dev/null
+    cmake --build "$build" --target help_pictures quorvia-report quorvia-check >/dev/null
   fi
   mkdir -p "$figures"
-  rm -f "$figures"/*.png
+  rm -f "$figures"/*.png "$figures"/*.txt
   "$build/bin/help_pictures" "$figures"
   # The class report as a teacher prints it, from the test suite's small
   # class; its first page at screen resolution.
   QT_QPA_PLATFORM=offscreen "$build/bin/quorvia-report" --pdf "$work/classe.pdf" \
     "$root/tests/progress/data/classe" >/dev/null
   pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$work/classe.pdf" "$figures/resoconto"
+  # The checker's report on the bundled folder with one key misspelt, as a
+  # teacher would: the part on that file and the summary, folded to the page.
+  cp -r "$root/resources/RISORSE" "$work/RISORSE"
+  sed -i '/^\[PROBLEMA_4\]/,/^\[PROBLEMA_5\]/s/^MSG_DATO2=/MSG_DATTO2=/' "$work/RISORSE/A_SCHEMA3.INI"
+  QT_QPA_PLATFORM=offscreen "$build/bin/quorvia-check" "$work/RISORSE" > "$work/controllo.txt" 2>/dev/null || true
+  python3 - "$work/controllo.txt" "$figures/controllo.txt" <<'PY'
+import sys, textwrap
+lines = open(sys.argv[1], encoding="utf-8").read().splitlines()
+start = next(i for i, l in enumerate(lines) if l.startswith("== A_SCHEMA3.INI"))
+end = next(i for i in range(start + 1, len(lines)) if not lines[i].strip())
+kept = lines[start:end] + [""] + [l for l in lines if l.startswith("Riepilogo")]
+out = []
+for line in kept:
+    indent = " " * (len(line) - len(line.lstrip()))
+    out += textwrap.wrap(line, 78, subsequent_indent=indent + "  ") or [""]
+open(sys.argv[2], "w", encoding="utf-8").write("\n".join(out) + "\n")
+PY
 fi
 [ $make_pdf = 1 ] || exit 0
 
@@ -140,6 +157,16 @@ PY
 # the PDF; the fragments of other chapters are found beside aiuto.ms.
 cp "$root"/docs/help/*.ms "$work/"
 cd "$work"
+# groff's -k reads aiuto.ms as UTF-8, but not the files it includes with .so:
+# those go through preconv here.
+for fragment in *.ms; do
+  [ "$fragment" = aiuto.ms ] && continue
+  preconv -e utf-8 "$fragment" > "$fragment.utf8" && mv "$fragment.utf8" "$fragment"
+done
+# The program's texts (the checker's report) are read as they are.
+for text in "$figures"/*.txt; do
+  sed -e 's/\\/\\e/g' -e "s/^[.']/\\\\\&&/" "$text" | preconv -e utf-8 > "$(basename "$text")"
+done
 : > toc.ms
 for pass in 1 2 3 4; do
   groff -U -k -t -ms -Tpdf -dpaper=a4 -P-pa4 -dtoc=toc.ms -dfig=fig aiuto.ms > Help.pdf 2> log
