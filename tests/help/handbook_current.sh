@@ -23,6 +23,8 @@ case "$1" in
       status=1
     fi
     for picture in $fresh; do
+      # The class report's page shows the day it was made.
+      [ "$picture" = resoconto.png ] && continue
       if [ -f "$root/docs/help/figure/$picture" ] && ! cmp -s "$work/figure/$picture" "$root/docs/help/figure/$picture"; then
         echo "FAIL: $picture is not what the window shows now"
         status=1

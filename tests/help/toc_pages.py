@@ -26,7 +26,8 @@ def chapters(name, seen):
     titles = []
     for line in open(os.path.join(sources, name), encoding="utf-8"):
         heading = re.match(r'\.CAPITOLO\s+"(.*)"', line)
-        included = re.match(r"\.so\s+(\S+)", line)
+        # Chapters come in .ms files; other included files are texts.
+        included = re.match(r"\.so\s+(\S+\.ms)\s*$", line)
         if heading:
             titles.append(normal(heading.group(1)))
         elif included and included.group(1) not in seen:
