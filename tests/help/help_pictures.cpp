@@ -188,7 +188,7 @@ public:
             image = image.copy(area.adjusted(-28, -8, 8, 8).intersected(image.rect()));
         }
         const QString file = QDir(folder_).filePath(QLatin1String(name) + QStringLiteral(".png"));
-        if (!image.save(file, "PNG", 0)) {  // 0: the smallest file
+        if (!image.save(file, "PNG")) {
             std::cerr << "cannot write " << file.toStdString() << '\n';
             failed_ = true;
         }
