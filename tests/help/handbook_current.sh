@@ -18,8 +18,8 @@ case "$1" in
     committed=$(cd "$root/docs/help/figure" && ls)
     fresh=$(cd "$work/figure" && ls)
     if [ "$committed" != "$fresh" ]; then
-      echo "FAIL: docs/help/figure holds"; echo "$committed" | sed 's/^/  /'
-      echo "but the windows give"; echo "$fresh" | sed 's/^/  /'
+      echo "FAIL: docs/help/figure and what the program makes differ ('<' committed only, '>' new):"
+      diff <(echo "$committed") <(echo "$fresh") | grep '^[<>]' | sed 's/^/  /'
       status=1
     fi
     for picture in $fresh; do
@@ -40,5 +40,9 @@ case "$1" in
     fi
     ;;
 esac
-[ $status -eq 0 ] && echo "ok: the handbook's $1 are current" || echo "Run tools/make_help.sh and commit docs/help/figure and resources/RISORSE/Help.pdf."
+if [ $status -eq 0 ]; then
+  echo "ok: the handbook's $1 match what the program and the sources make now"
+else
+  echo "Run tools/make_help.sh and commit docs/help/figure and resources/RISORSE/Help.pdf."
+fi
 exit $status
