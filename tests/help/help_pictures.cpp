@@ -296,6 +296,9 @@ public:
     void mainWindow()
     {
         main_->show();
+        // Showing starts the bouncing and the walking mascot on a timer:
+        // stopped before the first tick, they stay where the layout put them.
+        freeze(main_.get());
         main_->childPath()->refresh();
         main_->childPath()->waitForReading();
         settle();
@@ -479,6 +482,8 @@ int main(int argc, char** argv)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(9);
     QApplication::setFont(font);
+    // A text cursor that blinks would be on in one picture and off in the next.
+    QApplication::setCursorFlashTime(0);
 
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(out);
