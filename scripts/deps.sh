@@ -16,11 +16,15 @@ packages=(
   fonts-dejavu-core fonts-comic-neue
   # the manual pages, and the validators of the menu entry and AppStream file
   scdoc desktop-file-utils appstream
+  # the handbook: groff (with gropdf) and python3 make Help.pdf, poppler's
+  # pdftoppm, pdftotext and pdfinfo draw the class report's page and read
+  # the PDF back in the tests
+  groff poppler-utils python3
 )
 packages+=("$@")
 # Screenshots and rendered pages need these too; CI skips them.
 if [ "${QUORVIA_DEPS:-}" = "desktop" ]; then
-  packages+=(xvfb xauth xdotool imagemagick poppler-utils)
+  packages+=(xvfb xauth xdotool imagemagick)
   # the Italian voice that reads aloud
   packages+=(qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
   # scripts/screen-reader-walk.sh: a window manager, the AT-SPI registry, Orca
