@@ -158,6 +158,8 @@ ProblemEditor::ProblemEditor(const QString& resourceFolder, QWidget* parent)
     summary_->setFocusPolicy(Qt::StrongFocus);
     scroll_ = new QScrollArea;
     scroll_->setWidgetResizable(true);
+    // The form follows the width of the window; its labels wrap.
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setAccessibleName(QStringLiteral("Modulo del problema"));
     self_play_ = new QLabel;
     self_play_->setObjectName(QStringLiteral("controlloAutomatico"));
@@ -238,6 +240,7 @@ ProblemEditor::ProblemEditor(const QString& resourceFolder, QWidget* parent)
     shortcut(QKeySequence(QStringLiteral("Ctrl+N")), [this] { addProblem(); });
     shortcut(QKeySequence(QStringLiteral("F5")), [this] { tryAsChild(); });
     shortcut(QKeySequence(QStringLiteral("F6")), [this] { runSelfPlay(); });
+    shortcut(QKeySequence(QStringLiteral("F8")), [this] { nextFinding(); });
     shortcut(QKeySequence(QStringLiteral("Alt+Up")), [this] { moveProblem(-1); });
     shortcut(QKeySequence(QStringLiteral("Alt+Down")), [this] { moveProblem(1); });
     shortcut(QKeySequence(QStringLiteral("Ctrl+W")), [this] { close(); });
@@ -422,16 +425,23 @@ void ProblemEditor::checkNow()
     form_->showFormulas(previewFormulas(document_, problem_));
     int errors = 0, warnings = 0;
     QStringList general;
+    finding_keys_.clear();
     for (const FieldFinding& finding : findings) {
         (finding.finding.severity == check::Severity::Error ? errors : warnings)++;
         if (finding.key.empty())
             general.append(QStringLiteral("• ") + q(finding.finding.message));
     }
+    for (const QString& key : form_->keys()) {
+        if (std::any_of(findings.begin(), findings.end(),
+                        [&](const FieldFinding& finding) { return q(finding.key) == key; }))
+            finding_keys_.append(key);
+    }
     QString text;
     if (errors == 0 && warnings == 0) {
         text = QStringLiteral("Problema %1: il controllo non trova nulla da correggere.").arg(problem_);
     } else {
-        text = QStringLiteral("Problema %1: %2 %3 e %4 %5; ciascuno è scritto sotto il suo campo.")
+        text = QStringLiteral("Problema %1: %2 %3 e %4 %5; ciascuno è scritto sotto il suo campo (F8 porta al "
+                              "prossimo).")
                    .arg(problem_)
                    .arg(errors)
                    .arg(errors == 1 ? QStringLiteral("errore") : QStringLiteral("errori"))
@@ -447,6 +457,27 @@ void ProblemEditor::checkNow()
         if (item->text() != shown)
             item->setText(shown);
     }
+}
+
+void ProblemEditor::nextFinding()
+{
+    checkNow();
+    if (finding_keys_.isEmpty())
+        return;
+    const QStringList& order = form_->keys();
+    int from = -1;
+    for (int i = 0; i < order.size(); ++i) {
+        QWidget* editor = form_->editorOf(order.at(i));
+        if (editor && editor == focusWidget())
+            from = i;
+    }
+    for (const QString& key : finding_keys_) {
+        if (order.indexOf(key) > from) {
+            form_->focusField(key);
+            return;
+        }
+    }
+    form_->focusField(finding_keys_.front());
 }
 
 void ProblemEditor::showPicturePreview()

@@ -8,6 +8,7 @@
 #include "editor/problem_document.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -61,6 +62,9 @@ public:
     bool save();
     void tryAsChild();
     void runSelfPlay();
+    // Puts the focus in the next field with a finding (F8), from the field
+    // that has it now; round to the first.
+    void nextFinding();
     // Runs the pending check at once (it otherwise waits for kCheckDelay).
     void checkNow();
 
@@ -114,6 +118,7 @@ private:
     QUndoStack* undo_ = nullptr;
     QTimer* check_timer_ = nullptr;
     std::unique_ptr<TryOut> try_out_;
+    QStringList finding_keys_;  // fields with a finding, in the order of the form
     bool updating_ = false;
 };
 

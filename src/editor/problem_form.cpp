@@ -73,6 +73,7 @@ QWidget* ProblemForm::addField(QFormLayout* layout, const std::string& key, cons
     field.editor->setToolTip(QStringLiteral("Chiave %1 nel file").arg(name));
     field.label = new QLabel(QStringLiteral("%1 <span style='color:#555'>(%2)</span>").arg(label.toHtmlEscaped(), name));
     field.label->setBuddy(field.editor);
+    field.label->setWordWrap(true);
     field.notes = new QLabel;
     field.notes->setWordWrap(true);
     field.notes->setStyleSheet(QStringLiteral("color:#a00000;"));
@@ -121,6 +122,7 @@ void ProblemForm::build()
     picture.editor = pictureName;
     picture.label = new QLabel(QStringLiteral("Immagine accanto al testo, facoltativa <span style='color:#555'>(JPG_PROBLEMA)</span>"));
     picture.label->setBuddy(pictureName);
+    picture.label->setWordWrap(true);
     picture.notes = new QLabel;
     picture.notes->setWordWrap(true);
     picture.notes->setStyleSheet(QStringLiteral("color:#a00000;"));
@@ -284,7 +286,10 @@ void ProblemForm::showFindings(const std::vector<FieldFinding>& findings)
 void ProblemForm::showFormulas(const FormulaPreview& preview)
 {
     if (!preview.ok) {
-        r1_result_->setText(QStringLiteral("Le formule non si calcolano: %1.").arg(q(preview.error)));
+        QString why = q(preview.error);
+        while (why.endsWith(QLatin1Char('.')))
+            why.chop(1);
+        r1_result_->setText(QStringLiteral("Le formule non si calcolano: %1.").arg(why));
         if (r2_result_)
             r2_result_->clear();
         scheme_rows_->clear();

@@ -261,6 +261,13 @@ TEST_F(SmallEditorTest, LiveFindingsAreTheFolderChecksFindingsAtTheirFields)
         EXPECT_FALSE(editor->form()->notesOf(key).isEmpty()) << key;
     EXPECT_TRUE(editor->form()->notesOf("TESTO").isEmpty());
     EXPECT_TRUE(editor->summary()->text().contains("errori")) << editor->summary()->text().toStdString();
+    // F8 walks the fields with a finding in the order of the form.
+    editor->show();
+    editor->form()->editorOf("TESTO")->setFocus();
+    editor->nextFinding();
+    EXPECT_EQ(editor->focusWidget(), editor->form()->editorOf("JPG_PROBLEMA"));
+    editor->nextFinding();
+    EXPECT_EQ(editor->focusWidget(), editor->form()->editorOf("DATO1_TESTO3"));
     EXPECT_TRUE(editor->problemList()->item(1)->text().startsWith(QStringLiteral("✖")));
     EXPECT_TRUE(editor->problemList()->item(0)->text().startsWith(QStringLiteral("✔")));
 }
