@@ -375,7 +375,7 @@ void ProblemEditor::updateButtons()
 
 void ProblemEditor::selectProblem(int problem)
 {
-    if (problem < 1 || problem > document_.count())
+    if (!opened_ || problem < 1 || problem > document_.count())
         return;
     problem_ = problem;
     form_->load(document_, problem_);
@@ -461,6 +461,8 @@ void ProblemEditor::checkNow()
 
 void ProblemEditor::nextFinding()
 {
+    if (!opened_)
+        return;
     checkNow();
     if (finding_keys_.isEmpty())
         return;
@@ -488,6 +490,8 @@ void ProblemEditor::showPicturePreview()
 
 void ProblemEditor::choosePicture()
 {
+    if (!opened_)
+        return;
     const QString chosen = platform::dialogs().openFileName(
         this, QStringLiteral("Scegli l'immagine del problema"), folder_,
         QStringLiteral("Immagini (*.jpg *.jpeg *.png *.gif *.bmp *.JPG *.JPEG *.PNG *.GIF *.BMP)"));
@@ -521,6 +525,8 @@ void ProblemEditor::choosePicture()
 
 void ProblemEditor::addProblem()
 {
+    if (!opened_)
+        return;
     if (document_.count() >= kMaxProblems) {
         platform::dialogs().showMessage(
             this, QStringLiteral("Il file ha già %1 problemi: una finestra ne tiene al massimo %1. "
@@ -540,6 +546,8 @@ void ProblemEditor::addProblem()
 
 void ProblemEditor::duplicateProblem()
 {
+    if (!opened_)
+        return;
     if (document_.count() >= kMaxProblems) {
         addProblem();  // says why not
         return;
@@ -561,6 +569,8 @@ void ProblemEditor::duplicateProblem()
 
 void ProblemEditor::deleteProblem()
 {
+    if (!opened_)
+        return;
     if (document_.count() <= 1) {
         platform::dialogs().showMessage(this, QStringLiteral("È l'unico problema del file: non si può eliminare."));
         return;
@@ -583,6 +593,8 @@ void ProblemEditor::deleteProblem()
 
 void ProblemEditor::moveProblem(int by)
 {
+    if (!opened_)
+        return;
     const int target = problem_ + by;
     if (target < 1 || target > document_.count())
         return;
@@ -598,6 +610,8 @@ void ProblemEditor::moveProblem(int by)
 
 bool ProblemEditor::save()
 {
+    if (!opened_)
+        return true;
     std::string error;
     switch (document_.save(&error)) {
     case ProblemDocument::SaveResult::Saved:
@@ -678,6 +692,8 @@ void ProblemEditor::closeEvent(QCloseEvent* event)
 
 void ProblemEditor::tryAsChild()
 {
+    if (!opened_)
+        return;
     try_out_.reset();
     try_out_ = std::make_unique<TryOut>(document_, problem_);
     if (!try_out_->ok()) {
@@ -689,6 +705,8 @@ void ProblemEditor::tryAsChild()
 
 void ProblemEditor::runSelfPlay()
 {
+    if (!opened_)
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const check::ProblemReport report = selfPlay(document_, problem_, locale_separator_);
     QApplication::restoreOverrideCursor();

@@ -109,6 +109,23 @@ TEST(ProblemEditor, AWindows1252CrlfFileStaysSoThroughEditsAndANewProblem)
     EXPECT_EQ(folder.read("GENERALE.INI"), "[PRINCIPIANTE]\r\nINI_FILE1=P3.INI\r\nMAX1=2\r\n");
 }
 
+TEST(ProblemEditor, AFolderWithoutGeneraleSaysSoAndNoActionWritesAnything)
+{
+    InstalledDialogs dialogs;
+    EditorFolder folder;
+    ProblemEditor editor(folder.path());
+    ASSERT_EQ(dialogs.errorBoxes().size(), 1);
+    EXPECT_TRUE(dialogs.errorBoxes().front().text.contains("non c'è GENERALE.INI"));
+    editor.addProblem();
+    editor.duplicateProblem();
+    editor.moveProblem(1);
+    editor.tryAsChild();
+    editor.runSelfPlay();
+    editor.nextFinding();
+    EXPECT_TRUE(editor.save());
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+}
+
 class SmallEditorTest : public ::testing::Test {
 protected:
     void SetUp() override
