@@ -7,6 +7,7 @@
 #include "base/resource_folder.h"
 #include "content/decimal_separator_choice.h"
 #include "evaluator/decimal_number.h"
+#include "editor/problem_editor.h"
 #include "exercise/exercise_windows.h"
 #include "exercise/progress_journal.h"
 #include "platform/application.h"
@@ -112,6 +113,15 @@ int main(int argc, char* argv[])
     const QString logo = quorvia::resourceFile(resources, QStringLiteral("logo.png"));
     if (!logo.isEmpty())
         QApplication::setWindowIcon(QIcon(logo));
+    if (line.editor) {
+        QApplication::setApplicationName(QStringLiteral("Quorvia"));
+        QGuiApplication::setDesktopFileName(QStringLiteral(QUORVIA_APP_ID));
+        QApplication::setQuitOnLastWindowClosed(true);
+        quorvia::editor::ProblemEditor editor(resources);
+        editor.setLocaleSeparator(quorvia::localeDecimalSeparator());
+        editor.show();
+        return app.exec();
+    }
     // The voice answers in its own time, the first time after a login some
     // seconds later: started before the splash, it has the splash's wait to
     // get there, and the windows show their read-aloud controls when it does.

@@ -68,6 +68,46 @@ void checkPicture(const std::string& folder, const std::string& file, const IniF
     }
 }
 
+void solveProblem(ProblemReport& problem, const IniFile& ini, const std::string& file, const std::string& folder,
+                  const std::string& fileName, Scheme scheme, int max, ProblemSolver& solver)
+{
+    if (!ini.sectionExists("PROBLEMA_" + std::to_string(problem.number))) {
+        // Nothing to solve: the lint has said the section is missing.
+        problem.outcome = Outcome::NotSolved;
+        return;
+    }
+    const ProblemContent content = readProblem(ini, problem.number, scheme);
+    checkPicture(folder, file, ini, problem.number, content, problem.findings);
+
+    ExerciseLaunch launch;
+    launch.resource_folder = QString::fromStdString(folder);
+    launch.problem_file_name = QString::fromStdString(fileName);
+    launch.current_problem = problem.number;
+    launch.problem_count = max;
+    launch.scheme_code = schemeCode(scheme);
+    const SolveResult result = solver.solve(launch, content);
+
+    problem.outcome = result.solved ? Outcome::Solved : Outcome::NotSolved;
+    problem.failed_step = result.failed_step;
+    if (!result.solved) {
+        problem.findings.push_back(
+            error("not-solvable", file, 0, "il problema non si può finire: " + result.reason));
+    }
+    const std::string section = "PROBLEMA_" + std::to_string(problem.number);
+    for (const UnshownMessage& unshown : result.unshown) {
+        problem.findings.push_back(error("mistake-message", file, ini.lineOf(section, unshown.key),
+                                         unshown.description));
+    }
+    std::vector<std::string> told;
+    for (const std::string& message : result.messages) {
+        if (std::find(told.begin(), told.end(), message) != told.end())
+            continue;
+        told.push_back(message);
+        problem.findings.push_back(error("window-message", file, 0,
+                                         "la finestra mostra al bambino il messaggio " + quote(message) + "."));
+    }
+}
+
 void solveProblems(ProblemFileReport& report, const std::string& path, const std::string& folder,
                    ExerciseWindow& window, platform::ScriptedDialogs& dialogs, const ProgressCallback& progress,
                    int max)
@@ -78,41 +118,7 @@ void solveProblems(ProblemFileReport& report, const std::string& path, const std
     for (ProblemReport& problem : report.problems) {
         if (progress)
             progress(file + ", problema " + std::to_string(problem.number));
-        if (!ini.sectionExists("PROBLEMA_" + std::to_string(problem.number))) {
-            // Nothing to solve: the lint has said the section is missing.
-            problem.outcome = Outcome::NotSolved;
-            continue;
-        }
-        const ProblemContent content = readProblem(ini, problem.number, report.scheme);
-        checkPicture(folder, file, ini, problem.number, content, problem.findings);
-
-        ExerciseLaunch launch;
-        launch.resource_folder = QString::fromStdString(folder);
-        launch.problem_file_name = QString::fromStdString(report.file_name);
-        launch.current_problem = problem.number;
-        launch.problem_count = max;
-        launch.scheme_code = schemeCode(report.scheme);
-        const SolveResult result = solver.solve(launch, content);
-
-        problem.outcome = result.solved ? Outcome::Solved : Outcome::NotSolved;
-        problem.failed_step = result.failed_step;
-        if (!result.solved) {
-            problem.findings.push_back(
-                error("not-solvable", file, 0, "il problema non si può finire: " + result.reason));
-        }
-        const std::string section = "PROBLEMA_" + std::to_string(problem.number);
-        for (const UnshownMessage& unshown : result.unshown) {
-            problem.findings.push_back(error("mistake-message", file, ini.lineOf(section, unshown.key),
-                                             unshown.description));
-        }
-        std::vector<std::string> told;
-        for (const std::string& message : result.messages) {
-            if (std::find(told.begin(), told.end(), message) != told.end())
-                continue;
-            told.push_back(message);
-            problem.findings.push_back(error("window-message", file, 0,
-                                             "la finestra mostra al bambino il messaggio " + quote(message) + "."));
-        }
+        solveProblem(problem, ini, file, folder, report.file_name, report.scheme, max, solver);
     }
 }
 
@@ -201,6 +207,36 @@ CheckReport checkResourceFolder(const QString& folder, char localeSeparator, TFo
     ScopedDialogs installed(&dialogs);
     platform::ScopedFakeSound silence;
     return runCheck(folder, localeSeparator, main, dialogs, progress);
+}
+
+ProblemReport checkOneProblem(const QString& folder, char localeSeparator, Mode mode, Scheme scheme,
+                              const std::string& fileName, int problem, int max)
+{
+    AnsweringDialogs dialogs;
+    ScopedDialogs installed(&dialogs);
+    platform::ScopedFakeSound silence;
+    const QString resources = withTrailingSeparator(folder);
+    const std::string base = resources.toStdString();
+    const ScopedDecimalSeparator inForce(chooseDecimalSeparator(base, localeSeparator).separator);
+
+    ProblemReport report{problem, Outcome::NotTried, 0, {}};
+    const std::string path = findResourceFile(base, fileName);
+    if (path.empty())
+        return report;
+    const std::string file = fileNameOf(path);
+    const IniFile ini = IniFile::read(path);
+    if (ini.sectionExists("PROBLEMA_" + std::to_string(problem)))
+        lintProblem(ini, file, base, mode, scheme, problem, report.findings);
+    TForm1 main(resources);
+    ExerciseWindow* window = createExerciseWindow(scheme, mode, &main, &main);
+    if (!window)
+        return report;
+    // Solved out of sight, as in the headless check, even on a screen.
+    window->setAttribute(Qt::WA_DontShowOnScreen);
+    main.LOAD_WAV_GIF(window);
+    ProblemSolver solver(*window, dialogs);
+    solveProblem(report, ini, file, base, fileName, scheme, max, solver);
+    return report;
 }
 
 }  // namespace quorvia::check

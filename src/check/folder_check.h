@@ -6,6 +6,8 @@
 
 #include "check/check_report.h"
 
+#include "content/scheme.h"
+
 #include <QString>
 
 #include <functional>
@@ -35,5 +37,13 @@ CheckReport checkResourceFolder(const QString& folder, char localeSeparator,
 // as such. `main` reads the same folder.
 CheckReport checkResourceFolder(const QString& folder, char localeSeparator, TForm1& main,
                                 const ProgressCallback& progress = {});
+
+// One problem as the folder check sees it: its lint, its picture, and the
+// solving through a window of its own, with the same findings the whole
+// check gives for it. `folder` holds GENERALE.INI and the problem file named
+// `fileName` there; `max` is the MAX<n> the window is opened with. The
+// editor checks a problem it has written into a folder of its own this way.
+ProblemReport checkOneProblem(const QString& folder, char localeSeparator, Mode mode, Scheme scheme,
+                              const std::string& fileName, int problem, int max);
 
 }  // namespace quorvia::check

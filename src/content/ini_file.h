@@ -65,6 +65,25 @@ public:
     // with "[" (the line would read as a header), writes nothing.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
 
+    // Removes the key as it is read (the first of that name in the first
+    // section of that name), so a later line of the same name, if any, is
+    // read from then on. False when there is no such key.
+    bool removeKey(std::string_view section, std::string_view key);
+    // Gives the first section of that name another name; its lines and any
+    // comment on the header line stay as they are. False when there is no
+    // such section or `to` already names one.
+    bool renameSection(std::string_view from, std::string_view to);
+    // Removes a section: its header, its keys and the comments and blank
+    // lines that follow it up to the next header. A section at the end of
+    // the file takes the blank lines before it instead, so the file does not
+    // end in a gap. False when there is no such section.
+    bool removeSection(std::string_view section);
+    // The two sections change places in the file, each with its keys and the
+    // comments among them (the blank lines after a section's last key stay
+    // where they are, so the file keeps its spacing). Names stay as they
+    // are. False unless both exist and differ.
+    bool swapSections(std::string_view first, std::string_view second);
+
     Encoding encoding() const { return encoding_; }
     // The file was longer than kMaxFileSize and was read only up to the last
     // whole line before the limit; save() refuses to cut it short on disk.
@@ -110,6 +129,11 @@ private:
     void appendLine(std::string_view text, LineEnding ending);
     void insertLine(std::size_t index, std::string_view text);
     void rebuildIndex();
+    void replaceLineText(std::size_t index, const std::string& text);
+    // The header and the lines of its keys: header..lastKey.
+    std::size_t coreEnd(const Section& section) const;
+    bool endsWithoutLineEnding() const;
+    void restoreFinalEnding(bool without);
     const Section* findSection(std::string_view name) const;
     const KeyIndex& keysOf(const Section& section) const;
     std::size_t findKey(std::string_view section, std::string_view key) const;

@@ -17,6 +17,8 @@ ProgramCommandLine parseProgramCommandLine(const QStringList& arguments)
             line.help = true;
         } else if (argument == QLatin1String("--version")) {
             line.version = true;
+        } else if (argument == QLatin1String("--editor")) {
+            line.editor = true;
         } else {
             line.error = argument.startsWith(QLatin1Char('-'))
                              ? QStringLiteral("opzione sconosciuta: %1").arg(argument)
@@ -31,12 +33,13 @@ ProgramCommandLine parseProgramCommandLine(const QStringList& arguments)
 QString programUsageText()
 {
     return QStringLiteral(
-        "Uso: quorvia [--risorse CARTELLA]\n"
+        "Uso: quorvia [--risorse CARTELLA] [--editor]\n"
         "\n"
         "Problemi di matematica per la scuola primaria, passo per passo.\n"
         "\n"
         "  --risorse CARTELLA  usa i problemi, i disegni e i suoni di CARTELLA\n"
         "                      (anche con la variabile d'ambiente QUORVIA_RISORSE)\n"
+        "  --editor            apre l'editor dei problemi per l'insegnante\n"
         "  --version           la versione del programma\n"
         "  --help              questo aiuto\n"
         "\n"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The command line of quorvia: [--risorse CARTELLA] [--help] [--version].
+// The command line of quorvia: [--risorse CARTELLA] [--editor] [--help] [--version].
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +11,7 @@ struct ProgramCommandLine {
     QString folder;  // the argument of --risorse; empty when not given
     bool help = false;
     bool version = false;
+    bool editor = false;  // the problem editor instead of the children's window
     QString error;  // set when the command line is bad
 };
 

@@ -132,5 +132,15 @@ TEST(ProgramCommandLine, ReadsTheFolderHelpAndVersionAndRefusesTheRest)
     }
 }
 
+TEST(ProgramCommandLine, EditorOptionOpensTheEditorWithAnyFolder)
+{
+    EXPECT_FALSE(parseProgramCommandLine({}).editor);
+    const ProgramCommandLine line = parseProgramCommandLine({"--editor", "--risorse", "/mnt/scuola"});
+    EXPECT_TRUE(line.error.isEmpty());
+    EXPECT_TRUE(line.editor);
+    EXPECT_EQ(line.folder, "/mnt/scuola");
+    EXPECT_EQ(parseProgramCommandLine({"--editor=1"}).error, "opzione sconosciuta: --editor=1");
+}
+
 }  // namespace
 }  // namespace quorvia::testing
