@@ -81,6 +81,13 @@ focus_named() {
     xdotool key "${3:-Tab}"
     await "$at" "" 6 >/dev/null
     if said "$at" "$1"; then
+      # Orca may name a control late, once the focus has gone on: the
+      # last control it named is where the focus is.
+      rest 15 40
+      if ! meant_since "$at" | tail -n 1 | grep -q -F -- "$1"; then
+        xdotool key "$([ "${3:-Tab}" = Tab ] && echo shift+Tab || echo Tab)"
+        await "$(mark)" "$1" 6 >/dev/null
+      fi
       echo "  [${3:-Tab} fino a: $1]"
       spoken_since "$at" | sed 's/^/      /'
       return 0
@@ -136,6 +143,8 @@ close_program() {
 
 # --- P3 ---------------------------------------------------------------------
 
+part=${QUORVIA_WALK_PART:-}
+if [ "$part" != A5 ]; then
 echo "== P3: beginner, scheme 3, problem 1"
 open_window 1 1
 echo "-- the list of step 1: four sentences met with Down, Enter checks the one chosen"
@@ -163,9 +172,11 @@ key Down "" 5
 key Down "" 5
 key Return "Segno" 5
 close_program
+fi
 
 # --- A5 ---------------------------------------------------------------------
 
+if [ "$part" != P3 ]; then
 echo
 echo "== A5: advanced, scheme 5, problem 1"
 open_window 2 4
@@ -212,6 +223,7 @@ echo "-- the answer"
 typed "A Gabriele restano 7 euro."
 key Return "Bravo" 20
 close_program
+fi
 
 kill "$orca" "$wm" "$bus" 2>/dev/null
 wait "$orca" "$wm" "$bus" 2>/dev/null

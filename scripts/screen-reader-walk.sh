@@ -11,7 +11,8 @@
 #   scripts/screen-reader-walk.sh [build folder]      (default: build)
 #
 # QUORVIA_WALK_DISPLAY picks the X display (default :97); QUORVIA_WALK_KEEP=1
-# keeps the working folder with Orca's whole debug log.
+# keeps the working folder with Orca's whole debug log; QUORVIA_WALK_PART=P3
+# or A5 walks one window only.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
