@@ -384,7 +384,8 @@ TEST_P(SecondRowTabs, CrossTheRowLeftToRightOnEitherSide)
         ASSERT_TRUE(row.contains(datum));
         for (int i = 1; i < row.size(); ++i)
             EXPECT_LT(row[i - 1]->x(), row[i]->x())
-                << row[i - 1]->objectName() << " before " << row[i]->objectName() << ", partial on the "
+                << row[i - 1]->objectName().toStdString() << " before " << row[i]->objectName().toStdString()
+                << ", partial on the "
                 << (onRight ? "right" : "left");
     }
     EXPECT_EQ(sides.size(), 2u) << "the fixture has problems with the partial result on both sides";
