@@ -11,7 +11,8 @@
 #   scripts/screen-reader-walk.sh [build folder]      (default: build)
 #
 # QUORVIA_WALK_DISPLAY picks the X display (default :97); QUORVIA_WALK_KEEP=1
-# keeps the working folder with Orca's whole debug log.
+# keeps the working folder with Orca's whole debug log; QUORVIA_WALK_PART=P3
+# or A5 walks one window only.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -32,7 +33,10 @@ trap cleanup EXIT
 
 Xvfb "$display" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-sleep 1
+for ((i = 0; i < 100; i++)); do
+  [ -S "/tmp/.X11-unix/X${display#:}" ] && break
+  sleep 0.1
+done
 
 # Everything private to this walk: Orca's settings, speech-dispatcher's
 # configuration (the null sound device: a real one can hang the voice), the
@@ -44,6 +48,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<CONF
 LogLevel 3
 LogDir "$work"
+Timeout 5
 DefaultVolume 100
 AudioOutputMethod "alsa"
 AudioALSADevice "null"

@@ -6,6 +6,7 @@
 #include "exercise/exercise_window.h"
 
 #include "exercise/accessible_names.h"
+#include "exercise/exercise_input.h"
 #include "exercise/hint_balloon.h"
 #include "exercise/sentence_check.h"
 #include "platform/gif_player.h"
@@ -250,6 +251,7 @@ void ExerciseWindow::finishProblem(int step)
         NextShape(step, this);
     else
         NextShape(withHelp ? -1 : 0, this);
+    input_->keys().focusAfterFinish();
 }
 
 }  // namespace quorvia
