@@ -21,6 +21,7 @@
 #include "shell/program_command_line.h"
 #include "shell/score_window.h"
 #include "shell/splash_screen.h"
+#include "teacher/teacher_area.h"
 
 #ifdef QUORVIA_TEST_HOOKS
 #include "app/ready_probe.h"
@@ -104,7 +105,8 @@ int main(int argc, char* argv[])
 
     // Qt's own dialogs in the user's language, Italian where none is set.
     quorvia::platform::installQtTranslations(QLocale::system());
-    const QString resources = quorvia::applicationResourceFolder(line.folder);
+    const quorvia::FolderInForce resources_in_force = quorvia::resourceFolderInForce(line.folder);
+    const QString resources = resources_in_force.folder;
     // Decided once for the whole run: the folder's GENERALE.INI says how its
     // numbers are written, else the user's locale decides.
     quorvia::setDecimalSeparator(
@@ -112,6 +114,19 @@ int main(int argc, char* argv[])
     const QString logo = quorvia::resourceFile(resources, QStringLiteral("logo.png"));
     if (!logo.isEmpty())
         QApplication::setWindowIcon(QIcon(logo));
+    // The teacher's area, the same from the menu's action and from the main
+    // window; the editor is handed to it once the program has one.
+    const quorvia::teacher::TeacherAreaSetup teacher_setup{resources_in_force, quorvia::progressFolderInForce(resources),
+                                                          {}};
+    if (line.teacher) {
+        QApplication::setApplicationName(QStringLiteral("Quorvia"));
+        QGuiApplication::setDesktopFileName(QStringLiteral(QUORVIA_APP_ID));
+        quorvia::teacher::TeacherAreaLauncher teacher(teacher_setup);
+        QObject::connect(&teacher, &quorvia::teacher::TeacherAreaLauncher::closed, &app, &QCoreApplication::quit);
+        if (!teacher.open())
+            return 0;
+        return app.exec();
+    }
     // The voice answers in its own time, the first time after a login some
     // seconds later: started before the splash, it has the splash's wait to
     // get there, and the windows show their read-aloud controls when it does.
@@ -135,6 +150,8 @@ int main(int argc, char* argv[])
     // records for every exercise window.
     quorvia::ProgramHooks hooks(main_window, &journal);
     quorvia::createExerciseWindows(main_window, &hooks);
+    quorvia::teacher::TeacherAreaLauncher teacher(teacher_setup);
+    quorvia::teacher::installTeacherShortcut(main_window, [&teacher, &main_window] { teacher.open(&main_window); });
 #ifdef QUORVIA_TEST_HOOKS
     quorvia::scheduleRestyleProbe(main_window);
 #endif
