@@ -102,7 +102,18 @@ protected:
         // A window of the system hands its input on to a widget: judged there.
         if (!widget)
             return false;
-        return widget != &stop_ && widget != &check_windows_ && !check_windows_.isAncestorOf(widget);
+        return widget != &stop_ && !insideCheckWindows(widget);
+    }
+
+    // Across windows: the exercise windows and their menus are windows of
+    // their own under the check's main window.
+    bool insideCheckWindows(const QWidget* widget) const
+    {
+        for (; widget; widget = widget->parentWidget()) {
+            if (widget == &check_windows_)
+                return true;
+        }
+        return false;
     }
 
 private:
@@ -178,10 +189,12 @@ CheckView::CheckView(const QString& resourceFolder, QWidget* parent)
     tree_->setColumnWidth(0, 260);
     tree_->setColumnWidth(1, 50);
 
+    // The view's own Ctrl+C would copy one column's text: the filter below
+    // takes the key first, and the action shows it in the menu.
     auto* copyAction = new QAction(QStringLiteral("Copia"), tree_);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setShortcutContext(Qt::WidgetShortcut);
-    tree_->addAction(copyAction);
+    tree_->installEventFilter(this);
     connect(copyAction, &QAction::triggered, this, &CheckView::copySelection);
     auto* openAction = new QAction(QStringLiteral("Apri nell'editor"), tree_);
     connect(openAction, &QAction::triggered, this, &CheckView::openSelection);
@@ -363,6 +376,18 @@ void CheckView::showReport()
                                 : QStringLiteral("Controllo finito. Prima i problemi con errori, poi gli avvisi."));
     if (QTreeWidgetItem* first = tree_->topLevelItem(0))
         tree_->setCurrentItem(first->childCount() > 0 ? first->child(0) : first);
+}
+
+bool CheckView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == tree_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            copySelection();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CheckView::copySelection()

@@ -57,6 +57,9 @@ public slots:
 signals:
     void checkFinished();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showReport();
     void showMessage(const QString& text);

@@ -60,8 +60,9 @@ TEST(TeacherArea, TheMainWindowsShortcutOpensItAfterThePin)
         QTest::keyClick(&main, Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(dialogs->inputPrompts().size(), c.typed ? 2 - c.opens : 1);
         EXPECT_EQ(launcher.area() != nullptr, c.opens);
-        if (launcher.area())
+        if (launcher.area()) {
             EXPECT_TRUE(launcher.area()->isVisible());
+        }
     }
 }
 
@@ -166,8 +167,9 @@ TEST(FoldersView, AnotherProgressFolderGoesToTheClassTabOnly)
     // The class tab is told by name; whatever it is, it now reads the share.
     const QWidget* classTab = area.classTab();
     const auto* shown = qobject_cast<const QLabel*>(classTab);
-    if (shown)
+    if (shown) {
         EXPECT_TRUE(shown->text().contains(QDir::toNativeSeparators(share.path())));
+    }
     EXPECT_TRUE(labelText(*area.foldersView(), "progressSourceLabel").contains(QStringLiteral("continuano a scrivere")));
     EXPECT_EQ(progressFolderInForce(folder.path()).folder, defaultProgressFolder()) << "the children's folder stays";
 }
