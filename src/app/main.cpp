@@ -22,6 +22,7 @@
 #include "shell/program_command_line.h"
 #include "shell/score_window.h"
 #include "shell/splash_screen.h"
+#include "teacher/teacher_area.h"
 
 #ifdef QUORVIA_TEST_HOOKS
 #include "app/ready_probe.h"
@@ -31,6 +32,7 @@
 #include <QIcon>
 #include <QLocale>
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -105,7 +107,8 @@ int main(int argc, char* argv[])
 
     // Qt's own dialogs in the user's language, Italian where none is set.
     quorvia::platform::installQtTranslations(QLocale::system());
-    const QString resources = quorvia::applicationResourceFolder(line.folder);
+    const quorvia::FolderInForce resources_in_force = quorvia::resourceFolderInForce(line.folder);
+    const QString resources = resources_in_force.folder;
     // Decided once for the whole run: the folder's GENERALE.INI says how its
     // numbers are written, else the user's locale decides.
     quorvia::setDecimalSeparator(
@@ -120,6 +123,37 @@ int main(int argc, char* argv[])
         quorvia::editor::ProblemEditor editor(resources);
         editor.setLocaleSeparator(quorvia::localeDecimalSeparator());
         editor.show();
+        return app.exec();
+    }
+    // One problem editor for the run, opened from the teacher's area at the
+    // problem and key of a finding, or where it was left.
+    std::unique_ptr<quorvia::editor::ProblemEditor> editor_window;
+    const auto open_editor = [&editor_window, resources](quorvia::Mode mode, quorvia::Scheme scheme, int problem,
+                                                         const QString& key) {
+        if (!editor_window) {
+            editor_window = std::make_unique<quorvia::editor::ProblemEditor>(resources);
+            editor_window->setLocaleSeparator(quorvia::localeDecimalSeparator());
+            problem = std::max(problem, 1);
+        }
+        if (problem > 0)
+            editor_window->openAt(mode, scheme, problem, key);
+        editor_window->show();
+        editor_window->raise();
+        editor_window->activateWindow();
+    };
+    // The teacher's area, the same from the menu's action and from the main
+    // window.
+    const quorvia::teacher::TeacherAreaSetup teacher_setup{resources_in_force, quorvia::progressFolderInForce(resources),
+                                                          open_editor};
+    if (line.teacher) {
+        QApplication::setApplicationName(QStringLiteral("Quorvia"));
+        QGuiApplication::setDesktopFileName(QStringLiteral(QUORVIA_APP_ID));
+        // The run ends when the area and the editor it opened are both closed,
+        // each after asking about what it has not saved.
+        QApplication::setQuitOnLastWindowClosed(true);
+        quorvia::teacher::TeacherAreaLauncher teacher(teacher_setup);
+        if (!teacher.open())
+            return 0;
         return app.exec();
     }
     // The voice answers in its own time, the first time after a login some
@@ -145,6 +179,8 @@ int main(int argc, char* argv[])
     // records for every exercise window.
     quorvia::ProgramHooks hooks(main_window, &journal);
     quorvia::createExerciseWindows(main_window, &hooks);
+    quorvia::teacher::TeacherAreaLauncher teacher(teacher_setup);
+    quorvia::teacher::installTeacherShortcut(main_window, [&teacher, &main_window] { teacher.open(&main_window); });
 #ifdef QUORVIA_TEST_HOOKS
     quorvia::scheduleRestyleProbe(main_window);
 #endif

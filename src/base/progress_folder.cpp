@@ -14,10 +14,17 @@ QString defaultProgressFolder()
     return QDir(data).filePath(QStringLiteral("quorvia/progressi"));
 }
 
-QString progressFolder(const QString& resourceFolder)
+FolderInForce progressFolderInForce(const QString& resourceFolder)
 {
     const std::string configured = progress::configuredProgressFolder(resourceFolder.toStdString());
-    return configured.empty() ? defaultProgressFolder() : QString::fromStdString(configured);
+    if (configured.empty())
+        return {defaultProgressFolder(), FolderSource::Default};
+    return {QString::fromStdString(configured), FolderSource::Generale};
+}
+
+QString progressFolder(const QString& resourceFolder)
+{
+    return progressFolderInForce(resourceFolder).folder;
 }
 
 }  // namespace quorvia

@@ -33,12 +33,19 @@ QString chosenResourceFolder(const QString& option)
     return qEnvironmentVariable(kResourceVariable);
 }
 
-QString applicationResourceFolder(const QString& option)
+FolderInForce resourceFolderInForce(const QString& option)
 {
     const QString chosen = chosenResourceFolder(option);
-    if (!chosen.isEmpty())
-        return withTrailingSeparator(QDir(chosen).absolutePath());
-    return installedResourceFolder(QCoreApplication::applicationDirPath());
+    if (!chosen.isEmpty()) {
+        return {withTrailingSeparator(QDir(chosen).absolutePath()),
+                option.isEmpty() ? FolderSource::Variable : FolderSource::Option};
+    }
+    return {installedResourceFolder(QCoreApplication::applicationDirPath()), FolderSource::Default};
+}
+
+QString applicationResourceFolder(const QString& option)
+{
+    return resourceFolderInForce(option).folder;
 }
 
 QString folderProblem(const QString& folder)

@@ -20,8 +20,21 @@ QString installedResourceFolder(const QString& programFolder);
 // The folder the teacher chose: `option` (the argument of --risorse) when
 // given, else $QUORVIA_RISORSE when set; empty when neither.
 QString chosenResourceFolder(const QString& option = QString());
-// The RISORSE folder the programs use: the chosen one, made absolute, or the
-// one found from the executable. Ends with a separator.
+// Why a folder is the one in force, as the teacher's area tells it.
+enum class FolderSource {
+    Option,    // --risorse on the command line
+    Variable,  // QUORVIA_RISORSE
+    Generale,  // a key of GENERALE.INI (CARTELLA_PROGRESSI)
+    Default,   // beside the program, the installed one, the user's data folder
+};
+struct FolderInForce {
+    QString folder;
+    FolderSource source = FolderSource::Default;
+};
+// The RISORSE folder the programs use and why: the chosen one, made
+// absolute, or the one found from the executable. Ends with a separator.
+FolderInForce resourceFolderInForce(const QString& option = QString());
+// The folder alone.
 QString applicationResourceFolder(const QString& option = QString());
 // Why `folder` cannot be read as a resource folder, in Italian; empty when
 // it is an existing folder.

@@ -36,12 +36,32 @@ public:
     }
 };
 
+// The check may run inside the program (the teacher's area) or under a
+// test's scripted dialogs: whatever answered before answers again after it.
 class ScopedDialogs {
 public:
-    explicit ScopedDialogs(platform::Dialogs* dialogs) { platform::setDialogs(dialogs); }
-    ~ScopedDialogs() { platform::setDialogs(nullptr); }
+    explicit ScopedDialogs(platform::Dialogs* dialogs) : previous_(&platform::dialogs())
+    {
+        platform::setDialogs(dialogs);
+    }
+    ~ScopedDialogs() { platform::setDialogs(previous_); }
     ScopedDialogs(const ScopedDialogs&) = delete;
     ScopedDialogs& operator=(const ScopedDialogs&) = delete;
+
+private:
+    platform::Dialogs* previous_;
+};
+
+class ScopedSilence {
+public:
+    ScopedSilence() : previous_(&platform::soundService()) { platform::setSoundService(&silent_); }
+    ~ScopedSilence() { platform::setSoundService(previous_); }
+    ScopedSilence(const ScopedSilence&) = delete;
+    ScopedSilence& operator=(const ScopedSilence&) = delete;
+
+private:
+    platform::SoundService* previous_;
+    platform::RecordingSoundService silent_;
 };
 
 void checkPicture(const std::string& folder, const std::string& file, const IniFile& ini, int problem,
@@ -192,7 +212,7 @@ CheckReport checkResourceFolder(const QString& folder, char localeSeparator, con
 {
     AnsweringDialogs dialogs;
     ScopedDialogs installed(&dialogs);
-    platform::ScopedFakeSound silence;
+    ScopedSilence silence;
     // The program's own main window and exercise windows, never shown: the
     // solver opens each exercise window as the main window's start button does.
     TForm1 main(withTrailingSeparator(folder));
@@ -205,7 +225,7 @@ CheckReport checkResourceFolder(const QString& folder, char localeSeparator, TFo
 {
     AnsweringDialogs dialogs;
     ScopedDialogs installed(&dialogs);
-    platform::ScopedFakeSound silence;
+    ScopedSilence silence;
     return runCheck(folder, localeSeparator, main, dialogs, progress);
 }
 

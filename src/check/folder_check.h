@@ -23,6 +23,11 @@ namespace quorvia::check {
 // a caller can show progress or notice a check that no longer moves.
 using ProgressCallback = std::function<void(const std::string& what)>;
 
+// Thrown by a ProgressCallback to end a check early (a Stop button); it
+// leaves checkResourceFolder with the dialogs, the sound and the decimal
+// separator as they were before the check.
+struct CheckStopped {};
+
 // `folder` holds GENERALE.INI (see findGenerale). Needs a QApplication; for
 // the time of the check every dialog is scripted (questions answered Yes,
 // message boxes recorded) and every sound is silent. Numbers are read and

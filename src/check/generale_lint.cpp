@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/generale_lint.h"
 
+#include "base/teacher_pin.h"
 #include "check/ini_outline.h"
 #include "check/lint_common.h"
 #include "content/generale_keys.h"
@@ -110,6 +111,14 @@ GeneraleLint lintGenerale(const std::string& folder)
             }
             lintShownValue(ini, kProgramSection, key, i, lint.file, out);
         }
+    }
+
+    const std::string pin = generale::read(ini, generale::kTeacherPin);
+    if (!pin.empty() && !isPinHash(QString::fromStdString(pin))) {
+        out.push_back(warning("pin-format", lint.file, ini.lineOf(kProgramSection, generale::kTeacherPin.name),
+                              std::string(generale::kTeacherPin.name) +
+                                  " non è un PIN cifrato (sha256:...): nessun PIN apre l'area insegnante. "
+                                  "Copia la riga che l'area dà quando si imposta un PIN."));
     }
 
     for (const Mode mode : generale::kModes) {

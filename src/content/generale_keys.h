@@ -57,17 +57,21 @@ inline constexpr Key kProgressFolder{"CARTELLA_PROGRESSI", Place::Program, false
 inline constexpr Key kReadAloud{"LEGGI_AD_ALTA_VOCE", Place::Program, false, "0", Shown::NotShown, false,
                                 ""};
 inline constexpr Key kChildPath{"PERCORSO", Place::Program, false, "1", Shown::NotShown, false, ""};
+// The teacher's area's PIN as a salted hash ("sha256:<salt>:<hash>", see
+// base/teacher_pin.h), for every user of the folder; none: no PIN, or the
+// user's own.
+inline constexpr Key kTeacherPin{"PIN_INSEGNANTE", Place::Program, false, "", Shown::NotShown, false, ""};
 inline constexpr Key kModeLabel{"LABEL", Place::EachMode, false, "", Shown::AsWritten, false,
                                 "il nome del modo"};
 inline constexpr Key kProblemFile{"INI_FILE", Place::EachMode, true, "", Shown::NotShown, true, ""};
 inline constexpr Key kProblemCount{"MAX", Place::EachMode, true, "1", Shown::NotShown, false, ""};
 
 // Every key, in the order the check reports them.
-inline constexpr std::array<Key, 16> kKeys = {
+inline constexpr std::array<Key, 17> kKeys = {
     kQuitButton, kStartButton, kNameFrame,      kProblemLabel,   kHelpButton,
     kTitle,      kBlackboard,  kSchemeName,     kWebPage,        kDecimalSeparator,
-    kProgressFolder, kReadAloud, kChildPath,    kModeLabel,      kProblemFile,
-    kProblemCount,
+    kProgressFolder, kReadAloud, kChildPath,    kTeacherPin,     kModeLabel,
+    kProblemFile, kProblemCount,
 };
 
 // The section of each mode: "PRINCIPIANTE", "AVANZATO".

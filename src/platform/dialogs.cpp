@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -101,6 +102,26 @@ public:
                          const QString& filter) override
     {
         return fileName(parent, caption, directory, filter, QFileDialog::AcceptSave);
+    }
+
+    QString existingFolder(QWidget* parent, const QString& caption, const QString& directory) override
+    {
+        QFileDialog dialog(parent, caption, directory);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        QTimer::singleShot(0, &dialog, [&dialog] { fitFileDialogColumns(dialog); });
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().constFirst();
+    }
+
+    std::optional<QString> inputSecret(QWidget* parent, const QString& caption, const QString& prompt) override
+    {
+        bool ok = false;
+        const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Password, QString(), &ok);
+        if (!ok)
+            return std::nullopt;
+        return text;
     }
 
     static QString fileName(QWidget* parent, const QString& caption, const QString& directory,

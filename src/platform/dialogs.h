@@ -48,6 +48,18 @@ public:
                                  const QString& directory, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& caption,
                                  const QString& directory, const QString& filter) = 0;
+    // A folder; an empty string when cancelled. Scripted dialogs answer it
+    // as an open-file request.
+    virtual QString existingFolder(QWidget* parent, const QString& caption, const QString& directory)
+    {
+        return openFileName(parent, caption, directory, QString());
+    }
+    // Input box whose text is not shown as typed (a PIN); scripted dialogs
+    // answer it as any input box.
+    virtual std::optional<QString> inputSecret(QWidget* parent, const QString& caption, const QString& prompt)
+    {
+        return inputText(parent, caption, prompt, QString());
+    }
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) = 0;
     // The "Credits" box.

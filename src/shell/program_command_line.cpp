@@ -15,6 +15,8 @@ ProgramCommandLine parseProgramCommandLine(const QStringList& arguments)
                 return line;
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             line.help = true;
+        } else if (argument == QLatin1String("--insegnante")) {
+            line.teacher = true;
         } else if (argument == QLatin1String("--version")) {
             line.version = true;
         } else if (argument == QLatin1String("--editor")) {
@@ -33,12 +35,14 @@ ProgramCommandLine parseProgramCommandLine(const QStringList& arguments)
 QString programUsageText()
 {
     return QStringLiteral(
-        "Uso: quorvia [--risorse CARTELLA] [--editor]\n"
+        "Uso: quorvia [--risorse CARTELLA] [--insegnante] [--editor]\n"
         "\n"
         "Problemi di matematica per la scuola primaria, passo per passo.\n"
         "\n"
         "  --risorse CARTELLA  usa i problemi, i disegni e i suoni di CARTELLA\n"
         "                      (anche con la variabile d'ambiente QUORVIA_RISORSE)\n"
+        "  --insegnante        apre l'area dell'insegnante: il controllo della\n"
+        "                      cartella, la classe, le cartelle in uso\n"
         "  --editor            apre l'editor dei problemi per l'insegnante\n"
         "  --version           la versione del programma\n"
         "  --help              questo aiuto\n"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The command line of quorvia: [--risorse CARTELLA] [--editor] [--help] [--version].
+// The command line of quorvia: [--risorse CARTELLA] [--insegnante] [--editor] [--help] [--version].
 
 #include <QString>
 #include <QStringList>
@@ -9,6 +9,7 @@ namespace quorvia {
 
 struct ProgramCommandLine {
     QString folder;  // the argument of --risorse; empty when not given
+    bool teacher = false;  // --insegnante: the teacher's area instead of the children's window
     bool help = false;
     bool version = false;
     bool editor = false;  // the problem editor instead of the children's window

@@ -68,6 +68,8 @@ TEST(GeneraleLint, KnowsTheOptionalProgramKeys)
         {"LEGGI_AD_ALTA_VOCE=1", "LEGGI_AD_ALTA=1"},
         {"PERCORSO=0", "PERCORSI=0"},
         {"SITO=https://scuola.example/", "SIT=x"},
+        {"PIN_INSEGNANTE=sha256:00:0000000000000000000000000000000000000000000000000000000000000000",
+         "PIN_INSEGNANT=x"},
     };
     const QByteArray original = cleanGenerale();
     ASSERT_TRUE(original.contains("[AREA_PROGRAMMA]\n"));
@@ -83,6 +85,26 @@ TEST(GeneraleLint, KnowsTheOptionalProgramKeys)
         ASSERT_EQ(unknown.size(), 1u);
         EXPECT_NE(unknown[0].message.find(misspelt), std::string::npos) << unknown[0].message;
         EXPECT_EQ(unknown[0].message.find(key), std::string::npos) << unknown[0].message;
+    }
+}
+
+TEST(GeneraleLint, WarnsOfATeachersPinThatIsNoHash)
+{
+    const struct {
+        const char* value;
+        bool warned;
+    } cases[] = {
+        {"sha256:00ff:0000000000000000000000000000000000000000000000000000000000000000", false},
+        {"1234", true},
+        {"sha256:00ff:0000", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        const std::vector<Finding> found =
+            findingsOf(withLine(cleanGenerale(), generale::kProgramSection, "PIN_INSEGNANTE", c.value), "pin-format");
+        ASSERT_EQ(found.size(), c.warned ? 1u : 0u);
+        if (c.warned)
+            EXPECT_GT(found[0].line, 0);
     }
 }
 

@@ -82,6 +82,21 @@ TEST_F(ResourceVariable, TheOptionComesBeforeTheVariableAndAnEmptyVariableCounts
     EXPECT_EQ(chosenResourceFolder(), QString());
 }
 
+TEST_F(ResourceVariable, SaysWhyTheFolderIsInForce)
+{
+    qputenv(kResourceVariable, "/mnt/scuola/RISORSE");
+    const FolderInForce option = resourceFolderInForce(QStringLiteral("/media/chiavetta"));
+    EXPECT_EQ(option.folder, QStringLiteral("/media/chiavetta/"));
+    EXPECT_EQ(option.source, FolderSource::Option);
+    const FolderInForce variable = resourceFolderInForce();
+    EXPECT_EQ(variable.folder, QStringLiteral("/mnt/scuola/RISORSE/"));
+    EXPECT_EQ(variable.source, FolderSource::Variable);
+    qunsetenv(kResourceVariable);
+    const FolderInForce found = resourceFolderInForce();
+    EXPECT_EQ(found.source, FolderSource::Default);
+    EXPECT_EQ(found.folder, applicationResourceFolder());
+}
+
 TEST_F(ResourceVariable, ARelativeFolderIsTakenFromTheCurrentFolder)
 {
     qunsetenv(kResourceVariable);
@@ -108,6 +123,7 @@ TEST(ProgramCommandLine, ReadsTheFolderHelpAndVersionAndRefusesTheRest)
         QString folder;
         bool help, version;
         QString error;
+        bool teacher = false;
     } cases[] = {
         {{}, {}, false, false, {}},
         {{"--risorse", "/mnt/scuola"}, "/mnt/scuola", false, false, {}},
@@ -119,6 +135,8 @@ TEST(ProgramCommandLine, ReadsTheFolderHelpAndVersionAndRefusesTheRest)
         {{"--verbose"}, {}, false, false, "opzione sconosciuta: --verbose"},
         {{"/mnt/scuola"}, {}, false, false,
          "argomento inatteso: /mnt/scuola (la cartella si indica con --risorse)"},
+        {{"--insegnante", "--risorse", "/mnt/scuola"}, "/mnt/scuola", false, false, {}, true},
+        {{"--insegnanti"}, {}, false, false, "opzione sconosciuta: --insegnanti"},
     };
     for (const Case& c : cases) {
         const ProgramCommandLine line = parseProgramCommandLine(c.arguments);
@@ -129,7 +147,9 @@ TEST(ProgramCommandLine, ReadsTheFolderHelpAndVersionAndRefusesTheRest)
         EXPECT_EQ(line.folder, c.folder);
         EXPECT_EQ(line.help, c.help);
         EXPECT_EQ(line.version, c.version);
+        EXPECT_EQ(line.teacher, c.teacher);
     }
+    EXPECT_TRUE(programUsageText().contains(QStringLiteral("--insegnante")));
 }
 
 TEST(ProgramCommandLine, EditorOptionOpensTheEditorWithAnyFolder)

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Folders for the teacher's area's tests: the checker's clean fixture folder
+// with faults laid over it, and a user configuration folder of its own.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace quorvia::teacher::testing {
+
+// A copy of tests/check/data/clean with the bundled animations and sounds,
+// and the files of each named folder of tests/check/data/faults over it.
+class FaultFolder {
+public:
+    explicit FaultFolder(const QStringList& faults = {});
+    QString path() const { return dir_.path() + QLatin1Char('/'); }
+    void write(const QString& name, const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// $XDG_CONFIG_HOME pointed at an empty folder for the object's life, so a
+// PIN written by a test lands there.
+class UserConfig {
+public:
+    UserConfig();
+    ~UserConfig();
+    UserConfig(const UserConfig&) = delete;
+    UserConfig& operator=(const UserConfig&) = delete;
+    QString path() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray previous_;
+    bool had_previous_ = false;
+};
+
+}  // namespace quorvia::teacher::testing
