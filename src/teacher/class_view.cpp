@@ -57,7 +57,9 @@ QComboBox* makeFilter(const QString& name, const QString& label, QLabel*& buddy,
     buddy->setBuddy(combo);
     QString spoken = label;
     combo->setAccessibleName(spoken.remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Sized once, so a name arriving later does not shift the row under the mouse.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+    combo->setMinimumContentsLength(12);
     return combo;
 }
 
