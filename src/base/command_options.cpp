@@ -20,9 +20,9 @@ bool readValueOption(const QString& name, OptionValue kind, const QStringList& a
         value = argument.mid(joined.size());
     } else if (argument == name) {
         if (index + 1 >= arguments.size()) {
-            error = kind == OptionValue::Folder
-                        ? QStringLiteral("%1 vuole il nome di una cartella").arg(name)
-                        : QStringLiteral("manca il nome del file dopo %1").arg(name);
+            error = kind == OptionValue::Folder ? QStringLiteral("%1 vuole il nome di una cartella").arg(name)
+                    : kind == OptionValue::Word ? QStringLiteral("manca il valore dopo %1").arg(name)
+                                                : QStringLiteral("manca il nome del file dopo %1").arg(name);
             return true;
         }
         value = arguments.at(++index);
@@ -31,6 +31,7 @@ bool readValueOption(const QString& name, OptionValue kind, const QStringList& a
     }
     if (value.isEmpty()) {
         error = kind == OptionValue::Folder ? QStringLiteral("il nome della cartella è vuoto")
+                : kind == OptionValue::Word ? QStringLiteral("il valore dopo %1 è vuoto").arg(name)
                                             : QStringLiteral("il nome del file dopo %1 è vuoto").arg(name);
     }
     return true;

@@ -13,7 +13,8 @@
 namespace quorvia {
 
 // What an option's value names, for the messages about a missing one.
-enum class OptionValue { None, Folder, File };
+// A Word is any other value: a name, a choice among a few words.
+enum class OptionValue { None, Folder, File, Word };
 
 struct CommandOption {
     QStringList names;  // "--help", "-h"

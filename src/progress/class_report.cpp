@@ -186,6 +186,12 @@ ClassReport buildClassReport(const std::vector<ProgressFile>& files)
 ClassReport buildClassReport(const std::vector<ProgressFile>& files, const CivilDate& today)
 {
     ClassReport report = buildClassReport(files);
+    addDueForReview(report, files, today);
+    return report;
+}
+
+void addDueForReview(ClassReport& report, const std::vector<ProgressFile>& files, const CivilDate& today)
+{
     std::map<std::string, std::vector<ProgressRecord>> byChild;
     for (const ProgressFile& file : files) {
         for (const ProgressRecord& r : file.records)
@@ -193,7 +199,6 @@ ClassReport buildClassReport(const std::vector<ProgressFile>& files, const Civil
     }
     for (ChildSummary& child : report.children)
         child.due_for_review = ChildPath(std::move(byChild[childKey(child.name)])).dueForReview(today);
-    return report;
 }
 
 const std::string& ClassReport::openingOf(const ProblemKey& problem) const

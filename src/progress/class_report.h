@@ -91,6 +91,9 @@ struct CivilDate;
 ClassReport buildClassReport(const std::vector<ProgressFile>& files);
 // With, per child, the problems that come back for review on `today`.
 ClassReport buildClassReport(const std::vector<ProgressFile>& files, const CivilDate& today);
+// Sets, for each child of `report`, the problems due for review on `today`
+// after that child's records in `files`.
+void addDueForReview(ClassReport& report, const std::vector<ProgressFile>& files, const CivilDate& today);
 
 // Reads the first words of every problem of the report from its file in
 // `resourceFolder`, each file once. A file that is missing or unreadable

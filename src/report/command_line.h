@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The command line of quorvia-report:
-// [--csv FILE] [--pdf FILE] [--json] [--risorse FOLDER] [FOLDER].
+// The command line of quorvia-report: [--csv FILE] [--pdf FILE] [--json]
+// [--bambino NAME] [--modo MODE] [--schema SCHEME] [--periodo PERIOD]
+// [--risorse FOLDER] [FOLDER].
+
+#include "progress/report_filter.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +19,7 @@ struct CommandLine {
     QString pdf;        // where to write the printable report; empty: none
     QString folder;     // the progress folder; empty: the one in force
     QString resources;  // --risorse: whose GENERALE.INI says which folder is in force
+    progress::ReportFilter filter;  // which records the report counts
     QString error;      // set when the command line is bad
 };
 

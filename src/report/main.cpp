@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
     if (!folderError.empty())
         return refuse(QString::fromStdString(quorvia::terminalSafe(folderError)), 1);
     quorvia::progress::ClassReport report =
-        quorvia::progress::buildClassReport(files, quorvia::progress::localDate(std::time(nullptr)));
+        quorvia::progress::buildClassReport(files, line.filter, quorvia::progress::localDate(std::time(nullptr)));
     // The problems' first words, from the folder the program would use.
     quorvia::progress::addProblemOpenings(report, resources.toStdString());
 
@@ -95,7 +95,8 @@ int main(int argc, char* argv[])
     QString error;
     if (!line.csv.isEmpty() && !writeFile(line.csv, csvReport(report), error))
         return refuse(error, 1);
-    if (!line.pdf.isEmpty() && !writePdfReport(report, folder, line.pdf, &error))
+    if (!line.pdf.isEmpty() &&
+        !writePdfReport(report, folder, line.pdf, &error, QString::fromStdString(quorvia::progress::filterText(line.filter))))
         return refuse(error, 1);
     return 0;
 }

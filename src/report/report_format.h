@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+class QPagedPaintDevice;
+
 namespace quorvia::report {
 
 // The tables' rows, shared by the text and the PDF.
@@ -34,8 +36,14 @@ QString textReport(const progress::ClassReport& report, const QString& folder);
 QByteArray jsonReport(const progress::ClassReport& report, const QString& folder);
 // One row per child and problem, with a header.
 QByteArray csvReport(const progress::ClassReport& report);
-// False, with an Italian `error`, when the file cannot be written.
+// False, with an Italian `error`, when the file cannot be written. `scope`
+// says which part of the class the report counts ("solo Giulia, oggi"); empty
+// for all of it.
 bool writePdfReport(const progress::ClassReport& report, const QString& folder, const QString& file,
-                    QString* error);
+                    QString* error, const QString& scope = QString());
+// The same pages on any paged device: a PDF writer or a printer, at its
+// resolution; A4 with the report's margins. False when painting failed.
+bool paintClassReport(QPagedPaintDevice& device, const progress::ClassReport& report, const QString& folder,
+                      const QString& scope = QString());
 
 }  // namespace quorvia::report

@@ -3,6 +3,7 @@
 // tables, then a small chart per child of the errors by kind of step, all on
 // one scale so the children can be compared at a glance.
 
+#include "report/report_chart.h"
 #include "report/report_format.h"
 
 #include <QDate>
@@ -27,21 +28,10 @@ const QColor kGrey(0x66, 0x66, 0x66);
 const QColor kRule(0xBB, 0xBB, 0xBB);
 const QColor kHeaderFill(0xE4, 0xEC, 0xF4);
 const QColor kStripe(0xF5, 0xF7, 0xFA);
-// One colour per kind of step, in the order of stepKinds().
-const QColor kKindColours[] = {QColor(0x4E, 0x79, 0xA7), QColor(0xF2, 0x8E, 0x2B), QColor(0x59, 0xA1, 0x4F),
-                               QColor(0xB0, 0x7A, 0xA1)};
-
-QFont font(qreal points, bool bold = false)
-{
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 class PdfPages {
 public:
-    PdfPages(QPdfWriter& writer, QPainter& painter)
+    PdfPages(QPagedPaintDevice& writer, QPainter& painter)
         : writer_(writer), painter_(painter), page_(writer.pageLayout().paintRect(QPageLayout::Point))
     {
         // The painter's origin is the paint rectangle's corner.
@@ -69,7 +59,7 @@ private:
     void footer()
     {
         painter_.save();
-        painter_.setFont(font(7.5));
+        painter_.setFont(unitFont(painter_, 7.5));
         painter_.setPen(kGrey);
         const QRectF band(0, page_.height() - 12, page_.width(), 12);
         painter_.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quorvia: resoconto della classe"));
@@ -77,7 +67,7 @@ private:
         painter_.restore();
     }
 
-    QPdfWriter& writer_;
+    QPagedPaintDevice& writer_;
     QPainter& painter_;
     QRectF page_;
     qreal y_ = 0;
@@ -88,12 +78,12 @@ void heading(QPainter& p, PdfPages& pages, const QString& text, const QString& n
 {
     pages.ensureRoom(60);
     pages.advance(10);
-    p.setFont(font(12, true));
+    p.setFont(unitFont(p, 12, true));
     p.setPen(kInk);
     p.drawText(QRectF(0, pages.y(), pages.width(), 16), Qt::AlignLeft | Qt::AlignVCenter, text);
     pages.advance(17);
     if (!note.isEmpty()) {
-        p.setFont(font(8));
+        p.setFont(unitFont(p, 8));
         p.setPen(kGrey);
         p.drawText(QRectF(0, pages.y(), pages.width(), 12), Qt::AlignLeft | Qt::AlignVCenter, note);
         pages.advance(14);
@@ -101,9 +91,9 @@ void heading(QPainter& p, PdfPages& pages, const QString& text, const QString& n
 }
 
 // The widths that fit the cells; the header may wrap at its spaces.
-QList<qreal> columnWidths(const Table& t, const QFont& body, const QFont& head)
+QList<qreal> columnWidths(const QPainter& p, const Table& t, const QFont& body, const QFont& head)
 {
-    const QFontMetricsF bm(body), hm(head);
+    const QFontMetricsF bm(body, p.device()), hm(head, p.device());
     QList<qreal> widths;
     for (int c = 0; c < t.headers.size(); ++c) {
         qreal w = 0;
@@ -122,7 +112,7 @@ void drawTable(QPainter& p, PdfPages& pages, const Table& t)
     qreal size = 8.5;
     QList<qreal> widths;
     for (;; size -= 0.5) {
-        widths = columnWidths(t, font(size), font(size, true));
+        widths = columnWidths(p, t, unitFont(p, size), unitFont(p, size, true));
         qreal total = 0;
         for (qreal w : widths)
             total += w;
@@ -141,9 +131,10 @@ void drawTable(QPainter& p, PdfPages& pages, const Table& t)
             break;
         }
     }
-    const QFont body = font(size), head = font(size, true);
-    const qreal rowHeight = QFontMetricsF(body).height() * 1.55;
-    const qreal headHeight = QFontMetricsF(head).height() * 2.4;
+    const QFont body = unitFont(p, size), head = unitFont(p, size, true);
+    const QFontMetricsF bodyMetrics(body, p.device());
+    const qreal rowHeight = bodyMetrics.height() * 1.55;
+    const qreal headHeight = QFontMetricsF(head, p.device()).height() * 2.4;
 
     const auto drawRow = [&](const QStringList& cells, qreal height, bool header, bool stripe) {
         qreal x = 0;
@@ -158,7 +149,7 @@ void drawTable(QPainter& p, PdfPages& pages, const Table& t)
             const int align = (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter |
                               (header ? Qt::TextWordWrap : 0);
             p.drawText(cell, align,
-                       header ? cells[c] : QFontMetricsF(body).elidedText(cells[c], Qt::ElideRight, cell.width()));
+                       header ? cells[c] : bodyMetrics.elidedText(cells[c], Qt::ElideRight, cell.width()));
             x += widths[c];
         }
         p.setPen(QPen(kRule, 0.5));
@@ -176,106 +167,67 @@ void drawTable(QPainter& p, PdfPages& pages, const Table& t)
     }
 }
 
-void drawLegend(QPainter& p, PdfPages& pages)
-{
-    qreal x = 0;
-    p.setFont(font(8));
-    for (std::size_t k = 0; k < progress::stepKinds().size(); ++k) {
-        p.fillRect(QRectF(x, pages.y() + 3, 8, 8), kKindColours[k]);
-        const QString name = QString::fromStdString(progress::stepKinds()[k]);
-        p.setPen(kInk);
-        p.drawText(QRectF(x + 11, pages.y(), 100, 14), Qt::AlignLeft | Qt::AlignVCenter, name);
-        x += 14 + QFontMetricsF(p.font()).horizontalAdvance(name) + 14;
-    }
-    pages.advance(20);
-}
-
 void drawCharts(QPainter& p, PdfPages& pages, const progress::ClassReport& report)
 {
-    int scale = 1;  // one scale for every child
-    for (const progress::ChildSummary& c : report.children)
-        for (int n : c.errors_by_kind)
-            scale = std::max(scale, n);
-
+    pages.ensureRoom(kChartLegendHeight + kChartBoxHeight);
+    paintKindLegend(p, QPointF(0, pages.y()));
+    pages.advance(kChartLegendHeight);
+    const int scale = chartScale(report);  // one scale for every child
     constexpr int kColumns = 3;
     constexpr qreal kGap = 12;
     const qreal boxWidth = (pages.width() - kGap * (kColumns - 1)) / kColumns;
-    constexpr qreal kBoxHeight = 78;
-    constexpr qreal kBar = 9;
-    const qreal labelWidth = 52;
     int column = 0;
     for (const progress::ChildSummary& c : report.children) {
         if (column == 0)
-            pages.ensureRoom(kBoxHeight + kGap);
-        const qreal x = column * (boxWidth + kGap);
-        const qreal top = pages.y();
-        p.setPen(QPen(kRule, 0.6));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(x, top, boxWidth, kBoxHeight), 3, 3);
-        p.setFont(font(8.5, true));
-        p.setPen(kInk);
-        const QString title = QFontMetricsF(p.font()).elidedText(QString::fromStdString(c.name), Qt::ElideRight,
-                                                                 boxWidth - 12);
-        p.drawText(QRectF(x + 6, top + 3, boxWidth - 12, 14), Qt::AlignLeft | Qt::AlignVCenter, title);
-        p.setFont(font(7));
-        const qreal barSpace = boxWidth - 12 - labelWidth - 18;
-        for (std::size_t k = 0; k < c.errors_by_kind.size(); ++k) {
-            const qreal rowTop = top + 20 + k * (kBar + 4);
-            p.setPen(kGrey);
-            p.drawText(QRectF(x + 6, rowTop - 1, labelWidth, kBar + 2), Qt::AlignLeft | Qt::AlignVCenter,
-                       QString::fromStdString(progress::stepKinds()[k]));
-            const int n = c.errors_by_kind[k];
-            const qreal length = barSpace * n / scale;
-            p.fillRect(QRectF(x + 6 + labelWidth, rowTop, std::max<qreal>(length, 0.8), kBar),
-                       n > 0 ? kKindColours[k] : kRule);
-            p.setPen(kInk);
-            p.drawText(QRectF(x + 6 + labelWidth + length + 3, rowTop - 1, 20, kBar + 2),
-                       Qt::AlignLeft | Qt::AlignVCenter, QString::number(n));
-        }
+            pages.ensureRoom(kChartBoxHeight + kGap);
+        paintChildChart(p, QRectF(column * (boxWidth + kGap), pages.y(), boxWidth, kChartBoxHeight), c, scale);
         if (++column == kColumns) {
             column = 0;
-            pages.advance(kBoxHeight + kGap);
+            pages.advance(kChartBoxHeight + kGap);
         }
     }
     if (column != 0)
-        pages.advance(kBoxHeight + kGap);
+        pages.advance(kChartBoxHeight + kGap);
 }
 
 }  // namespace
 
-bool writePdfReport(const progress::ClassReport& report, const QString& folder, const QString& file,
-                    QString* error)
+bool paintClassReport(QPagedPaintDevice& device, const progress::ClassReport& report, const QString& folder,
+                      const QString& scope)
 {
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        if (error)
-            *error = QStringLiteral("Impossibile scrivere il file %1: %2").arg(file, out.errorString());
-        return false;
-    }
-    QPdfWriter writer(&out);
-    writer.setTitle(QStringLiteral("Resoconto della classe"));
-    writer.setCreator(QStringLiteral("quorvia-report"));
-    writer.setResolution(kPointsPerInch);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Point));
-    QPainter p(&writer);
+    QPainter p;
+    if (!p.begin(&device))
+        return false;
     p.setRenderHint(QPainter::Antialiasing);
-    PdfPages pages(writer, p);
+    // Everything below is laid out in points; a printer has more dots.
+    const qreal dotsPerPoint = static_cast<qreal>(device.logicalDpiX()) / kPointsPerInch;
+    p.scale(dotsPerPoint, dotsPerPoint);
+    PdfPages pages(device, p);
 
-    p.setFont(font(18, true));
+    p.setFont(unitFont(p, 18, true));
     p.setPen(kInk);
     p.drawText(QRectF(0, 0, pages.width(), 26), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Resoconto della classe"));
-    p.setFont(font(9));
+    p.setFont(unitFont(p, 9));
     p.drawText(QRectF(0, 0, pages.width(), 26), Qt::AlignRight | Qt::AlignVCenter,
                QLocale(QLocale::Italian).toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")));
     pages.advance(28);
-    p.setFont(font(8.5));
+    p.setFont(unitFont(p, 8.5));
     p.setPen(kGrey);
+    const QFontMetricsF metrics(p.font(), p.device());
     p.drawText(QRectF(0, pages.y(), pages.width(), 12), Qt::AlignLeft | Qt::AlignVCenter,
-               QFontMetricsF(p.font()).elidedText(QStringLiteral("Cartella: %1").arg(folder), Qt::ElideMiddle,
-                                                  pages.width()));
+               metrics.elidedText(QStringLiteral("Cartella: %1").arg(folder), Qt::ElideMiddle, pages.width()));
     pages.advance(13);
+    if (!scope.isEmpty()) {
+        // A report of part of the class says which part on its face.
+        p.setPen(kInk);
+        p.drawText(QRectF(0, pages.y(), pages.width(), 12), Qt::AlignLeft | Qt::AlignVCenter,
+                   metrics.elidedText(QStringLiteral("Scelta: %1").arg(scope), Qt::ElideRight, pages.width()));
+        p.setPen(kGrey);
+        pages.advance(13);
+    }
     p.drawText(QRectF(0, pages.y(), pages.width(), 12), Qt::AlignLeft | Qt::AlignVCenter, summaryLine(report));
     pages.advance(14);
     p.setPen(QPen(kInk, 1));
@@ -283,7 +235,10 @@ bool writePdfReport(const progress::ClassReport& report, const QString& folder, 
     pages.advance(4);
 
     if (report.records == 0) {
-        heading(p, pages, QStringLiteral("Nessun progresso registrato in questa cartella."), QString());
+        heading(p, pages,
+                scope.isEmpty() ? QStringLiteral("Nessun progresso registrato in questa cartella.")
+                                : QStringLiteral("Nessun progresso registrato per questa scelta."),
+                QString());
     } else {
         heading(p, pages, QStringLiteral("Per bambino"),
                 QStringLiteral("Problemi provati e come sono finiti; errori per tipo di passo; aiuti aperti; "
@@ -302,10 +257,25 @@ bool writePdfReport(const progress::ClassReport& report, const QString& folder, 
         }
         heading(p, pages, QStringLiteral("Errori per tipo di passo"),
                 QStringLiteral("Una scala sola per tutti i bambini: le barre si confrontano tra loro."));
-        drawLegend(p, pages);
         drawCharts(p, pages, report);
     }
-    if (!p.end() || out.error() != QFileDevice::NoError) {
+    return p.end();
+}
+
+bool writePdfReport(const progress::ClassReport& report, const QString& folder, const QString& file,
+                    QString* error, const QString& scope)
+{
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (error)
+            *error = QStringLiteral("Impossibile scrivere il file %1: %2").arg(file, out.errorString());
+        return false;
+    }
+    QPdfWriter writer(&out);
+    writer.setTitle(QStringLiteral("Resoconto della classe"));
+    writer.setCreator(QStringLiteral("quorvia-report"));
+    writer.setResolution(kPointsPerInch);
+    if (!paintClassReport(writer, report, folder, scope) || out.error() != QFileDevice::NoError) {
         if (error)
             *error = QStringLiteral("Impossibile scrivere il file %1: %2").arg(file, out.errorString());
         return false;

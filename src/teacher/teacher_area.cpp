@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher/teacher_area.h"
 
-#include "teacher/class_tab.h"
+#include "teacher/class_view.h"
 #include "teacher/folders_view.h"
 #include "teacher/pin_questions.h"
 #include "widgets/window_fit.h"
@@ -43,11 +43,10 @@ TeacherArea::TeacherArea(const TeacherAreaSetup& setup, bool resourcesReadOnly, 
 
     check_ = new CheckView(setup.resources.folder, this);
     check_->setEditorOpener(setup.open_editor);
-    class_tab_ = makeClassTab(setup.resources.folder, setup.progress.folder, this);
+    class_tab_ = new ClassView(setup.resources.folder, setup.progress.folder, this);
     folders_ = new FoldersView(setup.resources, setup.progress, read_only_, this);
-    // Invoked by name: the tab is whatever makeClassTab made.
     connect(folders_, &FoldersView::progressFolderChosen, this, [this](const QString& folder) {
-        QMetaObject::invokeMethod(class_tab_, "setProgressFolder", Q_ARG(QString, folder));
+        class_tab_->setProgressFolder(folder);
     });
 
     tabs_ = new QTabWidget(this);

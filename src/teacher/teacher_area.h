@@ -17,6 +17,8 @@ class QTabWidget;
 
 namespace quorvia::teacher {
 
+class ClassView;
+
 class FoldersView;
 
 struct TeacherAreaSetup {
@@ -38,7 +40,7 @@ public:
 
     CheckView* checkView() const { return check_; }
     FoldersView* foldersView() const { return folders_; }
-    QWidget* classTab() const { return class_tab_; }
+    ClassView* classTab() const { return class_tab_; }
     QTabWidget* tabs() const { return tabs_; }
     bool readOnly() const { return read_only_; }
 
@@ -54,7 +56,7 @@ private:
     bool placed_ = false;
     QTabWidget* tabs_ = nullptr;
     CheckView* check_ = nullptr;
-    QWidget* class_tab_ = nullptr;
+    ClassView* class_tab_ = nullptr;
     FoldersView* folders_ = nullptr;
 };
 

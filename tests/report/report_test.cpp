@@ -13,6 +13,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 namespace quorvia::report {
@@ -191,6 +193,93 @@ TEST(ReportCommandLine, ReadsItsOptions)
         EXPECT_EQ(line.folder, c.folder);
         EXPECT_EQ(line.json, c.json);
     }
+}
+
+TEST(ReportCommandLine, ReadsTheFilters)
+{
+    struct Case {
+        QStringList arguments;
+        std::string child;
+        std::optional<Mode> mode;
+        std::optional<Scheme> scheme;
+        progress::Period period;
+        QString error;
+    };
+    const Case cases[] = {
+        {{}, "", {}, {}, progress::Period::All, {}},
+        {{"--bambino", " Giulia ", "--modo=principiante", "--schema", "4b", "--periodo", "settimana"},
+         "Giulia", Mode::Beginner, Scheme::S4b, progress::Period::ThisWeek, {}},
+        {{"--periodo=anno", "--schema=5"}, "", {}, Scheme::S5, progress::Period::SchoolYear, {}},
+        {{"--periodo", "ieri"}, "", {}, {}, progress::Period::All,
+         "--periodo vuole oggi, settimana, mese, anno o tutto, non «ieri»"},
+        {{"--modo", "Avanzato"}, "", {}, {}, progress::Period::All, "--modo vuole principiante o avanzato, non «Avanzato»"},
+        {{"--schema", "4"}, "", {}, {}, progress::Period::All, "--schema vuole 3, 4a, 4b o 5, non «4»"},
+        {{"--bambino"}, "", {}, {}, progress::Period::All, "manca il valore dopo --bambino"},
+        {{"--periodo="}, "", {}, {}, progress::Period::All, "il valore dopo --periodo è vuoto"},
+        {{"--bambino", "  "}, "", {}, {}, progress::Period::All, "il nome dopo --bambino è vuoto"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = parseCommandLine(c.arguments);
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(line.error, c.error);
+        if (!c.error.isEmpty())
+            continue;
+        EXPECT_EQ(line.filter.child, c.child);
+        EXPECT_EQ(line.filter.mode, c.mode);
+        EXPECT_EQ(line.filter.scheme, c.scheme);
+        EXPECT_EQ(line.filter.period, c.period);
+    }
+}
+
+void runReport(QProcess& program, const QStringList& arguments)
+{
+    program.start(QStringLiteral(QUORVIA_REPORT_PROGRAM), arguments);
+    program.waitForFinished(30000);
+}
+
+TEST(ReportProgram, ABadFilterIsRefusedWithExitTwo)
+{
+    const std::pair<QStringList, QString> cases[] = {
+        {{"--periodo", "domani", kFolder}, "--periodo vuole oggi, settimana, mese, anno o tutto, non «domani»"},
+        {{"--schema=6", kFolder}, "--schema vuole 3, 4a, 4b o 5, non «6»"},
+        // The folder is not taken for the missing mode.
+        {{kFolder, "--modo"}, "manca il valore dopo --modo"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        QProcess program;
+        runReport(program, arguments);
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        EXPECT_EQ(program.exitCode(), 2);
+        const QString error = QString::fromUtf8(program.readAllStandardError());
+        EXPECT_TRUE(error.contains(QStringLiteral("quorvia-report: ") + message + QLatin1Char('\n'))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("Uso: quorvia-report"))) << error.toStdString();
+        EXPECT_TRUE(program.readAllStandardOutput().isEmpty());
+    }
+}
+
+TEST(ReportProgram, AFilteredReportCountsOnlyTheChosenRecordsAndThePdfSaysWhich)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("marco.pdf"));
+    QProcess program;
+    runReport(program, {"--json", "--bambino", "MARCO", "--modo", "avanzato", "--pdf", pdf, kFolder});
+    ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    const QJsonObject root = QJsonDocument::fromJson(program.readAllStandardOutput()).object();
+    EXPECT_EQ(root["records"].toInt(), 3);
+    EXPECT_EQ(root["damaged_lines"].toInt(), 1);  // the folder's, whoever is chosen
+    const QJsonArray children = root["children"].toArray();
+    ASSERT_EQ(children.size(), 1);
+    EXPECT_EQ(children[0].toObject()["name"].toString(), "Marco");
+
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is missing";
+    QProcess tool;
+    tool.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    const QString text = QString::fromUtf8(tool.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("Scelta: solo MARCO, modo avanzato"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Giulia"))) << text.toStdString();
 }
 
 }  // namespace
