@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The content work of a window's CARICA_PROBLEMA on a file of 20 problems:
+// The content work of a window's problem load (ProblemLoader::load) on a file of 20 problems:
 // open and read the problem file, read the window texts and the problem,
 // prepare its formulas. The windows do it at every problem they show.
 

@@ -15,29 +15,28 @@ namespace quorvia {
 
 void ExerciseWindow::Timer1Timer()
 {
-    feedback_.tick([this] { endClosingSequence(); });
+    // The tick that ends the closing sequence shows the problem's end picture
+    // and brings the answer rows back.
+    feedback_.tick([this] {
+        const ExerciseWidgets& w = widgets_;
+        w.GIF3->hide();
+        w.GIF3->stop();
+        const bool withHelp = controller_.state().currentSolutionShown();
+        if (QWidget* picture = panel_.widget(withHelp ? QStringLiteral("CoccaHelp") : QStringLiteral("Image5"))) {
+            picture->show();
+            w.SB->ensureWidgetVisible(picture, 0, 0);
+        }
+        w.Timer1->stop();
+        platform::soundService().stopAll();
+        panel_.setShown(lastStepWidgets(false), true);
+        SetLED(kStepAhead, this);
+        w.GIF2->hide();
+    });
 }
 
 QStringList ExerciseWindow::lastStepWidgets(bool closingWindow) const
 {
     return panel_.answerRowWidgets(closingWindow);
-}
-
-void ExerciseWindow::endClosingSequence()
-{
-    const ExerciseWidgets& w = widgets_;
-    w.GIF3->hide();
-    w.GIF3->stop();
-    const bool withHelp = state_.currentSolutionShown();
-    if (QWidget* picture = panel_.widget(withHelp ? QStringLiteral("CoccaHelp") : QStringLiteral("Image5"))) {
-        picture->show();
-        w.SB->ensureWidgetVisible(picture, 0, 0);
-    }
-    w.Timer1->stop();
-    platform::soundService().stopAll();
-    panel_.setShown(lastStepWidgets(false), true);
-    SetLED(kStepAhead, this);
-    w.GIF2->hide();
 }
 
 }  // namespace quorvia

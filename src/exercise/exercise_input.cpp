@@ -9,6 +9,7 @@
 #include "exercise/exercise_hooks.h"
 #include "exercise/exercise_window.h"
 #include "exercise/hint_balloon.h"
+#include "exercise/step_controller.h"
 #include "widgets/controls.h"
 #include "widgets/step_indicators.h"
 
@@ -27,8 +28,8 @@
 
 namespace quorvia {
 
-ExerciseInput::ExerciseInput(ExerciseWindow& window, const ExerciseWidgets& widgets)
-    : window_(window), widgets_(widgets)
+ExerciseInput::ExerciseInput(ExerciseWindow& window, const ExerciseWidgets& widgets, StepController& controller)
+    : window_(window), widgets_(widgets), controller_(controller)
 {
     connectHandlers();
 }
@@ -177,12 +178,7 @@ void ExerciseInput::H1Click(QAbstractButton* sender)
 {
     if (!sender)
         return;
-    const int t = tag(sender);
-    const QString hint = t >= 1 && t <= kMaxSteps ? window_.state().hints[t] : QString();
-    widgets_.msg->showAt(sender, hint);
-    // A step without a hint shows nothing, and nothing was learnt from it.
-    if (!hint.isEmpty())
-        window_.attempt().countHint(t);
+    widgets_.msg->showAt(sender, controller_.hint(tag(sender)));
 }
 
 void ExerciseInput::Loper2MouseUp(QLabel* label, const QPoint& globalPos)

@@ -19,12 +19,13 @@ class QPoint;
 namespace quorvia {
 
 class ExerciseWindow;
+class StepController;
 
 class ExerciseInput : public QObject {
 public:
-    // `widgets` are the window's own; the window keeps this for as long as
-    // they live.
-    ExerciseInput(ExerciseWindow& window, const ExerciseWidgets& widgets);
+    // `widgets` and `controller` are the window's own; the window keeps this
+    // for as long as they live.
+    ExerciseInput(ExerciseWindow& window, const ExerciseWidgets& widgets, StepController& controller);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -48,6 +49,7 @@ private:
 
     ExerciseWindow& window_;
     const ExerciseWidgets& widgets_;
+    StepController& controller_;
     ExerciseKeys keys_{window_, *this};
     QSet<int> told_steps_;  // steps whose number boxes said what they take
 };

@@ -20,13 +20,6 @@
 
 namespace quorvia {
 
-void ExerciseWindow::FormActivate()
-{
-    if (mode_ == Mode::Beginner)
-        state_.last_step = LastButton_Verifica(this);
-    INIZIO();
-}
-
 void ExerciseWindow::INIZIO()
 {
     // A start during the closing sequence or an animation must not let it
@@ -37,72 +30,63 @@ void ExerciseWindow::INIZIO()
     clearAnnouncement(*this);
     readAloud_->newProblem();
     input_->newProblem();
-    state_.problem_finished = false;
-    attempt_.begin({main_ ? main_->childName() : QString(), mode_, scheme_.scheme, state_.problem_file_name,
-                    state_.current_problem});
+    controller_.startProblem(main_ ? main_->childName() : QString());
     ripulisci_editfield();
     // An advanced window that finishes a problem without its closing
     // animation never runs the sequence that would bring the last step back;
     // every start does, so no later problem is left without its Verifica.
     panel_.setShown(lastStepWidgets(true), true);
     panel_.setShown({QStringLiteral("Image5"), QStringLiteral("CoccaHelp")}, false);
-    NextShape(options_.solution_start_closes_steps && state_.currentSolutionShown() ? -1 : 0, this);
+    const ExerciseState& state = controller_.state();
+    NextShape(options_.solution_start_closes_steps && state.currentSolutionShown() ? -1 : 0, this);
     setTag(widgets_.error_num, 0);
     widgets_.error_num->setText(ErrorBook::totalCaption(0));
-    CARICA_PROBLEMA();
+    // The problem is loaded only when it is within the file's count, in the
+    // windows that say so.
+    if (!options_.load_only_within_count || state.current_problem <= state.problem_count) {
+        // The appearance settings may give the instruction line its own
+        // wording; the child's name goes in front of whichever wording
+        // stands, once.
+        QLabel* line = widgets_.Label1;
+        line->setText(widgets_.instruction_caption);
+        hooks_->LOAD_COLORI(this);
+        const QString instruction = line->text();
+        const QString name = main_ ? main_->childName() : QString();
+        line->setText(name + QStringLiteral(": ") + instruction);
+
+        const int steps = stepCount(scheme_.scheme);
+        for (int s = 1; s <= steps; ++s) {
+            if (auto* counter = panel_.control<QAbstractButton>(StepPanel::stepName("H", s))) {
+                setTag(counter, s);
+                showErrorCount(*counter, 0);
+                if (s == steps)
+                    counter->show();
+            }
+        }
+
+        loader_.load(controller_.problemContents(), *random_);
+        ripulisci_editfield();
+        if (options_.repaint_after_load)
+            repaint();
+    }
     nameNumberBoxes(*this, scheme_);
     widgets_.SB->verticalScrollBar()->setValue(0);
     widgets_.SB->horizontalScrollBar()->setValue(0);
     centreStepPanel(widgets_);
-    if (state_.currentSolutionShown())
+    if (state.currentSolutionShown())
         fillSolution();
     panel_.focusStepInput(1);
 }
 
-void ExerciseWindow::setInstructionLine()
-{
-    // The appearance settings may give the line its own wording; the child's
-    // name goes in front of whichever wording stands, once.
-    QLabel* line = widgets_.Label1;
-    line->setText(widgets_.instruction_caption);
-    hooks_->LOAD_COLORI(this);
-    const QString instruction = line->text();
-    const QString name = main_ ? main_->childName() : QString();
-    line->setText(name + QStringLiteral(": ") + instruction);
-}
-
-void ExerciseWindow::CARICA_PROBLEMA()
-{
-    if (options_.load_only_within_count && state_.current_problem > state_.problem_count)
-        return;
-
-    setInstructionLine();
-
-    const int steps = stepCount(scheme_.scheme);
-    for (int s = 1; s <= steps; ++s) {
-        if (auto* counter = panel_.control<QAbstractButton>(StepPanel::stepName("H", s))) {
-            setTag(counter, s);
-            showErrorCount(*counter, 0);
-            if (s == steps)
-                counter->show();
-        }
-    }
-
-    loader_.load(state_, *random_);
-    ripulisci_editfield();
-    if (options_.repaint_after_load)
-        repaint();
-}
-
 void ExerciseWindow::ripulisci_editfield()
 {
-    state_.errors.reset();
+    controller_.clearErrors();
     panel_.clearInputs();
 }
 
 void ExerciseWindow::fillSolution()
 {
-    panel_.fillSolution(state_);
+    panel_.fillSolution(controller_.state());
 }
 
 void ExerciseWindow::SBClick()

@@ -6,6 +6,7 @@
 
 #include "exercise/exercise_hooks.h"
 #include "exercise/exercise_window.h"
+#include "exercise/step_controller.h"
 #include "platform/dialogs.h"
 #include "shell/main_window_services.h"
 
@@ -15,8 +16,8 @@
 
 namespace quorvia {
 
-ExerciseToolBar::ExerciseToolBar(ExerciseWindow& window, ExerciseState& state)
-    : window_(window), state_(state)
+ExerciseToolBar::ExerciseToolBar(ExerciseWindow& window, StepController& controller)
+    : window_(window), controller_(controller)
 {
     connectButtons();
 }
@@ -43,35 +44,30 @@ void ExerciseToolBar::connectButtons()
 bool ExerciseToolBar::mayLeave()
 {
     // The question guards work in progress; a finished problem has none.
-    return state_.problem_finished || platform::dialogs().askYesNo(&window_, state_.exit_question);
+    return !controller_.asksBeforeLeaving() ||
+           platform::dialogs().askYesNo(&window_, controller_.state().exit_question);
+}
+
+void ExerciseToolBar::start(const ProblemMove& move)
+{
+    if (move.record)
+        window_.hooks().recordProgress(*move.record);
+    // The appearance settings and the main window follow the problem.
+    if (MainWindowServices* main = window_.mainWindow())
+        main->setProblemSpinner(move.problem);
+    window_.INIZIO();
 }
 
 void ExerciseToolBar::LMDButton1Click()
 {
-    if (!mayLeave())
-        return;
-    window_.problemEnds(progress::Outcome::LeftNext);
-    // On the last problem the same problem starts again.
-    if (state_.current_problem < state_.problem_count)
-        ++state_.current_problem;
-    state_.setSolutionShown(state_.current_problem, false);
-    if (MainWindowServices* main = window_.mainWindow())
-        main->setProblemSpinner(state_.current_problem);
-    window_.INIZIO();
+    if (mayLeave())
+        start(controller_.next());
 }
 
 void ExerciseToolBar::LMDButton3Click()
 {
-    if (!mayLeave())
-        return;
-    window_.problemEnds(progress::Outcome::LeftPrevious);
-    // The problem returned to keeps its own solution flag.
-    state_.setSolutionShown(state_.current_problem, false);
-    if (state_.current_problem > 1)
-        --state_.current_problem;
-    if (MainWindowServices* main = window_.mainWindow())
-        main->setProblemSpinner(state_.current_problem);
-    window_.INIZIO();
+    if (mayLeave())
+        start(controller_.previous());
 }
 
 void ExerciseToolBar::LMDButton11Click()
@@ -82,12 +78,12 @@ void ExerciseToolBar::LMDButton11Click()
 
 void ExerciseToolBar::LMDButton8Click()
 {
-    platform::dialogs().showMessage(&window_, state_.general_help);
+    platform::dialogs().showMessage(&window_, controller_.state().general_help);
 }
 
 void ExerciseToolBar::LMDsoluzioneClick()
 {
-    state_.setSolutionShown(state_.current_problem, true);
+    controller_.showSolution();
     window_.INIZIO();
     if (auto* steps = window_.panel().control<QScrollArea>(QStringLiteral("SB")))
         steps->verticalScrollBar()->setValue(1000);
@@ -100,7 +96,8 @@ void ExerciseToolBar::LMDsoluzioneClick()
 
 void ExerciseToolBar::LMDsalvaClick()
 {
-    window_.hooks().salva(&window_, state_.current_problem, state_.currentSolutionShown());
+    const ExerciseState& state = controller_.state();
+    window_.hooks().salva(&window_, state.current_problem, state.currentSolutionShown());
 }
 
 void ExerciseToolBar::LMDcaricaClick()
@@ -108,20 +105,12 @@ void ExerciseToolBar::LMDcaricaClick()
     const std::optional<WorksheetChoice> choice = window_.hooks().caricaINIT(&window_);
     if (!choice || choice->file_name.isEmpty())
         return;
-    window_.problemEnds(progress::Outcome::LeftRestore);
-    // The worksheet was checked against the per-problem tables; the range
-    // is kept here as well, whoever hands the choice in.
-    state_.setProblemRange(choice->problem, choice->problem_count);
-    state_.setSolutionShown(state_.current_problem, choice->solution_shown);
-    // The appearance settings and the main window follow the restored problem.
-    if (MainWindowServices* main = window_.mainWindow())
-        main->setProblemSpinner(state_.current_problem);
-    window_.INIZIO();
+    start(controller_.restore(choice->problem, choice->problem_count, choice->solution_shown));
     window_.hooks().carica(&window_, choice->file_name);
     // The next error of a step goes on from the count the worksheet restored.
     for (int s = 1; s <= kMaxSteps; ++s) {
         if (auto* counter = window_.panel().control<QAbstractButton>(StepPanel::stepName("H", s)))
-            state_.errors.takeCounterCaption(s, counter->text());
+            controller_.restoreErrorCount(s, counter->text());
     }
 }
 

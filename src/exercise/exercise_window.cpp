@@ -4,7 +4,6 @@
 
 #include "exercise/exercise_window.h"
 
-#include "base/resource_folder.h"
 #include "exercise/accessible_names.h"
 #include "exercise/exercise_hooks.h"
 #include "exercise/exercise_input.h"
@@ -47,6 +46,17 @@ ExerciseHooks& inactiveExerciseHooks()
     return hooks;
 }
 
+namespace {
+
+// The record of an attempt that ended goes to the hooks.
+void handOn(ExerciseHooks& hooks, const std::optional<progress::ProgressRecord>& record)
+{
+    if (record)
+        hooks.recordProgress(*record);
+}
+
+}  // namespace
+
 ExerciseWindow::ExerciseWindow(const SchemeDescription& scheme, Mode mode,
                                MainWindowServices* main, QWidget* parent)
     : QDialog(parent),
@@ -56,6 +66,10 @@ ExerciseWindow::ExerciseWindow(const SchemeDescription& scheme, Mode mode,
       main_(main),
       hooks_(&inactiveExerciseHooks()),
       random_(makeClockRandomSource()),
+      controller_(scheme, mode),
+      decisions_(*this, options_, widgets_, feedback_,
+                 {[this](int step) { finishProblem(step); },
+                  [this](platform::GifPlayer* player) { beforeFeedbackAnimation(player); }}),
       panel_(*this, scheme, mode),
       loader_(*this, scheme, mode, panel_, widgets_)
 {
@@ -71,12 +85,12 @@ ExerciseWindow::ExerciseWindow(const SchemeDescription& scheme, Mode mode,
     closed.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
     setPalette(closed);
     widgets_ = ExerciseWindowBuilder(scheme_, mode_).build(*this);
-    toolBar_ = std::make_unique<ExerciseToolBar>(*this, state_);
-    input_ = std::make_unique<ExerciseInput>(*this, widgets_);
+    toolBar_ = std::make_unique<ExerciseToolBar>(*this, controller_);
+    input_ = std::make_unique<ExerciseInput>(*this, widgets_, controller_);
     // A run that ends with a problem open (the session closing) leaves it.
     if (QCoreApplication* app = QCoreApplication::instance()) {
         connect(app, &QCoreApplication::aboutToQuit, this,
-                [this] { problemEnds(progress::Outcome::LeftProgramEnd); });
+                [this] { handOn(*hooks_, controller_.endProblem(progress::Outcome::LeftProgramEnd)); });
     }
     FocusRing::install(this, kFocusRingColour);
     nameExerciseControls(*this, scheme_);
@@ -87,10 +101,11 @@ ExerciseWindow::~ExerciseWindow() = default;
 
 void ExerciseWindow::setLaunch(const ExerciseLaunch& launch)
 {
-    state_.takeLaunch(launch);
-    if (state_.resource_folder != design_pictures_folder_) {
-        design_pictures_folder_ = state_.resource_folder;
-        applyDesignPictures(*this, scheme_, state_.resource_folder);
+    controller_.takeLaunch(launch);
+    const QString& folder = controller_.state().resource_folder;
+    if (folder != design_pictures_folder_) {
+        design_pictures_folder_ = folder;
+        applyDesignPictures(*this, scheme_, folder);
     }
 }
 
@@ -107,11 +122,6 @@ void ExerciseWindow::setRandomSource(std::unique_ptr<RandomSource> random)
 QObject* ExerciseWindow::TROVA_COMP(const QString& name)
 {
     return panel_.find(name);
-}
-
-QString ExerciseWindow::resourcePath(const QString& fileName) const
-{
-    return resourceFile(state_.resource_folder, fileName);
 }
 
 bool ExerciseWindow::isAnimating() const
@@ -142,7 +152,10 @@ void ExerciseWindow::showEvent(QShowEvent* event)
     // the window inside it, smaller, with its steps scrolling.
     if (!isFullScreen())
         fitWindowOnScreen(*this);
-    guarded([&] { FormActivate(); });
+    guarded([&] {
+        controller_.windowShown(LastButton_Verifica(this));
+        INIZIO();
+    });
 }
 
 void ExerciseWindow::keyPressEvent(QKeyEvent* event)
@@ -172,34 +185,26 @@ void ExerciseWindow::resizeEvent(QResizeEvent* event)
     layoutChrome(*this, widgets_);
 }
 
-void ExerciseWindow::problemEnds(progress::Outcome how)
-{
-    if (std::optional<progress::ProgressRecord> record = attempt_.end(how, state_.currentSolutionShown()))
-        hooks_->recordProgress(*record);
-}
-
-void ExerciseWindow::FormClose()
-{
-    // The program closes its windows when a shutdown or logout ends it.
-    problemEnds(platform::terminationRequested() ? progress::Outcome::LeftProgramEnd : progress::Outcome::LeftClose);
-    // A sequence cut short by the closing would otherwise keep its phase
-    // and end the next error or success half-way.
-    feedback_.stop();
-    const bool withHelp = state_.currentSolutionShown();
-    panel_.setShown({withHelp ? QStringLiteral("CoccaHelp") : QStringLiteral("Image5")}, true);
-    platform::soundService().stopAll();
-    readAloud_->stop();
-    panel_.setShown(lastStepWidgets(true), true);
-    for (int step : {scheme_.lastStep(), 1}) {
-        if (auto* led = panel_.control<ShapeIndicator>(StepPanel::stepName("Shape0", step)))
-            led->setBrushColor(kStepAhead);
-    }
-    state_.clearSolutionFlags();
-}
-
 void ExerciseWindow::done(int result)
 {
-    guarded([&] { FormClose(); });
+    guarded([&] {
+        // The program closes its windows when a shutdown or logout ends it.
+        handOn(*hooks_, controller_.endProblem(platform::terminationRequested() ? progress::Outcome::LeftProgramEnd
+                                                                                : progress::Outcome::LeftClose));
+        // A sequence cut short by the closing would otherwise keep its phase
+        // and end the next error or success half-way.
+        feedback_.stop();
+        const bool withHelp = controller_.state().currentSolutionShown();
+        panel_.setShown({withHelp ? QStringLiteral("CoccaHelp") : QStringLiteral("Image5")}, true);
+        platform::soundService().stopAll();
+        readAloud_->stop();
+        panel_.setShown(lastStepWidgets(true), true);
+        for (int step : {scheme_.lastStep(), 1}) {
+            if (auto* led = panel_.control<ShapeIndicator>(StepPanel::stepName("Shape0", step)))
+                led->setBrushColor(kStepAhead);
+        }
+        controller_.windowClosed();
+    });
     QDialog::done(result);
 }
 

@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One exercise window: the common mechanics of all eight, built from a
-// scheme's description for one mode. The window shows outcomes (sounds,
+// scheme's description for one mode. The window hands what the child does to
+// its step controller and shows what the controller decides (sounds,
 // animations, the hint balloon, the step indicators); the builder makes its
-// widgets, the step panel reaches them by name, the step flow decides what
-// follows a check, and the tool bar moves between problems.
+// widgets, the step panel reaches them by name.
 
 #include "content/problem_file.h"
 #include "content/scheme.h"
 #include "exercise/animation_clock.h"
 #include "exercise/choice_shuffle.h"
+#include "exercise/decision_view.h"
 #include "exercise/exercise_builder.h"
 #include "exercise/exercise_state.h"
 #include "exercise/feedback_animations.h"
-#include "exercise/problem_attempt.h"
 #include "exercise/problem_loader.h"
 #include "exercise/scheme_description.h"
-#include "exercise/step_flow.h"
+#include "exercise/step_controller.h"
 #include "exercise/step_panel.h"
 #include "shell/exercise_slot.h"
 
@@ -53,21 +53,16 @@ public:
     // ExerciseSlot
     QDialog* dialog() override { return this; }
     void setLaunch(const ExerciseLaunch& launch) override;
-    int solvedCount() const override { return state_.solved_count; }
+    int solvedCount() const override { return controller_.state().solved_count; }
 
     // Published methods.
-    void CARICA_PROBLEMA();
+    // Starts the problem of the state afresh: loads it and clears the steps.
     void INIZIO();
     void ripulisci_editfield();
-    // `mistake` picks the teacher's message for that very mistake, if any.
-    void ERRORE(QAbstractButton* counter, int step, const Mistake& mistake = {});
-    void MBRAVO(QAbstractButton* button);
     QObject* TROVA_COMP(const QString& name);
 
     // Handlers, public so tests (and the tool bar) drive the window as the
     // child does.
-    void FormActivate();
-    void FormClose();
     void B1Click(QAbstractButton* sender);
     // The operation-scheme check (B4 in scheme 3, B7 in 4a and 4b, B5 in 5).
     void operationSchemeClick();
@@ -75,7 +70,7 @@ public:
     void SBClick();
 
     // What tests and the other parts of the program read.
-    const ExerciseState& state() const { return state_; }
+    const ExerciseState& state() const { return controller_.state(); }
     // The main window that launched it (null in some tests); printing reads
     // the child's name there.
     MainWindowServices* mainWindow() const { return main_; }
@@ -88,18 +83,12 @@ public:
     int errorTotal() const;
     // True when the partial result is the right operand of the second
     // operation (as in 100-R1); as the last load that prepared the formulas left it.
-    bool partialOnRight() const { return state_.formulas.partial_on_right != 0; }
+    bool partialOnRight() const { return controller_.state().formulas.partial_on_right != 0; }
     // The last step: beginner windows keep it from each showing, advanced
     // windows look at their step buttons (LastButton_Verifica).
     int lastStep();
 
     void setHooks(ExerciseHooks* hooks);
-
-    // The attempt at the problem shown: its errors, hints and time.
-    ProblemAttempt& attempt() { return attempt_; }
-    // The problem ends for the child, finished or left: the attempt's record
-    // goes to the hooks. Nothing when no attempt is open (already ended).
-    void problemEnds(progress::Outcome how);
     void setRandomSource(std::unique_ptr<RandomSource> random);
 
     // The step widgets by name, for the window's parts and its scheme.
@@ -127,28 +116,17 @@ protected:
     // and started.
     virtual void beforeFeedbackAnimation(platform::GifPlayer* /*player*/) {}
 
-    // The file of the resource folder, as teachers name it; empty when there is none.
-    QString resourcePath(const QString& fileName) const;
-
 private:
-    void setInstructionLine();
-    void showDecision(const StepDecision& decision, QAbstractButton* button);
-    void showError(QAbstractButton* counter, const StepDecision& error);
-    void endClosingSequence();
-    // Scrolls the step area so a step just opened shows whole.
-    void bringStepIntoView(int step);
-
     const SchemeDescription& scheme_;
     const Mode mode_;
     const WindowOptions& options_;  // the scheme's for this mode
     MainWindowServices* main_;
     ExerciseHooks* hooks_;
     std::unique_ptr<RandomSource> random_;
-    ExerciseState state_;
-    ProblemAttempt attempt_;
-    StepFlow flow_{state_};
+    StepController controller_;
     ExerciseWidgets widgets_;
     FeedbackAnimations feedback_{widgets_};
+    DecisionView decisions_;
     StepPanel panel_;
     ProblemLoader loader_;
     std::unique_ptr<ExerciseToolBar> toolBar_;

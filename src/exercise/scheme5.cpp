@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/scheme5.h"
 
+#include "base/resource_folder.h"
 #include "exercise/exercise_window.h"
 #include "exercise/scheme_placement.h"
 #include "platform/gif_player.h"
@@ -157,7 +158,7 @@ protected:
             // The closing animation must be seen whether the child or the
             // solution finished the problem, even right after an error.
             setPlayerWidth("GIF2", animationPanelWidth());
-            if (!withHelp && !resourcePath(QLatin1String(media::kStepAnimation)).isEmpty())
+            if (!withHelp && !resourceFile(state().resource_folder, QLatin1String(media::kStepAnimation)).isEmpty())
                 setPlayerWidth("GIF1", 0);
         }
         ExerciseWindow::finishProblem(step);

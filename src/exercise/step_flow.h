@@ -8,8 +8,11 @@
 #include "content/mistake_messages.h"
 #include "exercise/scheme_check.h"
 #include "exercise/sentence_check.h"
+#include "progress/progress_record.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace quorvia {
 
@@ -30,8 +33,10 @@ struct StepDecision {
     int step_errors = 0;
     bool has_message = false;
     QString message;
-    // FinishProblem: the solution had been shown for this problem.
+    // FinishProblem: the solution had been shown for this problem, and the
+    // record of the attempt it ended (set by whoever keeps the attempt).
     bool with_help = false;
+    std::optional<progress::ProgressRecord> record;
 };
 
 class StepFlow {
