@@ -19,9 +19,9 @@ import sys
 
 sys.dont_write_bytecode = True  # keep tools/ free of __pycache__
 
-from picture_kit import (BLUE, DARK_GREEN, DARK_RED, GOLD, GOLD_DARK, GREEN, INK, RED, arc,
-                         circle, ellipse, finish, gif, group, jpeg, line, png, polygon, rect,
-                         render, scratch, start, star_points, text)
+from picture_kit import (BLUE, GOLD, GOLD_DARK, GREEN, INK, RED, arc, circle, ellipse, finish, gif,
+                         group, jpeg, line, png, polygon, rect, render, scratch, start,
+                         star_points, text)
 from picture_figures import (book, bulb, burst, cup, face, kid, medal, owl, star_face)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -47,7 +47,7 @@ def exercise_animations():
                       (58, 1.05), (62, 1.2)]:
         shapes = [ellipse(50, 94, 20 - (62 - y) * 0.3, 4, "#90A4AE")]
         shapes += star_face(50, y, 32, squash=squash)
-        frames.append((shapes, [text("Bravo!", 18, 0, 100, DARK_GREEN, stroke="white", width=0.3)]))
+        frames.append((shapes, [text("Bravo!", 18, 0, 100, GREEN, stroke="white", width=0.3)]))
     gif("problema_GIF2.gif", 100, 128, frames, 10)
 
     # Solved: a gold cup with fireworks; 12 frames of 10 cs.
@@ -60,7 +60,7 @@ def exercise_animations():
         shapes += burst(50, 80, ((i - 6) % 12) / 7.0, "#FB8C00", 10, 18)
         shapes += burst(150, 80, ((i - 10) % 12) / 7.0, "#8E24AA", 10, 18)
         shapes += group(cup(100, 126), 20, -3, 0.8)
-        frames.append((shapes, [text("Bravissimo!", 18, 0, 0, DARK_RED, "South", "white", 0.4)]))
+        frames.append((shapes, [text("Bravissimo!", 18, 0, 0, RED, "South", "white", 0.4)]))
     gif("problema_GIF3.gif", 200, 120, frames, 10)
 
     # Finished with the solution: calmer pictures, a gently glowing bulb...

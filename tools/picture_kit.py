@@ -18,9 +18,6 @@ SS = 4  # supersampling factor
 # Colours used across the pictures, so that they look like one family.
 GOLD, GOLD_DARK = "#FFC928", "#C77800"
 RED, GREEN, BLUE = "#E53935", "#43A047", "#1E88E5"
-# Words a child reads on the windows' light panels: 4.5 : 1 against them, as
-# drawn (the white edge round the letters lightens their thin strokes).
-DARK_RED, DARK_GREEN = "#B71C1C", "#1B5E20"
 INK = "#37474F"
 SKIN = "#F5C99B"
 

@@ -9,16 +9,14 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QAction>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPointer>
 #include <QVariant>
 
 #include <algorithm>
+#include <limits>
 
 namespace quorvia {
 
@@ -52,8 +50,6 @@ const char* const kAnnouncementLine = "quorviaAnnouncementLine";
 // The name a control was given when the window was built, before a count or
 // a sign was added to it.
 const char* const kBaseName = "quorviaBaseName";
-// What a screen reader says for a menu item whose caption is no word.
-const char* const kSpokenName = "quorviaSpokenName";
 
 // The live line: Orca speaks a notification when it starts showing, and
 // ignores a name change on anything but the focus.
@@ -91,114 +87,8 @@ public:
     }
 };
 
-// An item of the operator menu, named by the word for its sign: its caption
-// alone ("_" for minus) would be spelt out as a punctuation mark.
-class SignItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
-public:
-    SignItemAccessible(QAction* action, QMenu* menu) : action_(action), menu_(menu) {}
-
-    bool isValid() const override { return action_ && menu_; }
-    QObject* object() const override { return action_; }
-    QWindow* window() const override { return menu_ ? menu_->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(menu_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessible::Role role() const override { return QAccessible::MenuItem; }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name && action_ ? action_->property(kSpokenName).toString() : QString();
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override
-    {
-        if (!isValid())
-            return QRect();
-        const QRect place = menu_->actionGeometry(action_);
-        return QRect(menu_->mapToGlobal(place.topLeft()), place.size());
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        s.focusable = s.selectable = true;
-        const bool shown = isValid() && menu_->isVisible();
-        s.invisible = !shown;
-        s.focused = s.selected = s.hotTracked = shown && menu_->activeAction() == action_;
-        return s;
-    }
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
-    }
-
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& name) override
-    {
-        if (name != pressAction() || !isValid())
-            return;
-        // As Enter on the item: the menu tells which sign, and closes.
-        QPointer<QMenu> menu = menu_;
-        action_->trigger();
-        if (menu)
-            menu->hide();
-    }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
-private:
-    QPointer<QAction> action_;
-    QPointer<QMenu> menu_;
-};
-
-// An exercise window counts its open operator menu among its children: the
-// menu is a window of its own, which Qt leaves out of the tree, while the
-// menu names the exercise window as its parent.
-class ExerciseWindowAccessible : public QAccessibleWidget {
-public:
-    explicit ExerciseWindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Dialog) {}
-
-    int childCount() const override { return QAccessibleWidget::childCount() + int(openMenus().size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        const int own = QAccessibleWidget::childCount();
-        if (index < own)
-            return QAccessibleWidget::child(index);
-        const QList<QMenu*> menus = openMenus();
-        return index - own < menus.size() ? QAccessible::queryAccessibleInterface(menus.at(index - own)) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        if (auto* menu = child ? qobject_cast<QMenu*>(child->object()) : nullptr) {
-            const int at = int(openMenus().indexOf(menu));
-            if (at >= 0)
-                return QAccessibleWidget::childCount() + at;
-        }
-        return QAccessibleWidget::indexOfChild(child);
-    }
-
-private:
-    QList<QMenu*> openMenus() const
-    {
-        QList<QMenu*> open;
-        for (QMenu* menu : widget()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
-            if (menu->isVisible())
-                open << menu;
-        }
-        return open;
-    }
-};
-
 QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("QAction")) {
-        auto* action = static_cast<QAction*>(object);
-        auto* menu = qobject_cast<QMenu*>(action->parent());
-        if (menu && action->property(kSpokenName).isValid())
-            return new SignItemAccessible(action, menu);
-        return nullptr;
-    }
-    if (className == QLatin1String("quorvia::ExerciseWindow"))
-        return new ExerciseWindowAccessible(static_cast<QWidget*>(object));
     if (className == QLatin1String("quorvia::VerdictLine"))
         return new NotificationAccessible(static_cast<QWidget*>(object),
                                           [](const QWidget* w) { return static_cast<const QLabel*>(w)->text(); });
@@ -296,21 +186,34 @@ void installAccessibleRoles()
 
 void nameNumberBoxes(QWidget& window, const SchemeDescription& scheme)
 {
-    // By the caption the scheme pairs with each box, not by where the
-    // captions stand: a caption under the second row can lie nearer a box of
-    // the column than the caption beside it.
+    // The caption nearest below a box, or beside it on its left.
     for (const WidgetRow& row : scheme.widgets) {
         if (row.kind != WidgetKind::NumberBox && row.kind != WidgetKind::MirrorBox)
             continue;
         auto* box = findControlAs<QLineEdit>(&window, QLatin1String(row.name));
         if (!box)
             continue;
+        const QPoint centre = box->geometry().center();
         QString caption;
-        for (const CaptionRule& rule : scheme.captions) {
-            if (!rule.box || QLatin1String(rule.box) != QLatin1String(row.name))
+        int best = std::numeric_limits<int>::max();
+        for (const WidgetRow& other : scheme.widgets) {
+            if (other.kind != WidgetKind::Caption)
                 continue;
-            if (auto* label = findControlAs<QLabel>(&window, QLatin1String(rule.label)))
+            auto* label = findControlAs<QLabel>(&window, QLatin1String(other.name));
+            if (!label || label->parentWidget() != box->parentWidget() || label->text().trimmed().isEmpty())
+                continue;
+            const QRect r = label->geometry();
+            const bool below = r.top() >= box->geometry().top() && r.left() <= centre.x() + box->width() / 2 &&
+                               r.right() >= centre.x() - box->width() / 2;
+            const bool beside = r.right() <= box->geometry().left() + 4 && r.bottom() >= box->y() &&
+                                r.top() <= box->geometry().bottom();
+            if (!below && !beside)
+                continue;
+            const int distance = (r.center() - centre).manhattanLength();
+            if (distance < best) {
+                best = distance;
                 caption = label->text().simplified();
+            }
         }
         const QString kind = row.kind == WidgetKind::MirrorBox ? QStringLiteral("Copia: %1")
                                                                : QStringLiteral("Numero: %1");
@@ -357,11 +260,6 @@ void showErrorCount(QAbstractButton& counter, int count)
         return;
     const QString errors = count == 1 ? QStringLiteral("1 errore") : QStringLiteral("%1 errori").arg(count);
     counter.setAccessibleName(base + QStringLiteral(", ") + errors);
-}
-
-void nameSignItem(QAction& item)
-{
-    item.setProperty(kSpokenName, signWord(QString::fromStdString(operatorSignOfTag(tag(&item)))));
 }
 
 void nameSign(QLabel& label)

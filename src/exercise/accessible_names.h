@@ -10,7 +10,6 @@
 #include <QString>
 
 class QAbstractButton;
-class QAction;
 class QLabel;
 class QWidget;
 
@@ -24,9 +23,8 @@ QString stepTask(const SchemeDescription& scheme, int step);
 // Names and describes the step controls (the tool bar's buttons are named
 // by their tips when they are made); done once, when the window is built.
 void nameExerciseControls(QWidget& window, const SchemeDescription& scheme);
-// Each number box of the operation scheme is named after the caption the
-// scheme pairs with it ("Numero: conchiglie trovate"), whose words every
-// problem writes anew; a box without one is "Numero dello schema".
+// Each number box of the operation scheme is named after the caption under
+// it ("1° dato", "Risultato"), which every problem writes anew.
 void nameNumberBoxes(QWidget& window, const SchemeDescription& scheme);
 
 // Says `text` to a screen reader, as the verdict of a check: the window's
@@ -44,9 +42,6 @@ void showErrorCount(QAbstractButton& counter, int count);
 // An operator label says the sign it holds: "Segno dell'operazione: per".
 // Labels that are not operator labels are left alone.
 void nameSign(QLabel& label);
-// An item of the operator menu says its sign as a word ("meno"), whatever
-// mark its caption shows; its Tag is the sign's.
-void nameSignItem(QAction& item);
 
 // A step's choice list. Its name stays the step's, whatever sentence is
 // chosen; the chosen sentence is its value, and each one reached with the

@@ -6,7 +6,6 @@
 
 #include "base/resource_folder.h"
 #include "exercise/accessible_names.h"
-#include "exercise/exercise_input.h"
 #include "exercise/hint_balloon.h"
 #include "exercise/sentence_check.h"
 #include "platform/gif_player.h"
@@ -134,7 +133,6 @@ void ExerciseWindow::finishProblem(int step)
         NextShape(step, this);
     else
         NextShape(withHelp ? -1 : 0, this);
-    input_->keys().focusAfterFinish();
 }
 
 }  // namespace quorvia

@@ -7,10 +7,8 @@
 #include "widgets/controls.h"
 
 #include <QAbstractButton>
-#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 
 namespace quorvia {
 
@@ -33,47 +31,6 @@ void toggleFullScreen(ExerciseWindow& window)
     window.setWindowState(window.windowState() ^ Qt::WindowFullScreen);
 }
 
-QWidget* operationVerifica(ExerciseWindow& window)
-{
-    return window.panel().widget(StepPanel::stepName("B", window.scheme().operationStep()));
-}
-
-// The operator labels take the focus from Tab while their step is open and
-// never otherwise: a closed step's sign cannot be reached and changed. The
-// step is open while its Verifica is enabled, whoever opened or closed it.
-class SignLabelsFollowStep : public QObject {
-public:
-    SignLabelsFollowStep(ExerciseWindow& window, QWidget& verifica) : QObject(&verifica), window_(&window)
-    {
-        verifica.installEventFilter(this);
-        follow(verifica.isEnabled());
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::EnabledChange)
-            follow(static_cast<QWidget*>(watched)->isEnabled());
-        return false;
-    }
-
-private:
-    void follow(bool open)
-    {
-        if (!window_)
-            return;
-        for (const WidgetRow& row : window_->scheme().widgets) {
-            if (row.kind != WidgetKind::OperatorLabel)
-                continue;
-            if (QWidget* label = window_->panel().widget(QLatin1String(row.name)))
-                label->setFocusPolicy(open ? Qt::TabFocus : Qt::NoFocus);
-        }
-        if (open)
-            window_->panel().orderSchemeTabs();
-    }
-
-    QPointer<ExerciseWindow> window_;
-};
-
 }  // namespace
 
 const std::vector<ExerciseKeys::WindowKey>& ExerciseKeys::windowKeys()
@@ -85,28 +42,7 @@ const std::vector<ExerciseKeys::WindowKey>& ExerciseKeys::windowKeys()
     return keys;
 }
 
-ExerciseKeys::ExerciseKeys(ExerciseWindow& window, ExerciseInput& input) : window_(window), input_(input)
-{
-    if (QWidget* verifica = operationVerifica(window_))
-        new SignLabelsFollowStep(window_, *verifica);
-}
-
-bool ExerciseKeys::operationStepOpen() const
-{
-    const QWidget* verifica = operationVerifica(window_);
-    return verifica && verifica->isEnabled();
-}
-
-void ExerciseKeys::focusAfterFinish()
-{
-    for (const char* name : {"LMDButton1", "LMDButton11"}) {
-        auto* button = window_.panel().widget(QLatin1String(name));
-        if (button && button->isEnabled() && button->isVisibleTo(&window_)) {
-            button->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-}
+ExerciseKeys::ExerciseKeys(ExerciseWindow& window, ExerciseInput& input) : window_(window), input_(input) {}
 
 bool ExerciseKeys::windowKey(const QKeyEvent& key)
 {
@@ -149,11 +85,7 @@ bool ExerciseKeys::operatorLabelKey(QWidget* control, const QKeyEvent& key)
     auto* label = qobject_cast<QLabel*>(control);
     if (!label || key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
-    // A closed step's sign stays as it is, and its menu shut.
-    const bool open = operationStepOpen();
     if (key.key() == Qt::Key_Space || isEnter(key)) {
-        if (!open)
-            return true;
         // The menu opens under the label, where the mouse would have opened it.
         window_.guarded([&] { input_.Loper2MouseUp(label, label->mapToGlobal(QPoint(0, label->height()))); });
         return true;
@@ -163,8 +95,6 @@ bool ExerciseKeys::operatorLabelKey(QWidget* control, const QKeyEvent& key)
         typed.size() == 1 ? operatorSignOfTypedKey(typed.at(0).toLatin1()) : std::string();
     if (sign.empty())
         return false;
-    if (!open)
-        return true;
     window_.guarded([&] { window_.panel().putText(label->objectName(), QString::fromStdString(sign)); });
     return true;
 }

@@ -40,15 +40,7 @@ public:
     // taken here and the control must not see it.
     bool controlKey(QWidget* control, const QKeyEvent& key);
 
-    // A problem just ended: the focus goes where the child goes on from, the
-    // next problem (the close button where there is none), not to whatever
-    // follows the last step's closed controls.
-    void focusAfterFinish();
-
 private:
-    // The operation step is open: its Verifica can be pressed. Only then do
-    // its operator labels take the focus from Tab and signs from the keys.
-    bool operationStepOpen() const;
     bool operatorLabelKey(QWidget* label, const QKeyEvent& key);
     bool choiceListKey(QWidget* list, const QKeyEvent& key);
 

@@ -248,7 +248,6 @@ void ExerciseWindowBuilder::buildOperatorMenu(QWidget& window, ExerciseWidgets& 
         QAction* action = PopupMenu1->addAction(QLatin1String(item.caption));
         action->setObjectName(QLatin1String(item.name));
         setTag(action, ++signTag);
-        nameSignItem(*action);
     }
 }
 

@@ -88,9 +88,9 @@ SchemeDescription makeScheme3()
 
     d.result_box = "Risultato2";
     d.captions = {
-        {"Label11", CaptionSource::Data1, "dato1"},
-        {"Label12", CaptionSource::Data2, "dato2"},
-        {"Label14", CaptionSource::Final, "Risultato2"},
+        {"Label11", CaptionSource::Data1},
+        {"Label12", CaptionSource::Data2},
+        {"Label14", CaptionSource::Final},
     };
     d.verifica_copies = {"B2", "B3", "B4", "B5"};
     d.expectations = &scheme3Expectations;

@@ -159,10 +159,10 @@ SchemeDescription makeScheme4a()
 
     d.result_box = "E77";
     d.captions = {
-        {"L61", CaptionSource::Data1, "E17"},   {"L62", CaptionSource::Data2, "E27"},
-        {"L63", CaptionSource::Data3, "E37"},   {"L64", CaptionSource::Data4, "E47"},
-        {"L66", CaptionSource::Partial, "E57"}, {"L65", CaptionSource::Data5, "E67"},
-        {"Ljolly", CaptionSource::PartialOnJolly, "Jolly"}, {"L67", CaptionSource::Final, "E77"},
+        {"L61", CaptionSource::Data1},   {"L62", CaptionSource::Data2},
+        {"L63", CaptionSource::Data3},   {"L64", CaptionSource::Data4},
+        {"L66", CaptionSource::Partial}, {"L65", CaptionSource::Data5},
+        {"Ljolly", CaptionSource::PartialOnJolly}, {"L67", CaptionSource::Final},
     };
     d.followers = {{"Lop1", "Lop12"}, {"Lop1", "Lop13"}};
     d.mirrors = {{"E57", "Jolly"}};

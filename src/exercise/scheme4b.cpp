@@ -152,10 +152,10 @@ SchemeDescription makeScheme4b()
 
     d.result_box = "E77";
     d.captions = {
-        {"L61", CaptionSource::Data1, "E17"},   {"L62", CaptionSource::Data2, "E27"},
-        {"L63", CaptionSource::Data3, "E37"},   {"L66", CaptionSource::Partial, "E57"},
-        {"L65", CaptionSource::Data4, "E67"},   {"Ljolly", CaptionSource::PartialOnJolly, "jolly"},
-        {"L67", CaptionSource::Final, "E77"},
+        {"L61", CaptionSource::Data1},   {"L62", CaptionSource::Data2},
+        {"L63", CaptionSource::Data3},   {"L66", CaptionSource::Partial},
+        {"L65", CaptionSource::Data4},   {"Ljolly", CaptionSource::PartialOnJolly},
+        {"L67", CaptionSource::Final},
     };
     d.followers = {{"Lop1", "Lop12"}};
     d.mirrors = {{"E57", "jolly"}};

@@ -111,12 +111,12 @@ SchemeDescription makeScheme5()
 
     d.result_box = "Risultato2";
     d.captions = {
-        {"Label11", CaptionSource::Data1, "dato1"},
-        {"Label12", CaptionSource::Data2, "dato2"},
-        {"L67", CaptionSource::Data3, "dato3"},
-        {"Label14", CaptionSource::Final, "Risultato2"},
-        {"Label15", CaptionSource::Partial, "Risultato1"},
-        {"Ljolly", CaptionSource::PartialOnJolly, "jolly"},
+        {"Label11", CaptionSource::Data1},
+        {"Label12", CaptionSource::Data2},
+        {"L67", CaptionSource::Data3},
+        {"Label14", CaptionSource::Final},
+        {"Label15", CaptionSource::Partial},
+        {"Ljolly", CaptionSource::PartialOnJolly},
     };
     d.mirrors = {{"Risultato1", "jolly"}};
     d.verifica_copies = {"B2", "B3", "B4", "B5", "B6"};

@@ -74,9 +74,6 @@ enum class CaptionSource { Data1, Data2, Data3, Data4, Data5, Partial, PartialOn
 struct CaptionRule {
     const char* label;
     CaptionSource source;
-    // The number box the caption stands under or beside, which a screen
-    // reader names after it; null for none.
-    const char* box = nullptr;
 };
 
 struct FollowerRule {

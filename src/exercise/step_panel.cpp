@@ -233,25 +233,6 @@ void StepPanel::arrangeSecondRow(bool partialOnRight) const
     if (partialCaption && datumCaption &&
         (partialCaption->x() < datumCaption->x()) != (partial->x() < datum->x()))
         exchangeLefts(partialCaption, datumCaption);
-    orderSchemeTabs();
-}
-
-void StepPanel::orderSchemeTabs() const
-{
-    const SecondRowRule& rule = scheme_.second_row;
-    QWidget* datum = rule.exists() ? widget(QLatin1String(rule.datum_box)) : nullptr;
-    if (!datum || !datum->parentWidget())
-        return;
-    // What Tab can reach on the datum's row, by where it stands.
-    std::vector<QWidget*> row;
-    for (QWidget* w : datum->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const int middle = w->geometry().center().y();
-        if ((w->focusPolicy() & Qt::TabFocus) && middle >= datum->y() && middle <= datum->geometry().bottom())
-            row.push_back(w);
-    }
-    std::sort(row.begin(), row.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
-    for (std::size_t i = 1; i < row.size(); ++i)
-        QWidget::setTabOrder(row[i - 1], row[i]);
 }
 
 void StepPanel::fillSolution(const ExerciseState& state) const

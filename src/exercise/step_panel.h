@@ -70,9 +70,6 @@ public:
     // The second operation with the partial result on the side its formula
     // needs, and each caption under its own box.
     void arrangeSecondRow(bool partialOnRight) const;
-    // Tab crosses the second row left to right, whichever side its boxes
-    // stand on: the box on the left before the sign beside it.
-    void orderSchemeTabs() const;
     // Every answer and, when the formulas are ready, the whole scheme.
     void fillSolution(const ExerciseState& state) const;
 

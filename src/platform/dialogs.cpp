@@ -76,7 +76,6 @@ public:
         QPushButton* yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
         box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
-        box.setStyleSheet(questionButtonStyle());
         box.exec();
         return box.clickedButton() == yes;
     }
@@ -173,7 +172,7 @@ public:
         preview.setWindowModality(Qt::ApplicationModal);
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                          [&paint](QPrinter* target) { paint(target); });
-        reachPreviewByKeys(preview, addSavePdfAction(preview, paint));
+        addSavePdfAction(preview, paint);
         // Full size also where no window manager honours the maximised state.
         if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
             preview.setGeometry(screen->availableGeometry());
@@ -227,52 +226,6 @@ QAction* addSavePdfAction(QPrintPreviewDialog& preview, const std::function<void
         paint(&printer);
     });
     return action;
-}
-
-void reachPreviewByKeys(QPrintPreviewDialog& preview, QAction* savePdf)
-{
-    auto* bar = preview.findChild<QToolBar*>();
-    if (!bar)
-        return;
-    // The preview's print action, by the words Qt gives it.
-    const QString printWords = QCoreApplication::translate("QPrintPreviewDialog", "Print");
-    QAction* print = nullptr;
-    for (QAction* action : bar->actions()) {
-        if (action->text() == printWords)
-            print = action;
-    }
-    const struct {
-        QAction* action;
-        QKeySequence keys;
-    } keyed[] = {{print, QKeySequence(Qt::CTRL | Qt::Key_P)}, {savePdf, QKeySequence(Qt::CTRL | Qt::Key_S)}};
-    QWidget* first = nullptr;
-    for (const auto& k : keyed) {
-        if (!k.action)
-            continue;
-        k.action->setShortcut(k.keys);
-        k.action->setShortcutContext(Qt::WindowShortcut);
-        QWidget* button = bar->widgetForAction(k.action);
-        if (!button)
-            continue;
-        button->setFocusPolicy(Qt::StrongFocus);
-        button->setAccessibleName(k.action->text());
-        if (!first)
-            first = button;
-    }
-    // Set before the preview shows: its first focus.
-    if (first)
-        first->setFocus(Qt::OtherFocusReason);
-}
-
-QString questionButtonStyle()
-{
-    // Fusion draws a focused button's frame thin, and only once a key was
-    // pressed; a style sheet's frame is there from the start.
-    return QStringLiteral(
-        "QPushButton { min-width: 80px; padding: 6px 14px; border: 1px solid #707070; border-radius: 4px;"
-        " background-color: #f4f4f4; color: black; }"
-        "QPushButton:focus { border: 4px solid #000080; padding: 3px 11px;"
-        " background-color: white; }");
 }
 
 Dialogs& dialogs()

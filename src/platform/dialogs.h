@@ -78,16 +78,6 @@ public:
 QAction* addSavePdfAction(QPrintPreviewDialog& preview,
                           const std::function<void(QPrinter*)>& paint);
 
-// The preview from the keyboard: its print button and `savePdf`'s take the
-// focus (the print button first, when the preview opens), and Ctrl+P and
-// Ctrl+S press them; Qt leaves a tool bar's buttons out of Tab.
-void reachPreviewByKeys(QPrintPreviewDialog& preview, QAction* savePdf);
-
-// The buttons of a question: the focused one with a thick dark blue frame
-// around a white face (grey faces for the others), there from the start,
-// before any key was pressed.
-QString questionButtonStyle();
-
 // Widens the columns of Qt's own file dialog to their headers: they are
 // sized for English words ("Size"), which cuts "Dimensione".
 void fitFileDialogColumns(QFileDialog& dialog);

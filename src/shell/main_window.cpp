@@ -36,7 +36,6 @@
 #include <QWindowStateChangeEvent>
 
 #include <algorithm>
-#include <utility>
 
 namespace quorvia {
 namespace {
@@ -87,10 +86,6 @@ const AccessibleName kAccessibleNames[] = {
     {"Image2", "Sito della scuola"},
 };
 
-// The controls Tab reaches, in reading order; the child's path follows.
-const char* const kTabOrder[] = {"LMDSpeedButton3", "LMDstato", "SPLivello", "SPProblema", "LMD5",
-                                 "LMD6",            "LMDintro", "LMDEdit1",  "LeggiAdAltaVoce"};
-
 void setTextColor(QWidget* widget, const QColor& color)
 {
     QPalette palette = widget->palette();
@@ -117,8 +112,6 @@ QPushButton* makeButton(const char* name, int pixelSize, const QColor& color, QW
     button->setFlat(true);
     button->setAutoFillBackground(true);
     button->setCursor(Qt::PointingHandCursor);
-    // Enter presses the focused button, as Space does: a child tries Enter first.
-    button->setAutoDefault(true);
     setTextColor(button, color);
     return button;
 }
@@ -244,20 +237,6 @@ void TForm1::createControls()
     for (const AccessibleName& named : kAccessibleNames) {
         if (auto* widget = c->findChild<QWidget*>(QLatin1String(named.control)))
             widget->setAccessibleName(QString::fromUtf8(named.name));
-    }
-    // Each spinner's value in words is the label beside it (all three were
-    // made as SelectionSpinners above).
-    for (const auto& [spinner, words] : {std::pair{LMDstato, Label7}, {SPLivello, LIVELLO}, {SPProblema, Label4}})
-        static_cast<SelectionSpinner*>(spinner)->setValueLabel(words);
-    // Tab reads the window as it is laid out: the band of the selection
-    // row left to right, then the help button before the name box beside it.
-    QWidget* previous = nullptr;
-    for (const char* name : kTabOrder) {
-        auto* widget = c->findChild<QWidget*>(QLatin1String(name));
-        if (previous && widget)
-            setTabOrder(previous, widget);
-        if (widget)
-            previous = widget;
     }
 }
 

@@ -19,7 +19,6 @@
 #include <QTimer>
 #include <QtEndian>
 
-#include <algorithm>
 #include <cmath>
 
 namespace quorvia {
@@ -43,17 +42,12 @@ const ChildPlace kLayout[] = {
     {"Image2", {363, 480, 142, 105}},
 };
 
-const QSize kDesignSize(698, 592);
-// The letters' size in the design, kept on each label for a smaller screen.
-const char* const kDesignPixels = "quorviaDesignPixels";
-
 QLabel* makeLabel(const QString& name, const QString& text, const QColor& background,
                   int pixelSize, Qt::Alignment alignment, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setFont(comicFont(pixelSize));
-    label->setProperty(kDesignPixels, pixelSize);
     label->setAlignment(alignment);
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
@@ -85,7 +79,7 @@ TForm3::TForm3(const QString& resourceFolder, QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("Quorvia"));
-    setFixedSize(kDesignSize);
+    setFixedSize(698, 592);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kGrey);
@@ -97,30 +91,7 @@ TForm3::TForm3(const QString& resourceFolder, QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
 
     if (const QScreen* screen = QApplication::primaryScreen())
-        fitInto(screen->availableGeometry());
-}
-
-void TForm3::fitInto(const QRect& area)
-{
-    const double scale =
-        area.isValid() ? std::min({1.0, double(area.width()) / kDesignSize.width(),
-                                   double(area.height()) / kDesignSize.height()})
-                       : 1.0;
-    const auto scaled = [scale](const QRect& r) {
-        return QRect(int(r.x() * scale), int(r.y() * scale), int(r.width() * scale), int(r.height() * scale));
-    };
-    setFixedSize(int(kDesignSize.width() * scale), int(kDesignSize.height() * scale));
-    for (const ChildPlace& place : kLayout) {
-        if (auto* child = findChild<QWidget*>(QLatin1String(place.name)))
-            child->setGeometry(scaled(place.geometry));
-    }
-    for (QLabel* label : findChildren<QLabel*>()) {
-        const int pixels = label->property(kDesignPixels).toInt();
-        if (pixels > 0)
-            label->setFont(comicFont(std::max(8, int(pixels * scale))));
-    }
-    if (area.isValid())
-        move(area.center() - rect().center());
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TForm3::createControls()
@@ -187,9 +158,6 @@ void TForm3::showPoints(int points)
 
 void TForm3::showEvent(QShowEvent* event)
 {
-    // The screen the window opens on, which may not be the first.
-    if (const QScreen* screen = this->screen())
-        fitInto(screen->availableGeometry());
     QDialog::showEvent(event);
     FormActivate();
 }

@@ -40,11 +40,6 @@ public:
     // Sets the points and shows the window modally until it closes itself.
     void showPoints(int points);
 
-    // The window inside `area` (a screen's work area), centred: on a screen
-    // smaller than the design the whole window is drawn smaller, places and
-    // letters alike, so nothing falls off the screen and no digit is cut.
-    void fitInto(const QRect& area);
-
     // Handlers, public so tests can drive the count without waiting.
     void FormActivate();
     void Timer1Timer();

@@ -2,10 +2,7 @@
 #pragma once
 // The spinners of the main window's selection row.
 
-#include <QPointer>
 #include <QSpinBox>
-
-class QLabel;
 
 namespace quorvia {
 
@@ -23,15 +20,8 @@ public:
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
 
-    // The label beside the spinner that says its value in words
-    // ("Principiante", "Due operazioni", "Problema 3"): a screen reader
-    // reads those words as the spinner's value, not the bare digit.
-    void setValueLabel(QLabel* label);
-    QString spokenValue() const;
-
 private:
     Typing typing_;
-    QPointer<QLabel> value_label_;
 };
 
 }  // namespace quorvia

@@ -76,16 +76,12 @@ void FocusRing::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(colour_, kWidth);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const auto band = [&painter, this](const QColor& colour, int width, qreal inset) {
-        QPen pen(colour, width);
-        pen.setJoinStyle(Qt::RoundJoin);
-        painter.setPen(pen);
-        const qreal middle = inset + width / 2.0;
-        painter.drawRoundedRect(QRectF(rect()).adjusted(middle, middle, -middle, -middle), 4, 4);
-    };
-    band(colour_, kOuterWidth, 0);
-    band(innerColour(), kInnerWidth, kOuterWidth);
+    const qreal half = kWidth / 2.0;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), 4, 4);
 }
 
 }  // namespace quorvia

@@ -3,9 +3,7 @@
 // A frame drawn around whichever control of a window has the keyboard focus,
 // so a child moving with Tab sees where it is on every control alike: flat
 // buttons, operator labels and step buttons show no focus of their own in
-// most styles. The frame has two bands, the window's colour outside and
-// white inside: whatever the background, one of them stands out from it
-// (the blue alone all but vanishes on a red band).
+// most styles.
 
 #include <QColor>
 #include <QPointer>
@@ -18,9 +16,7 @@ class FocusRing final : public QWidget {
     Q_DISABLE_COPY_MOVE(FocusRing)
 
 public:
-    static constexpr int kOuterWidth = 3;  // the window's colour
-    static constexpr int kInnerWidth = 2;  // white
-    static constexpr int kWidth = kOuterWidth + kInnerWidth;
+    static constexpr int kWidth = 3;
 
     // Follows the focus inside `window` for as long as the window lives; the
     // ring is owned by the window.
@@ -29,7 +25,6 @@ public:
     // The control the ring stands around; null while it is hidden.
     QWidget* target() const { return isHidden() ? nullptr : target_.data(); }
     QColor colour() const { return colour_; }
-    static QColor innerColour() { return Qt::white; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,9 +4,6 @@
 // boxes named after their captions, and every verdict announced.
 
 #include "exercise_fixture.h"
-#include "window_case_fixture.h"
-
-#include "content/ini_file.h"
 
 #include "exercise/accessible_names.h"
 #include "exercise/exercise_windows.h"
@@ -15,7 +12,6 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
-#include <QMenu>
 #include <QTest>
 #include <QWidget>
 
@@ -230,117 +226,6 @@ TEST_F(Announcements, AnOperatorLabelSaysItsSign)
     }
     w->INIZIO();
     EXPECT_EQ(label->accessibleName(), QStringLiteral("Segno dell'operazione"));
-}
-
-// Each number box says the words of the caption that stands with it, as
-// the problem file writes them; the copy of the partial result says it is
-// one. The second row's boxes keep their captions on either side.
-struct BoxWords {
-    const char* box;
-    const char* key;  // of the problem's section
-    bool copy = false;
-};
-struct SchemeBoxes {
-    Scheme scheme;
-    std::vector<BoxWords> boxes;
-};
-const SchemeBoxes kBoxWords[] = {
-    {Scheme::S3, {{"dato1", "MSG_DATO1"}, {"dato2", "MSG_DATO2"}, {"Risultato2", "MSG_RISULTATO_FINALE"}}},
-    {Scheme::S4a,
-     {{"E17", "MSG_DATO1"}, {"E27", "MSG_DATO2"}, {"E37", "MSG_DATO3"}, {"E47", "MSG_DATO4"},
-      {"E57", "MSG_RISULTATO_PARZIALE"}, {"E67", "MSG_DATO5"}, {"E77", "MSG_RISULTATO_FINALE"},
-      {"Jolly", "MSG_RISULTATO_PARZIALE", true}}},
-    {Scheme::S4b,
-     {{"E17", "MSG_DATO1"}, {"E27", "MSG_DATO2"}, {"E37", "MSG_DATO3"}, {"E57", "MSG_RISULTATO_PARZIALE"},
-      {"E67", "MSG_DATO4"}, {"E77", "MSG_RISULTATO_FINALE"}, {"jolly", "MSG_RISULTATO_PARZIALE", true}}},
-    {Scheme::S5,
-     {{"dato1", "MSG_DATO1"}, {"dato2", "MSG_DATO2"}, {"Risultato1", "MSG_RISULTATO_PARZIALE"},
-      {"dato3", "MSG_DATO3"}, {"Risultato2", "MSG_RISULTATO_FINALE"}, {"jolly", "MSG_RISULTATO_PARZIALE", true}}},
-};
-
-class NumberBoxNames : public WindowCaseFixture, public ::testing::WithParamInterface<WindowCase> {};
-
-TEST_P(NumberBoxNames, SayTheWordsOfTheirOwnCaption)
-{
-    const WindowCase& c = GetParam();
-    const auto* boxes = std::find_if(std::begin(kBoxWords), std::end(kBoxWords),
-                                     [&](const SchemeBoxes& s) { return s.scheme == c.scheme(); });
-    ASSERT_NE(boxes, std::end(kBoxWords));
-    // Problem 1 has the partial result on the left of the second row,
-    // problem 2 on the right in the schemes that have one.
-    for (int problem : {1, 2}) {
-        auto w = openCase(c, problem);
-        ASSERT_NE(w, nullptr);
-        const IniFile file = IniFile::read((folder_ + fixtureFileOf(c)).toStdString());
-        const std::string section = "PROBLEMA_" + std::to_string(problem);
-        int named = 0;
-        for (const WidgetRow& row : w->scheme().widgets)
-            named += row.kind == WidgetKind::NumberBox || row.kind == WidgetKind::MirrorBox;
-        EXPECT_EQ(named, int(boxes->boxes.size())) << "every box of the scheme is in the table";
-        for (const BoxWords& b : boxes->boxes) {
-            const QString words =
-                QString::fromStdString(file.readString(section, b.key, "")).replace(QLatin1Char('|'), QLatin1Char(' '));
-            if (words.trimmed().isEmpty())
-                continue;  // a problem without this caption
-            EXPECT_EQ(find<QWidget>(*w, b.box)->accessibleName(),
-                      (b.copy ? QStringLiteral("Copia: ") : QStringLiteral("Numero: ")) + words.simplified())
-                << b.box << " in problem " << problem;
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Windows, NumberBoxNames, ::testing::ValuesIn(everyWindow()), windowCaseName);
-
-// The operator menu, opened from the keyboard, is among the window's
-// children while it is open; its items say their signs as words (the minus
-// shows as "_"), and the item Down reaches is the focused one.
-TEST_F(Announcements, TheSignMenuIsInTheTreeAndSaysItsSignsAsWords)
-{
-    auto w = open(Mode::Advanced);
-    answerStepsBeforeScheme(*w, problemIn(kAdvancedFile, 1, Scheme::S3));
-    auto* label = find<QLabel>(*w, "Loper1");
-    auto* menu = w->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
-    ASSERT_TRUE(label && menu);
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(w.get());
-    QAccessibleInterface* menuFace = QAccessible::queryAccessibleInterface(menu);
-    const int closedChildren = window->childCount();
-    EXPECT_EQ(window->indexOfChild(menuFace), -1) << "a closed menu is no child";
-
-    QTest::keyClick(label, Qt::Key_Space);
-    ASSERT_TRUE(menu->isVisible());
-    ASSERT_EQ(window->childCount(), closedChildren + 1);
-    const int at = window->indexOfChild(menuFace);
-    ASSERT_GE(at, 0);
-    EXPECT_EQ(window->child(at), menuFace);
-    EXPECT_EQ(menuFace->parent()->object(), w.get());
-
-    QStringList words;
-    for (int i = 0; i < menuFace->childCount(); ++i) {
-        QAccessibleInterface* item = menuFace->child(i);
-        EXPECT_EQ(item->role(), QAccessible::MenuItem);
-        EXPECT_EQ(menuFace->indexOfChild(item), i);
-        words << item->text(QAccessible::Name);
-    }
-    EXPECT_EQ(words, (QStringList{"più", "meno", "per", "diviso"}));
-
-    QTest::keyClick(menu, Qt::Key_Down);
-    QTest::keyClick(menu, Qt::Key_Down);
-    EXPECT_TRUE(menuFace->child(1)->state().focused);
-    EXPECT_FALSE(menuFace->child(0)->state().focused);
-    QTest::keyClick(menu, Qt::Key_Return);
-    EXPECT_FALSE(menu->isVisible());
-    EXPECT_EQ(label->text(), QStringLiteral("-"));
-    EXPECT_EQ(label->accessibleName(), QStringLiteral("Segno dell'operazione: meno"));
-    EXPECT_EQ(window->childCount(), closedChildren);
-
-    // A screen reader's own press on an item works as Enter does.
-    QTest::keyClick(label, Qt::Key_Space);
-    ASSERT_TRUE(menu->isVisible());
-    QAccessibleActionInterface* press = menuFace->child(3)->actionInterface();
-    ASSERT_NE(press, nullptr);
-    press->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_FALSE(menu->isVisible());
-    EXPECT_EQ(label->text(), QStringLiteral(":"));
 }
 
 // Every step's description comes from one rule over the scheme's steps: the

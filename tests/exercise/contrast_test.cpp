@@ -11,7 +11,6 @@
 #include "shell/main_window_services.h"
 #include "shell/score_window.h"
 #include "widgets/contrast.h"
-#include "widgets/focus_ring.h"
 
 #include "platform/fakes.h"
 
@@ -24,7 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 namespace quorvia::testing {
@@ -115,68 +113,6 @@ QStringList lowContrastTexts(QWidget& window)
     return low;
 }
 
-// Every control Tab reaches whose focus frame would not stand out from what
-// lies around it: one of the frame's two bands must, at 3 : 1.
-QStringList hiddenFocusFrames(QWidget& window)
-{
-    window.show();
-    QApplication::processEvents();
-    auto* ring = window.findChild<FocusRing*>();
-    if (!ring)
-        return {QStringLiteral("no focus frame")};
-    QStringList hidden;
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !w->isEnabled() ||
-            !w->isVisibleTo(&window) || w->window() != &window || w->objectName().isEmpty())
-            continue;
-        for (const QColor& behind : backgroundsOf(w)) {
-            const double best =
-                std::max(contrastRatio(ring->colour(), behind), contrastRatio(FocusRing::innerColour(), behind));
-            if (best < 3.0) {
-                hidden << QStringLiteral("%1 on %2 = %3").arg(w->objectName(), behind.name()).arg(best, 0, 'f', 2);
-                break;
-            }
-        }
-    }
-    return hidden;
-}
-
-// The words drawn into the bundled animations ("Bravo!", "Bravissimo!")
-// against the lightest panel each one plays on: the colour most of the
-// letters' pixels have, in the rows the words stand in.
-TEST(DesignedPictures, TheWordsOfTheSuccessAnimationsReadWell)
-{
-    const struct {
-        const char* file;
-        int top, rows;
-        QColor panel;
-    } words[] = {
-        {"problema_GIF2.gif", 100, 26, QColor(255, 253, 232)},  // beside the problem text
-        {"problema_GIF3.gif", 98, 22, QColor(232, 255, 232)},   // across the answer panel
-        {"problema_GIF3.gif", 98, 22, QColor(255, 248, 220)},   // the beginner's step panel
-    };
-    for (const auto& w : words) {
-        const QImage frame(resourceFile(applicationResourceFolder(), QLatin1String(w.file)));
-        ASSERT_FALSE(frame.isNull()) << w.file;
-        QHash<QRgb, int> counts;
-        for (int y = w.top; y < w.top + w.rows && y < frame.height(); ++y) {
-            for (int x = 0; x < frame.width(); ++x) {
-                const QRgb pixel = frame.pixel(x, y);
-                if (qAlpha(pixel) == 255 && QColor::fromRgb(pixel) != Qt::white)
-                    ++counts[pixel];
-            }
-        }
-        ASSERT_FALSE(counts.isEmpty()) << w.file;
-        QRgb ink = counts.cbegin().key();
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-            if (it.value() > counts.value(ink))
-                ink = it.key();
-        }
-        EXPECT_GE(contrastRatio(QColor::fromRgb(ink), w.panel), 4.5)
-            << w.file << " " << QColor::fromRgb(ink).name().toStdString() << " on " << w.panel.name().toStdString();
-    }
-}
-
 class NoMainWindow : public MainWindowServices {
 public:
     QString childName() const override { return QStringLiteral("Giulia"); }
@@ -201,19 +137,6 @@ TEST_F(DesignedColours, MainAndScoreWindowsTextsReadWell)
     EXPECT_EQ(lowContrastTexts(main), QStringList());
     TForm3 score;
     EXPECT_EQ(lowContrastTexts(score), QStringList());
-}
-
-TEST_F(DesignedColours, TheFocusFrameShowsRoundEveryControl)
-{
-    TForm1 main;
-    EXPECT_EQ(hiddenFocusFrames(main), QStringList());
-    NoMainWindow services;
-    for (Scheme scheme : {Scheme::S3, Scheme::S5}) {
-        for (Mode mode : {Mode::Advanced, Mode::Beginner}) {
-            std::unique_ptr<ExerciseWindow> w(createExerciseWindow(scheme, mode, &services));
-            EXPECT_EQ(hiddenFocusFrames(*w), QStringList()) << schemeCode(scheme) << int(mode);
-        }
-    }
 }
 
 TEST_F(DesignedColours, ExerciseWindowsTextsReadWell)

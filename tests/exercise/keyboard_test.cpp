@@ -5,7 +5,6 @@
 // check from a list or a button. No mouse event is sent anywhere.
 
 #include "exercise_fixture.h"
-#include "window_case_fixture.h"
 
 #include "content/ini_file.h"
 #include "evaluator/calc_express.h"
@@ -18,8 +17,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
-
-#include <set>
 
 namespace quorvia::testing {
 namespace {
@@ -280,7 +277,6 @@ TEST_F(WindowKeys, ANumberBoxRefusesWhatNoNumberHoldsAndSaysSoOnceAStep)
 TEST_F(WindowKeys, AnOperatorLabelTakesOnlySigns)
 {
     auto w = open(Mode::Advanced);
-    answerStepsBeforeScheme(*w, problemIn(kAdvancedFile, 1, Scheme::S3));
     auto* label = find<QLabel>(*w, "Loper1");
     ASSERT_NE(label, nullptr);
     for (const char* typed : {"x", "X", "*"}) {
@@ -301,116 +297,6 @@ TEST_F(WindowKeys, AnOperatorLabelTakesOnlySigns)
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
 }
-
-// Every control Tab reaches from the focus, once round the window.
-QStringList tabRound(ExerciseWindow& w)
-{
-    QStringList met;
-    QWidget* first = w.focusWidget();
-    for (int i = 0; i < 200; ++i) {
-        QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
-        if (w.focusWidget() == first)
-            break;
-        met << w.focusWidget()->objectName();
-    }
-    return met;
-}
-
-// A sign belongs to its open step: before the operation scheme opens and
-// after it closes, Tab passes its label by and a typed sign or Space changes
-// nothing there.
-TEST_F(WindowKeys, AClosedStepsSignIsNeitherReachedNorChanged)
-{
-    auto w = open(Mode::Advanced);
-    QApplication::setActiveWindow(w.get());
-    const ProblemContent problem = problemIn(kAdvancedFile, 1, Scheme::S3);
-    auto* label = find<QLabel>(*w, "Loper1");
-    auto* menu = w->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
-    const auto signKeysChangeNothing = [&](const char* when) {
-        const QString before = label->text();
-        QTest::keyClicks(label, "+x");
-        QTest::keyClick(label, Qt::Key_Space);
-        EXPECT_EQ(label->text(), before) << when;
-        EXPECT_FALSE(menu->isVisible()) << when;
-    };
-
-    EXPECT_FALSE(tabRound(*w).contains(QStringLiteral("Loper1"))) << "a step to do";
-    signKeysChangeNothing("a step to do");
-
-    answerStepsBeforeScheme(*w, problem);
-    EXPECT_TRUE(tabRound(*w).contains(QStringLiteral("Loper1"))) << "the open step";
-    QTest::keyClicks(label, "x");
-    EXPECT_EQ(label->text(), QStringLiteral("X"));
-
-    fillExpected(*w, schemeAnswers(*w));
-    click(*w, verificaOf(w->scheme().operationStep()));
-    finishAnimations(*w);
-    ASSERT_EQ(ledColour(*w, QStringLiteral("Shape04")), kRed) << "the scheme passed";
-    EXPECT_FALSE(tabRound(*w).contains(QStringLiteral("Loper1"))) << "a step done";
-    signKeysChangeNothing("a step done");
-}
-
-// Where the problem's second operation puts the partial result on the right,
-// the datum's box stands on the left: Tab reaches it before the sign beside
-// it, as the row reads.
-class SecondRowTabs : public WindowCaseFixture, public ::testing::WithParamInterface<WindowCase> {};
-
-TEST_P(SecondRowTabs, CrossTheRowLeftToRightOnEitherSide)
-{
-    const WindowCase& c = GetParam();
-    const SecondRowRule& rule = c.description->second_row;
-    ASSERT_TRUE(rule.exists());
-    std::set<bool> sides;
-    for (int problem = 1; problem <= problemCountOf(c) && sides.size() < 2; ++problem) {
-        const ProblemContent content = problemOf(c, problem);
-        const bool onRight = partialOnRightIn(content);
-        if (sides.count(onRight))
-            continue;
-        sides.insert(onRight);
-        auto w = openCase(c, problem);
-        QApplication::setActiveWindow(w.get());
-        answerStepsBeforeScheme(*w, content);
-        auto* datum = find<QWidget>(*w, QLatin1String(rule.datum_box));
-        auto* result = find<QWidget>(*w, QLatin1String(w->scheme().result_box));
-        // From the partial result's own box (the row above) to the final result.
-        const QString partialSource = QLatin1String(w->scheme().mirrors.front().source);
-        find<QWidget>(*w, partialSource)->setFocus();
-        QList<QWidget*> row;
-        for (int i = 0; i < 10 && w->focusWidget() != result; ++i) {
-            QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
-            row << w->focusWidget();
-        }
-        ASSERT_EQ(row.last(), result);
-        ASSERT_TRUE(row.contains(datum));
-        for (int i = 1; i < row.size(); ++i)
-            EXPECT_LT(row[i - 1]->x(), row[i]->x())
-                << row[i - 1]->objectName().toStdString() << " before " << row[i]->objectName().toStdString()
-                << ", partial on the "
-                << (onRight ? "right" : "left");
-    }
-    EXPECT_EQ(sides.size(), 2u) << "the fixture has problems with the partial result on both sides";
-}
-
-INSTANTIATE_TEST_SUITE_P(Windows, SecondRowTabs,
-                         ::testing::Values(windowOf(Scheme::S4a, Mode::Advanced), windowOf(Scheme::S4b, Mode::Advanced),
-                                           windowOf(Scheme::S4b, Mode::Beginner), windowOf(Scheme::S5, Mode::Beginner)),
-                         windowCaseName);
-
-// A problem ends with the focus on the next problem, where the child goes on
-// from: not on whatever control followed the last step's button.
-class FocusAfterTheEnd : public WindowCaseFixture, public ::testing::WithParamInterface<WindowCase> {};
-
-TEST_P(FocusAfterTheEnd, IsOnTheNextProblem)
-{
-    auto w = openCase(GetParam(), 1);
-    QApplication::setActiveWindow(w.get());
-    solveWithAnswersOf(*w, problemOf(GetParam(), 1));
-    ASSERT_EQ(w->solvedCount(), 1);
-    ASSERT_NE(w->focusWidget(), nullptr);
-    EXPECT_EQ(w->focusWidget()->objectName(), QStringLiteral("LMDButton1"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Windows, FocusAfterTheEnd, ::testing::ValuesIn(everyWindow()), windowCaseName);
 
 }  // namespace
 }  // namespace quorvia::testing

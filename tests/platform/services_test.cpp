@@ -9,17 +9,12 @@
 
 #include "support/wave_fixture.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QImage>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
@@ -236,34 +231,6 @@ TEST(ScriptedDialogs, EmptyQueueAnswersNoAndCancels)
     EXPECT_EQ(d.inputText(nullptr, "Input Box", "Prompt", "x"), QStringLiteral("nuovo"));
     EXPECT_EQ(fake->questions().size(), 2);
     EXPECT_EQ(fake->inputPrompts(), (QStringList{"Prompt", "Prompt"}));
-}
-
-// The focused answer of a question shows it from the start, before any key
-// was pressed: a thick dark blue frame round "Sì", a thin grey one round "No".
-TEST(RealDialogs, TheFocusedAnswerOfAQuestionShowsAFrame)
-{
-    QImage yes, no;
-    QTimer::singleShot(0, [&yes, &no] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        QApplication::setActiveWindow(box);
-        QPushButton* yesButton = nullptr;
-        QPushButton* noButton = nullptr;
-        for (QPushButton* b : box->findChildren<QPushButton*>())
-            (b->text() == QStringLiteral("Sì") ? yesButton : noButton) = b;
-        ASSERT_TRUE(yesButton && noButton);
-        EXPECT_TRUE(yesButton->hasFocus());
-        yes = yesButton->grab().toImage();
-        no = noButton->grab().toImage();
-        noButton->click();
-    });
-    EXPECT_FALSE(dialogs().askYesNo(nullptr, QStringLiteral("Vuoi lasciare questo problema?")));
-    ASSERT_FALSE(yes.isNull());
-    ASSERT_FALSE(no.isNull());
-    const QColor frame(0, 0, 128);
-    // Two pixels in from the left edge, half way down: inside a 4-pixel frame.
-    EXPECT_EQ(yes.pixelColor(2, yes.height() / 2), frame);
-    EXPECT_NE(no.pixelColor(2, no.height() / 2), frame);
 }
 
 }  // namespace

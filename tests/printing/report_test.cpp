@@ -4,17 +4,14 @@
 
 #include "printing/report.h"
 
-#include "platform/dialogs.h"
 #include "platform/fakes.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -192,43 +189,6 @@ TEST_F(ReportComponent, ThePreviewSavesThePdfWhereTheUserSays)
     EXPECT_EQ(painted, 1);
     ASSERT_EQ(dialogs_->messages().size(), 1);
     EXPECT_TRUE(dialogs_->messages()[0].contains(QStringLiteral("problema.pdf")));
-}
-
-// The preview from the keyboard: the print and save buttons take the focus,
-// the print button first, and Ctrl+P and Ctrl+S press them.
-TEST_F(ReportComponent, ThePreviewsButtonsAnswerTheKeyboard)
-{
-    QPrinter printer;
-    QPrintPreviewDialog preview(&printer);
-    QAction* save = platform::addSavePdfAction(preview, [](QPrinter*) {});
-    platform::reachPreviewByKeys(preview, save);
-    auto* bar = preview.findChild<QToolBar*>();
-    ASSERT_NE(bar, nullptr);
-    QAction* print = nullptr;
-    for (QAction* action : bar->actions()) {
-        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_P))
-            print = action;
-    }
-    ASSERT_NE(print, nullptr);
-    EXPECT_EQ(save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    for (QAction* action : {print, save}) {
-        QWidget* button = bar->widgetForAction(action);
-        ASSERT_NE(button, nullptr);
-        EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << action->text().toStdString();
-    }
-
-    // The real print dialog stays shut: only the key's arrival is counted.
-    QObject::disconnect(print, &QAction::triggered, nullptr, nullptr);
-    int printed = 0;
-    QObject::connect(print, &QAction::triggered, [&printed] { ++printed; });
-    preview.show();
-    QApplication::setActiveWindow(&preview);
-    EXPECT_EQ(QApplication::focusWidget(), bar->widgetForAction(print));
-    QTest::keyClick(&preview, Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(printed, 1);
-    QTest::keyClick(&preview, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(dialogs_->saveFileRequests().size(), 1);
-    preview.hide();
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
 #include <QTimer>
 
 namespace quorvia {
@@ -107,19 +106,6 @@ TEST_F(Launch, HandsTheWindowItsFieldsAndCountsTheProblemsSolved)
     start();
     EXPECT_EQ(window_->pointsTotal(), 3);
     EXPECT_EQ(exercise.solvedCount(), 3);
-}
-
-// A child tries Enter first: on "Inizia" it starts, as Space and a click do.
-TEST_F(Launch, EnterOnTheStartButtonStarts)
-{
-    StandInExercise exercise;
-    window_->registerExerciseWindow(Mode::Beginner, Scheme::S3, &exercise);
-    auto* startButton = window_->findChild<QPushButton*>("LMD5");
-    startButton->setFocus();
-    QTest::keyClick(startButton, Qt::Key_Return);
-    EXPECT_EQ(exercise.launches.size(), 1);
-    QTest::keyClick(startButton, Qt::Key_Enter);
-    EXPECT_EQ(exercise.launches.size(), 2);
 }
 
 TEST_F(Launch, ModeAndSchemeChooseTheWindowAndTheCode)

@@ -8,7 +8,6 @@
 #include "shell_fixture.h"
 #include "widgets/controls.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -100,58 +99,6 @@ TEST_F(MainWindow, TheSchemeSpinnerChoosesNameAndProblemRange)
         EXPECT_EQ(problem->value(), 1) << c.scheme;
         EXPECT_EQ(window.currentProblemFileName(), window.problemFiles()[c.scheme]) << c.scheme;
     }
-}
-
-// A screen reader says each spinner's value in the words of the label
-// beside it, not the bare digit; the spinner keeps its own name.
-TEST_F(MainWindow, TheSpinnersSayTheirValueInWords)
-{
-    writeGenerale();
-    TForm1 window(folder());
-    const auto said = [&](const char* name) {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(spinner(window, name));
-        EXPECT_EQ(face->role(), QAccessible::SpinBox);
-        QAccessibleTextInterface* text = face->textInterface();
-        EXPECT_NE(text, nullptr);
-        const QString value = face->text(QAccessible::Value);
-        if (text)
-            EXPECT_EQ(text->text(0, text->characterCount()), value) << name;
-        return face->text(QAccessible::Name) + QStringLiteral(": ") + value;
-    };
-    EXPECT_EQ(said("LMDstato"), QStringLiteral("Modo di lavoro: Principiante"));
-    EXPECT_EQ(said("SPLivello"), QStringLiteral("Schema dei problemi: Schema 3"));
-    EXPECT_EQ(said("SPProblema"), QStringLiteral("Numero del problema: Problema 1"));
-
-    spinner(window, "SPLivello")->setValue(2);
-    spinner(window, "SPProblema")->setValue(3);
-    EXPECT_EQ(said("SPLivello"), QStringLiteral("Schema dei problemi: Schema 4a"));
-    EXPECT_EQ(said("SPProblema"), QStringLiteral("Numero del problema: Problema 3"));
-    spinner(window, "LMDstato")->setValue(2);
-    EXPECT_EQ(said("LMDstato"), QStringLiteral("Modo di lavoro: Esperto"));
-    // The number stays the value the tools step.
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(spinner(window, "LMDstato"))->valueInterface()->currentValue(),
-              QVariant(2));
-}
-
-// Tab reads the window as it is laid out: the selection row left to right,
-// then the help button and the name box beside it.
-TEST_F(MainWindow, TabFollowsTheLayout)
-{
-    writeGenerale();
-    TForm1 window(folder());
-    window.show();
-    QApplication::setActiveWindow(&window);
-    control(window, "LMDSpeedButton3")->setFocus();
-    QStringList met{window.focusWidget()->objectName()};
-    for (int i = 0; i < 12; ++i) {
-        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
-        if (window.focusWidget()->objectName() == met.front())
-            break;
-        met << window.focusWidget()->objectName();
-    }
-    met.removeAll(QStringLiteral("LeggiAdAltaVoce"));  // there only with a voice
-    EXPECT_EQ(met, (QStringList{"LMDSpeedButton3", "LMDstato", "SPLivello", "SPProblema", "LMD5", "LMD6",
-                                "LMDintro", "LMDEdit1"}));
 }
 
 TEST_F(MainWindow, EveryModeChangeReturnsToSchemeOneProblemOne)

@@ -168,35 +168,6 @@ TEST_F(ScoreWindow, LayoutAndColours)
     EXPECT_TRUE(window.findChild<QWidget*>("Image2")->isHidden());
 }
 
-// A laptop of 1366 by 768 at 150 % leaves a work area of 910 by 512: the
-// whole window is drawn smaller, inside it, its digits and words whole; a
-// large screen brings the design back.
-TEST_F(ScoreWindow, ASmallScreenDrawsTheWholeWindowSmaller)
-{
-    TForm3 window(folder());
-    auto* led = window.findChild<QLCDNumber*>("LED");
-    auto* points = window.findChild<QLabel*>("Label3");
-    ASSERT_TRUE(led && points);
-    const int designLetters = points->font().pixelSize();
-
-    const QRect laptop(0, 0, 910, 512);
-    window.fitInto(laptop);
-    EXPECT_TRUE(laptop.contains(window.geometry())) << "the window stays on the screen";
-    EXPECT_LT(window.height(), 592);
-    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->objectName().isEmpty())
-            EXPECT_TRUE(window.rect().contains(child->geometry())) << child->objectName().toStdString();
-    }
-    EXPECT_NEAR(double(led->width()) / led->height(), 105.0 / 81, 0.05) << "the digits keep their shape";
-    EXPECT_LT(points->font().pixelSize(), designLetters);
-    EXPECT_LE(points->fontMetrics().horizontalAdvance(points->text()), points->width());
-
-    window.fitInto(QRect(0, 0, 1920, 1080));
-    EXPECT_EQ(window.size(), QSize(698, 592));
-    EXPECT_EQ(led->geometry(), QRect(248, 496, 105, 81));
-    EXPECT_EQ(points->font().pixelSize(), designLetters);
-}
-
 // The last English words a child met were "Credits" and "Points".
 TEST_F(ScoreWindow, TheMainAndScoreWindowsSpeakItalian)
 {
