@@ -13,6 +13,8 @@
 // picture in the handbook.
 
 #include "app/program_hooks.h"
+#include "base/resource_folder.h"
+#include "editor/problem_editor.h"
 #include "content/ini_file.h"
 #include "content/problem_file.h"
 #include "evaluator/decimal_number.h"
@@ -21,12 +23,16 @@
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/fakes.h"
+#include "platform/gif_player.h"
 #include "progress/progress_file.h"
 #include "shell/child_path_panel.h"
 #include "shell/main_window.h"
 #include "shell/score_window.h"
 #include "support/window_cases.h"
 #include "support/window_driver.h"
+#include "teacher/check_view.h"
+#include "teacher/class_view.h"
+#include "teacher/teacher_area.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -35,14 +41,16 @@
 #include <QFont>
 #include <QImage>
 #include <QLineEdit>
-#include <QMovie>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QStyleFactory>
-#include <QTemporaryDir>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QTest>
+#include <QLockFile>
 #include <QTimer>
 
 #include <algorithm>
@@ -135,9 +143,10 @@ void drawMark(QImage& image, QPoint centre, int number)
 // so two runs give the same pixels.
 void freeze(QWidget* window)
 {
-    for (QMovie* movie : window->findChildren<QMovie*>()) {
-        movie->setPaused(true);
-        movie->jumpToFrame(0);
+    // Loaded again, an animation rests on its first frame, stopped.
+    for (platform::GifPlayer* player : window->findChildren<platform::GifPlayer*>()) {
+        if (player->hasAnimation())
+            player->loadFile(player->fileName());
     }
     for (QTimer* timer : window->findChildren<QTimer*>())
         timer->stop();
@@ -415,6 +424,40 @@ public:
         }
     }
 
+    // The teacher's area after a check of the folder, its class tab, and
+    // the problem editor on the beginner's problem of the pictures above.
+    void teacherWindows()
+    {
+        const teacher::TeacherAreaSetup setup{{folder_, FolderSource::Option},
+                                              {folder_ + QStringLiteral("progressi"), FolderSource::Generale},
+                                              [](Mode, Scheme, int, const QString&) {}};
+        // One key misspelt, as a teacher might: the check finds it.
+        const std::string file = (folder_ + QStringLiteral("P_SCHEMA3.INI")).toStdString();
+        IniFile problems = IniFile::read(file);
+        problems.writeString("PROBLEMA_2", "MSG_DATTO2", "Rileggi il testo: quanti sono?");
+        problems.save(file);
+        teacher::TeacherArea area(setup, false);
+        area.resize(1000, 580);
+        area.show();
+        settle();
+        area.checkView()->runCheck();
+        area.checkView()->findingsTree()->expandAll();
+        album_.take(&area, "insegnante-controllo");
+        area.findChild<QTabWidget*>()->setCurrentWidget(area.classTab());
+        album_.take(&area, "insegnante-classe");
+        area.hide();
+
+        editor::ProblemEditor editor(folder_);
+        editor.setLocaleSeparator(',');
+        editor.resize(1000, 580);
+        editor.openAt(Mode::Beginner, Scheme::S3, 4);
+        editor.show();
+        // The findings come a moment after the last key, as a teacher types.
+        QTest::qWait(600);
+        album_.take(&editor, "editor");
+        editor.hide();
+    }
+
     void scoreWindow()
     {
         TForm3 score(folder_);
@@ -487,9 +530,22 @@ int main(int argc, char** argv)
 
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(out);
-    QTemporaryDir work;
-    const QString folder = QDir(work.path()).absolutePath() + QLatin1Char('/');
-    if (!work.isValid() || !quorvia::help::copyResources(folder)) {
+    // The teacher's windows show the folder they read: one fixed place, so
+    // that every run gives the same pixels; a second run waits for the first.
+    const QString base = QStringLiteral("/tmp/quorvia-guida");
+    QLockFile busy(base + QStringLiteral(".lock"));
+    busy.setStaleLockTime(0);
+    if (!busy.lock()) {
+        std::cerr << "cannot lock " << base.toStdString() << ".lock\n";
+        return 1;
+    }
+    QDir(base).removeRecursively();
+    const QString folder = base + QStringLiteral("/RISORSE/");
+    const struct Cleanup {
+        QString base;
+        ~Cleanup() { QDir(base).removeRecursively(); }
+    } cleanup{base};
+    if (!QDir().mkpath(folder) || !quorvia::help::copyResources(folder)) {
         std::cerr << "cannot copy the resource folder into " << folder.toStdString() << '\n';
         return 1;
     }
@@ -506,6 +562,7 @@ int main(int argc, char** argv)
         program.mainWindow();
         program.exerciseWindows();
         program.scoreWindow();
+        program.teacherWindows();
     }
     return album.failed() ? 1 : 0;
 }
