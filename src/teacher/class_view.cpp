@@ -238,8 +238,18 @@ void ClassView::reread()
 
 void ClassView::watchFolder()
 {
-    if (progressFolder_.isEmpty() || !QFileInfo(progressFolder_).isDir())
+    if (progressFolder_.isEmpty())
         return;
+    if (!QFileInfo(progressFolder_).isDir()) {
+        // Before the first record the folder is not there yet: the nearest
+        // folder above it tells when it is made, one level at a time.
+        QString above = QDir::cleanPath(QDir(progressFolder_).absolutePath());
+        while (!QFileInfo(above).isDir() && above != QDir::rootPath())
+            above = QFileInfo(above).absolutePath();
+        if (QFileInfo(above).isDir() && !watcher_->directories().contains(above))
+            watcher_->addPath(above);
+        return;
+    }
     // A new file shows as a change of the folder, a record appended as a
     // change of its file.
     QStringList wanted;

@@ -294,6 +294,23 @@ TEST_F(ClassFolder, ARecordWrittenWhileTheWindowIsOpenShowsUpAndTheChoicesStay)
     EXPECT_FALSE(reread->isActive());
 }
 
+// Before any child has played, the progress folder (and often the folder
+// above it) is not there; the first record must still show without waiting
+// for the minute's re-read.
+TEST_F(ClassFolder, TheFirstRecordOfAFolderNotYetMadeShowsUp)
+{
+    platform::ScopedFakeDialogs dialogs;
+    const QString later = dir_.filePath(QStringLiteral("quorvia/progressi"));
+    ClassView view(kResources, later);
+    view.show();
+    EXPECT_EQ(view.shownReport().records, 0);
+    using progress::Outcome;
+    ASSERT_TRUE(QDir().mkpath(later));
+    ASSERT_TRUE(progress::appendRecord(later.toStdString(),
+                                       record("Luca", 0, Mode::Advanced, Scheme::S3, 1, Outcome::SolvedAlone, 0)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.shownReport().records == 1; }, 5000));
+}
+
 TEST_F(ClassFolder, AnotherFolderIsWatchedInsteadAndAMissingOneIsSaid)
 {
     platform::ScopedFakeDialogs dialogs;
