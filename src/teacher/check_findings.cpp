@@ -111,8 +111,8 @@ std::vector<FindingGroup> groupFindings(const check::CheckReport& report)
             group.title = QStringLiteral("%1, problema %2").arg(name).arg(problem.number);
             if (problem.outcome == check::Outcome::NotSolved) {
                 group.stuck = problem.failed_step > 0
-                                  ? QStringLiteral("un bambino si blocca al passo %1").arg(problem.failed_step)
-                                  : QStringLiteral("un bambino non può cominciare questo problema");
+                                  ? QStringLiteral("al passo %1").arg(problem.failed_step)
+                                  : QStringLiteral("all'inizio, il problema non si apre");
             }
             for (const Finding& f : problem.findings)
                 group.findings.push_back({f, place(f, problem.number)});

@@ -400,7 +400,7 @@ void CheckView::copySelection()
         lines << findingText(placed->finding);
     } else {
         const FindingGroup& group = groups_[item->data(0, kGroupRole).toInt()];
-        lines << group.title + (group.stuck.isEmpty() ? QString() : QStringLiteral(": ") + group.stuck);
+        lines << group.title + (group.stuck.isEmpty() ? QString() : QStringLiteral(": un bambino si blocca ") + group.stuck);
         for (const PlacedFinding& each : group.findings)
             lines << findingText(each.finding);
     }

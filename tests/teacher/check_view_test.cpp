@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -121,6 +122,12 @@ TEST(CheckView, GroupsErrorsFirstAndSaysWhereAChildGetsStuck)
         }
         const bool stuck = group->text(2).startsWith(QStringLiteral("Dove un bambino si blocca"));
         stuckGroups += stuck;
+        if (stuck) {
+            EXPECT_TRUE(QRegularExpression(QStringLiteral("^Dove un bambino si blocca: (al passo \\d+|all'inizio)"))
+                            .match(group->text(2))
+                            .hasMatch())
+                << group->text(2).toStdString();
+        }
         EXPECT_FALSE((errorSeen || stuck) && warningGroupSeen) << "a group with errors after one without";
         warningGroupSeen |= !errorSeen && !stuck;
     }
