@@ -23,6 +23,11 @@ void copyFiles(const QString& from, const QString& to)
 }  // namespace
 
 FixtureFolder::FixtureFolder(const QString& fault)
+    : FixtureFolder(fault.isEmpty() ? QStringList() : QStringList{fault})
+{
+}
+
+FixtureFolder::FixtureFolder(const QStringList& faults)
 {
     EXPECT_TRUE(dir_.isValid());
     copyFiles(kFixtures + QStringLiteral("/clean"), path());
@@ -30,7 +35,7 @@ FixtureFolder::FixtureFolder(const QString& fault)
         const QString name = QLatin1String(media.file);
         EXPECT_TRUE(QFile::copy(QStringLiteral(QUORVIA_SOURCE_RESOURCES "/") + name, path() + name)) << media.file;
     }
-    if (!fault.isEmpty())
+    for (const QString& fault : faults)
         copyFiles(kFixtures + QStringLiteral("/faults/") + fault, path());
 }
 

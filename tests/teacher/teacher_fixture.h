@@ -3,24 +3,15 @@
 // Folders for the teacher's area's tests: the checker's clean fixture folder
 // with faults laid over it, and a user configuration folder of its own.
 
+#include "check/check_fixture.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
 namespace quorvia::teacher::testing {
 
-// A copy of tests/check/data/clean with the bundled animations and sounds,
-// and the files of each named folder of tests/check/data/faults over it.
-class FaultFolder {
-public:
-    explicit FaultFolder(const QStringList& faults = {});
-    QString path() const { return dir_.path() + QLatin1Char('/'); }
-    void write(const QString& name, const QByteArray& bytes) const;
-
-private:
-    QTemporaryDir dir_;
-};
+using FaultFolder = check::testing::FixtureFolder;
 
 // $XDG_CONFIG_HOME pointed at an empty folder for the object's life, so a
 // PIN written by a test lands there.
