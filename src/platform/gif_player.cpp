@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
-#include <QMovie>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -31,12 +30,6 @@ namespace {
 // A GIF that asks for no pause between frames would otherwise repaint as
 // fast as the machine allows.
 constexpr int kShortestDelay = 20;
-
-// The file has an animation that a player takes.
-bool opens(QMovie& movie)
-{
-    return movie.isValid() && movie.frameCount() != 0 && movie.jumpToFrame(0);
-}
 
 std::shared_ptr<const DecodedAnimation> decode(const QString& path, const QFileInfo& info)
 {
@@ -243,14 +236,12 @@ MediaState inspectAnimation(const QString& path)
 {
     if (!QFileInfo(path).isFile())
         return MediaState::Unreadable;
-    QMovie movie(path);
-    if (!opens(movie))
+    // The same decoding as a player's, so that what is called whole here is
+    // what a window plays.
+    const auto animation = decode(path, QFileInfo(path));
+    if (!animation)
         return MediaState::Unreadable;
-    for (int frame = 1; frame < movie.frameCount(); ++frame) {
-        if (!movie.jumpToNextFrame() || movie.currentImage().isNull())
-            return MediaState::Damaged;
-    }
-    return MediaState::Whole;
+    return QImageReader(path).imageCount() > animation->frames.size() ? MediaState::Damaged : MediaState::Whole;
 }
 
 }  // namespace quorvia::platform
